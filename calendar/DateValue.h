@@ -1,0 +1,34 @@
+// Date values: a day number with the time of day as its fraction, and the few services the
+// conversion needs on them. Civil dates come from <chrono>'s calendar; nothing here reads a clock.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+namespace tarvand {
+
+// Days since 30 December 1899 (day 0); the fraction is the time of day (0.5 is noon).
+// The fraction is never negative: 29 December 1899 at 06:00 is -0.75.
+using DateValue = double;
+
+// Day 0 of every date value.
+inline constexpr std::chrono::sys_days DateValueEpoch =
+    std::chrono::sys_days{std::chrono::year{1899} / std::chrono::December / 30};
+
+// Takes a civil date; returns its date value at midnight. Whole chrono range, about ±32767 years.
+DateValue ToDateValue(std::chrono::year_month_day date);
+
+// Takes a local date and time; returns its date value with the time of day as the fraction.
+DateValue ToDateValue(std::chrono::local_seconds moment);
+
+// Takes a date value; returns the civil date it falls on, its time of day ignored.
+std::chrono::year_month_day ToCivilDate(DateValue value);
+
+// Takes two date values; returns the midnights crossed from the first to the second (negative when
+// the second is earlier). Times of day play no part.
+std::int64_t DayDifference(DateValue from, DateValue to);
+
+// Takes a date value; returns its weekday, 1 for Sunday up to 7 for Saturday.
+int Weekday(DateValue value);
+
+}  // namespace tarvand

@@ -1,0 +1,33 @@
+// The command line of tarvand-date.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tarvand {
+
+// What the command line asks for.
+struct DateOptions {
+    enum class Action { Convert, Help, Version };
+    Action action = Action::Convert;
+    int layout = 0;                   // 0 to 3; ignored when all is set
+    bool all = false;                 // print the four layouts
+    std::optional<std::string> date;  // -d: a YYYY-MM-DD date instead of today (not checked here)
+    std::optional<std::string> file;  // -f: a file of dates, "-" for standard input
+};
+
+// A command line that cannot be run, with the message that says why.
+struct UsageError {
+    std::string message;
+};
+
+// Takes the arguments, program name first; returns the options, or the error in the first bad one.
+// Later options override earlier ones (-l and -a too); --date and --file exclude each other.
+std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::string>& arguments);
+
+// Returns the --help text.
+std::string DateUsage();
+
+}  // namespace tarvand
