@@ -1,0 +1,252 @@
+#include "Form1.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "ClickWatcher.h"
+#include "Fonts.h"
+#include "LocaleText.h"
+#include "Twips.h"
+#include "calendar/LocalClock.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+
+using namespace std::chrono;
+
+namespace {
+
+// The client area at creation, in twips: only Label1 and the close mark are in view.
+constexpr int ClientWidth = 4680;
+constexpr int StartClientHeight = 660;
+
+// The clock label grows from its centre, 2272.5 twips from the left.
+constexpr double Label4Centre = 2250 + 45 / 2.0;
+
+// The result boxes: 240 twips in, 4215 wide, 375 high, stacked 480 apart from 1140 down.
+constexpr int ResultBoxLeft = 240;
+constexpr int ResultBoxTop = 1140;
+constexpr int ResultBoxPitch = 480;
+constexpr int ResultBoxWidth = 4215;
+constexpr int ResultBoxHeight = 375;
+
+// Takes a height; returns it as a 16-bit integer: the nearest whole number, of two equally near
+// the even one, held within the 16-bit range.
+std::int16_t ToInt16(float value) {
+    const float whole = std::nearbyint(value);
+    return static_cast<std::int16_t>(std::clamp(whole,
+                                                float{std::numeric_limits<std::int16_t>::min()},
+                                                float{std::numeric_limits<std::int16_t>::max()}));
+}
+
+// Takes a timer; starts it unless it runs already, so that its next tick keeps its time.
+void Enable(QTimer* timer) {
+    if (!timer->isActive()) {
+        timer->start();
+    }
+}
+
+// Takes a parent, a text, a place in twips and a font; returns an opaque label.
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& twips, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+// Takes a parent and a box's index 0 to 3; returns a locked, centred, right-to-left result box in
+// light text on dark.
+QLineEdit* MakeResultBox(QWidget* parent, int index) {
+    auto* box = new QLineEdit(parent);
+    box->setGeometry(TwipsRect(ResultBoxLeft, ResultBoxTop + index * ResultBoxPitch, ResultBoxWidth,
+                               ResultBoxHeight));
+    box->setFont(TahomaFont(11.25, QFont::Normal));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    box->setLayoutDirection(Qt::RightToLeft);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::ButtonText));
+    palette.setColor(QPalette::Text, palette.color(QPalette::HighlightedText));
+    box->setPalette(palette);
+    return box;
+}
+
+// Takes a parent and an interval; returns a timer, stopped.
+QTimer* MakeTimer(QObject* parent, int milliseconds, Qt::TimerType type = Qt::CoarseTimer) {
+    auto* timer = new QTimer(parent);
+    timer->setInterval(milliseconds);
+    timer->setTimerType(type);
+    return timer;
+}
+
+// Returns the program's icon in its four sizes.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48}) {
+        icon.addFile(QStringLiteral(":/icons/tarvand-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace
+
+Form1::Form1(ClockSource clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      clock_(clock ? std::move(clock) : ClockSource{&LocalNow}) {
+    BuildControls();
+    Form_Load();
+}
+
+void Form1::BuildControls() {
+    setWindowTitle(QStringLiteral("Tarvand"));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(ToPixels(ClientWidth), ToPixels(StartClientHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center().x() - width() / 2, area.center().y() - ToPixels(OpenHeight) / 2);
+    }
+
+    Label1 = MakeLabel(this, QStringLiteral("You'r Computer Date is..."), {750, 225, 3240, 315},
+                       TahomaFont(11.25, QFont::Bold));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    Label2 = MakeLabel(this, QStringLiteral("Notic: if you'r Computer date is Correct today is:"),
+                       {300, 900, 3330, 195}, font());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label2->adjustSize();
+    Label2->hide();
+
+    Label3 = MakeLabel(this, QStringLiteral("\u00D7"), {4275, -75, 390, 510},
+                       TahomaFont(24, QFont::Bold));
+    QPalette red = Label3->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label3->setPalette(red);
+    Label3->adjustSize();
+    Label3->setCursor(Qt::PointingHandCursor);
+
+    Label4 = MakeLabel(this, QString(), {2250, 3075, 45, 195}, TahomaFont(8.25, QFont::Normal));
+    Label4->setAlignment(Qt::AlignCenter);
+
+    Text1 = MakeResultBox(this, 0);
+    Text2 = MakeResultBox(this, 1);
+    Text3 = MakeResultBox(this, 2);
+    Text4 = MakeResultBox(this, 3);
+    Text5 = new QLineEdit(QStringLiteral("Focus"), this);
+    Text5->setGeometry(TwipsRect(300, 3375, 540, 285));
+
+    // Tab order: Text5 first, then the result boxes top to bottom; labels take no focus.
+    setTabOrder(Text5, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text4);
+    Text5->setFocus();
+
+    Timer1 = MakeTimer(this, 2000);
+    Timer2 = MakeTimer(this, 5, Qt::PreciseTimer);
+    Timer3 = MakeTimer(this, 1, Qt::PreciseTimer);
+    Timer4 = MakeTimer(this, 5000);
+
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    connect(Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
+    connect(new ClickWatcher(Label3), &ClickWatcher::clicked, this, &Form1::Label3_Click);
+    connect(new ClickWatcher(Text1), &ClickWatcher::clicked, this, &Form1::Text1_Click);
+    connect(new ClickWatcher(Text2), &ClickWatcher::clicked, this, &Form1::Text2_Click);
+    connect(new ClickWatcher(Text3), &ClickWatcher::clicked, this, &Form1::Text3_Click);
+    connect(new ClickWatcher(Text4), &ClickWatcher::clicked, this, &Form1::Text4_Click);
+
+    Timer1->start();
+    Timer4->start();
+}
+
+float Form1::Height() const { return static_cast<float>(ToTwips(frameGeometry().height())); }
+
+void Form1::SetHeight(float twips) {
+    const int frame = frameGeometry().height() - height();
+    setFixedHeight(std::max(0, ToPixels(twips) - frame));
+}
+
+void Form1::Form_Load() { FillResultBoxes(floor<days>(clock_())); }
+
+void Form1::Timer1_Timer() {
+    Label1->setText(ShortDateText(floor<days>(clock_())));
+    label1ShowsDate_ = true;
+    Enable(Timer2);
+    Label3->setEnabled(false);
+}
+
+void Form1::Timer2_Timer() {
+    const float h = Height();
+    GrowHeight = ToInt16(h + OpeningStep);
+    SetHeight(GrowHeight);
+    if (GrowHeight >= OpenHeight) {
+        Timer1->stop();
+        Timer2->stop();
+        Label2->setVisible(true);
+        Label3->setEnabled(true);
+    }
+}
+
+void Form1::Label3_Click() { Enable(Timer3); }
+
+void Form1::Timer3_Timer() {
+    const float h = Height();
+    ShrinkHeight = h - ClosingStep;
+    SetHeight(ShrinkHeight);
+    if (ShrinkHeight < EndHeight) {
+        // The end: nothing more may run, not even a tick already due.
+        for (QTimer* timer : {Timer1, Timer2, Timer3, Timer4}) {
+            timer->stop();
+        }
+        emit ended();
+        QCoreApplication::exit(0);
+    }
+}
+
+void Form1::Timer4_Timer() {
+    const local_seconds now = clock_();
+    SetClockCaption(DateTimeText(now));
+    // After midnight the boxes, and the date label once it shows the date, follow the new day.
+    const local_days today = floor<days>(now);
+    if (today != shownDate_) {
+        FillResultBoxes(today);
+        if (label1ShowsDate_) {
+            Label1->setText(ShortDateText(today));
+        }
+    }
+}
+
+void Form1::Text1_Click() { Text5->setFocus(); }
+void Form1::Text2_Click() { Text5->setFocus(); }
+void Form1::Text3_Click() { Text5->setFocus(); }
+void Form1::Text4_Click() { Text5->setFocus(); }
+
+void Form1::FillResultBoxes(local_days today) {
+    shownDate_ = today;
+    const DateValue value = ToDateValue(year_month_day{today});
+    const std::array boxes{Text1, Text2, Text3, Text4};
+    for (int format = 0; format < FormatCount; ++format) {
+        boxes[static_cast<std::size_t>(format)]->setText(
+            QString::fromStdString(ToSolarDate(value, format)));
+    }
+}
+
+void Form1::SetClockCaption(const QString& text) {
+    Label4->setText(text);
+    Label4->adjustSize();
+    Label4->move(ToPixels(Label4Centre - ToTwips(Label4->width()) / 2), Label4->y());
+}
+
+}  // namespace tarvand

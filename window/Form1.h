@@ -1,0 +1,87 @@
+// The main window: today's Solar Hijri date in four layouts, a notice, a clock and a close mark.
+//
+// Its life: Created (boxes filled), Waiting (2 s), Opening (grows 15 twips every 5 ms up to 3800),
+// Open (notice shown, close mark working) and, after a click on the close mark, Closing (shrinks
+// 150 twips every 1 ms) until the program ends below 470 twips. The clock ticks every 5 s.
+#pragma once
+
+#include <QWidget>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace tarvand {
+
+// Where the window reads the local date and time; tests set any moment they like.
+using ClockSource = std::function<std::chrono::local_seconds()>;
+
+// The heights, in twips, that the animations work with; outer heights, frame included.
+inline constexpr int OpeningStep = 15;
+inline constexpr int OpenHeight = 3800;
+inline constexpr int ClosingStep = 150;
+inline constexpr int EndHeight = 470;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Takes the clock to read; builds the window and its controls and fills the result boxes.
+    explicit Form1(ClockSource clock = {}, QWidget* parent = nullptr);
+
+    // The window's outer height in twips, frame and title bar included.
+    float Height() const;
+    // Takes an outer height in twips; resizes the client area so that the outer height matches,
+    // as near as whole pixels allow and no lower than an empty client area.
+    void SetHeight(float twips);
+
+    // The handlers, one per event.
+    void Form_Load();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Label3_Click();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Text1_Click();
+    void Text2_Click();
+    void Text3_Click();
+    void Text4_Click();
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QLineEdit* Text3;
+    QLineEdit* Text4;
+    QLineEdit* Text5;
+    QTimer* Timer1;
+    QTimer* Timer2;
+    QTimer* Timer3;
+    QTimer* Timer4;
+
+    // The height requested by the last opening step, and by the last closing step.
+    std::int16_t GrowHeight = 0;
+    float ShrinkHeight = 0;
+
+signals:
+    // The closing has ended: the program is to end now, without any further handler.
+    void ended();
+
+private:
+    void BuildControls();
+    // Takes today's date; writes its four layouts into the result boxes.
+    void FillResultBoxes(std::chrono::local_days today);
+    // Takes the clock's text; shows it in Label4, sized to fit around the label's fixed centre.
+    void SetClockCaption(const QString& text);
+
+    ClockSource clock_;
+    std::chrono::local_days shownDate_{};  // the date the result boxes show
+    bool label1ShowsDate_ = false;
+};
+
+}  // namespace tarvand

@@ -1,0 +1,38 @@
+#include "LocaleText.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+namespace tarvand {
+
+using namespace std::chrono;
+
+namespace {
+
+// Takes a local date; returns it as a QDate.
+QDate ToQDate(local_days date) {
+    const year_month_day civil{date};
+    return {int{civil.year()}, static_cast<int>(unsigned{civil.month()}),
+            static_cast<int>(unsigned{civil.day()})};
+}
+
+}  // namespace
+
+QString ShortDateText(local_days date) {
+    return QLocale::system().toString(ToQDate(date), QLocale::ShortFormat);
+}
+
+QString DateTimeText(local_seconds moment) {
+    const local_days date = floor<days>(moment);
+    const hh_mm_ss time{moment - date};
+    const QDateTime local(
+        ToQDate(date),
+        QTime(static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+              static_cast<int>(time.seconds().count())),
+        Qt::LocalTime);
+    const QLocale locale = QLocale::system();
+    return locale.toString(local, locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') +
+                                      locale.timeFormat(QLocale::LongFormat));
+}
+
+}  // namespace tarvand
