@@ -1,57 +1,64 @@
 #!/usr/bin/env bash
-# tarvand-date as a real program: what reaches standard output and error, and the exit status.
+# tarvand-date as a real program: standard output, standard error and exit status, case by case.
 set -u
+export LC_ALL=C.UTF-8
 program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 failures=0
 
-# expect STATUS STDOUT STDERR-PATTERN -- ARGS...: runs the program and checks all three.
-expect() {
+# check STATUS OUT ERR [ARGUMENT...]: runs the program on $input and compares all three exactly.
+check() {
     local status=$1 out=$2 err=$3
-    shift 4
-    local got_out got_err got_status
-    got_out=$("$program" "$@" 2>/tmp/tarvand-date-err.$$ </dev/null)
-    got_status=$?
-    got_err=$(cat /tmp/tarvand-date-err.$$)
-    if [ "$got_status" != "$status" ] || [ "$got_out" != "$out" ] || ! grep -qE -- "$err" <<<"$got_err"; then
-        printf 'FAIL: tarvand-date %s\n  status %s (want %s)\n  out: %s\n  err: %s\n' \
-            "$*" "$got_status" "$status" "$got_out" "$got_err"
+    shift 3
+    printf '%s' "${input-}" | "$program" "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" != "$status" ] || [ "$(cat "$work/out")" != "$out" ] || [ "$(cat "$work/err")" != "$err" ]; then
+        printf 'FAIL: tarvand-date %s\n  status %s, want %s\n  out: %s\n  err: %s\n' "$*" "$got" \
+            "$status" "$(cat "$work/out")" "$(cat "$work/err")"
         failures=$((failures + 1))
     fi
 }
 
-wednesday=$(printf '\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647')
-esfand=$(printf '\u0627\u0633\u0641\u0646\u062F')
-expect 0 "1389/12/11
-11 $esfand 1389
-$wednesday 1389/12/11
-$wednesday  11  $esfand  1389" '^$' -- --all -d 2011-03-02
-expect 0 "tarvand-date 1.00" '^$' -- --version
-expect 0 "$("$program" -d "$(date +%F)")" '^$' -- # no date: today's local date
-expect 2 "" "^tarvand-date: invalid date '2011-02-30'" -- -d 2011-02-30
-expect 2 "" "^tarvand-date: date '1953-03-20' is before 1953-03-21" -- -d 1953-03-20
-expect 2 "" "^tarvand-date: invalid layout '9'" -- -l 9
-expect 2 "" "^tarvand-date: unrecognized option '--bogus' \(see 'tarvand-date --help'\)$" -- --bogus
-expect 2 "" "^tarvand-date: cannot read '/nonexistent/dates': No such file or directory$" -- -f /nonexistent/dates
-
-# A bad line in a file: the rest is still converted, and the status is 1 at the end.
-got=$(printf '2011-03-02\n2011-02-30\n2013-03-21\n' | "$program" -f - 2>/tmp/tarvand-date-err.$$)
-status=$?
-if [ "$status" != 1 ] || [ "$got" != $'1389/12/11\n1392/01/01' ] ||
-    ! grep -q "^tarvand-date: standard input:2: invalid date '2011-02-30'" /tmp/tarvand-date-err.$$; then
-    echo "FAIL: --file with a bad line: status $status, out: $got"
+p=tarvand-date
+see="(see '$p --help')"
+wed=$(printf '\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647')
+esf=$(printf '\u0627\u0633\u0641\u0646\u062F')
+check 0 "1389/12/11
+11 $esf 1389
+$wed 1389/12/11
+$wed  11  $esf  1389" '' --all -d 2011-03-02
+check 0 "$wed 1389/12/11" '' --layout=2 --date=2011-3-2
+check 0 "$("$program" -d "$(date +%F)")" ''
+check 0 "tarvand-date 1.00" '' --version
+check 2 '' "$p: invalid date '2011-02-30' (expected YYYY-MM-DD)" -d 2011-02-30
+check 2 '' "$p: invalid date '2011-3-2x' (expected YYYY-MM-DD)" -a -d 2011-3-2x
+check 2 '' "$p: date '1953-03-20' is before 1953-03-21, the first day that can be converted" \
+    -d 1953-03-20
+check 2 '' "$p: invalid layout '4' (expected 0, 1, 2 or 3) $see" -l 4
+check 2 '' "$p: unrecognized option '--bogus' $see" --bogus
+check 2 '' "$p: invalid option -- 'x' $see" -x
+check 2 '' "$p: option '--date' requires an argument $see" --date
+check 2 '' "$p: extra operand 'today' $see" today
+check 2 '' "$p: --date and --file cannot be used together $see" -d 2011-03-02 -f -
+check 2 '' "$p: cannot read '$work/none': No such file or directory" -f "$work/none"
+check 2 '' "$p: cannot read '$work': Is a directory" -f "$work"
+printf '2013-03-20\n' >"$work/dates"
+check 0 "1391/12/30" '' --file="$work/dates"
+input=$'2011-03-02\nnonsense\n2013-03-21\r\n\n1900-01-01\n2059-03-21'
+check 1 $'1389/12/11\n1392/01/01\n1438/01/01' \
+    "$p: standard input:2: invalid date 'nonsense' (expected YYYY-MM-DD)
+$p: standard input:4: invalid date '' (expected YYYY-MM-DD)
+$p: standard input:5: date '1900-01-01' is before 1953-03-21, the first day that can be converted" \
+    -f -
+input=
+[ "$("$program" --help | head -n 1)" = "Usage: tarvand-date [OPTION]..." ] || {
+    echo "FAIL: --help"
+    failures=$((failures + 1))
+}
+if "$program" -d 2011-03-02 >/dev/full 2>"$work/err" || [ "$(cat "$work/err")" != "$p: write error on standard output" ]; then
+    echo "FAIL: a full disk went unreported"
     failures=$((failures + 1))
 fi
-
-# A full disk is an error, not a success.
-if [ -w /dev/full ]; then
-    "$program" -d 2011-03-02 >/dev/full 2>/tmp/tarvand-date-err.$$
-    status=$?
-    if [ "$status" != 2 ] || ! grep -q "write error" /tmp/tarvand-date-err.$$; then
-        echo "FAIL: writing to /dev/full gave status $status"
-        failures=$((failures + 1))
-    fi
-fi
-
-rm -f /tmp/tarvand-date-err.$$
-[ "$failures" = 0 ] && echo "tarvand-date program: all checks passed"
+echo "tarvand-date program: $failures failed"
 exit $((failures > 0))

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "Form1.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+namespace {
+
+using namespace std::chrono;
+
+const local_seconds March2Of2011 = local_days{2011y / March / 2} + 13h + 5min + 7s;
+
+// A window on a clock the test sets.
+class Form1Test : public ::testing::Test {
+protected:
+    void Create(local_seconds moment = March2Of2011) {
+        now = moment;
+        form = std::make_unique<Form1>([this] { return now; });
+    }
+    void Show(local_seconds moment = March2Of2011) {
+        Create(moment);
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    // Runs the opening by hand, tick by tick, until the window is open.
+    void Open() {
+        form->Timer1_Timer();
+        while (form->Timer2->isActive()) form->Timer2_Timer();
+    }
+    // Runs the event loop until the program ends; returns its status, or -1 after 10 s.
+    static int RunToTheEnd() {
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(-1); });
+        return QApplication::exec();
+    }
+    static std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+    static std::string Text(const QLabel* label) { return label->text().toStdString(); }
+    // Takes a widget; returns its place and size in twips, as "left top width height".
+    static std::string Twips(const QWidget* widget) {
+        const QRect r = widget->geometry();
+        return std::to_string(r.x() * 15) + " " + std::to_string(r.y() * 15) + " " +
+               std::to_string(r.width() * 15) + " " + std::to_string(r.height() * 15);
+    }
+    // Takes a height in twips; returns the first closing request below 470 from it.
+    static float FirstBelowTheEnd(float height) {
+        while (height >= 470) height -= 150;
+        return height;
+    }
+
+    local_seconds now{};
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(Form1Test, CreatesTheControlsAsDesigned) {
+    Create();
+    EXPECT_EQ(QSize(4680 / 15, 660 / 15), form->size());
+    const std::pair<const QWidget*, std::string> fixed[] = {
+        {form->Label1, "750 225 3240 315"}, {form->Label4, "2250 3075 45 195"},
+        {form->Text1, "240 1140 4215 375"}, {form->Text2, "240 1620 4215 375"},
+        {form->Text3, "240 2100 4215 375"}, {form->Text4, "240 2580 4215 375"},
+        {form->Text5, "300 3375 540 285"}};
+    for (const auto& [widget, twips] : fixed) EXPECT_EQ(twips, Twips(widget));
+    // The self-sizing labels keep their corner and fit their text.
+    EXPECT_EQ(QRect(QPoint(20, 60), form->Label2->sizeHint()), form->Label2->geometry());
+    EXPECT_EQ(QRect(QPoint(285, -5), form->Label3->sizeHint()), form->Label3->geometry());
+    EXPECT_EQ("Tarvand", form->windowTitle().toStdString());
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ("You'r Computer Date is...", Text(form->Label1));
+    EXPECT_EQ("Notic: if you'r Computer date is Correct today is:", Text(form->Label2));
+    EXPECT_EQ("\u00D7", Text(form->Label3));
+    EXPECT_EQ("", Text(form->Label4));
+    EXPECT_EQ("Focus", Text(form->Text5));
+    EXPECT_TRUE(form->Label2->isHidden());
+    EXPECT_TRUE(form->Label3->isEnabled());
+    const std::tuple<const QTimer*, bool, int> timers[] = {{form->Timer1, true, 2000},
+                                                           {form->Timer2, false, 5},
+                                                           {form->Timer3, false, 1},
+                                                           {form->Timer4, true, 5000}};
+    for (const auto& [timer, running, interval] : timers) {
+        EXPECT_EQ(running, timer->isActive());
+        EXPECT_EQ(interval, timer->interval());
+    }
+}
+
+TEST_F(Form1Test, UsesTheListedFontsColoursAndPointer) {
+    Create();
+    const std::tuple<const QWidget*, qreal, bool> fonts[] = {{form->Label1, 11.25, true},
+                                                             {form->Label3, 24, true},
+                                                             {form->Label4, 8.25, false},
+                                                             {form->Text1, 11.25, false},
+                                                             {form->Text4, 11.25, false}};
+    for (const auto& [widget, points, bold] : fonts) {
+        EXPECT_EQ("Tahoma", widget->font().families().value(0).toStdString());
+        EXPECT_EQ(points, widget->font().pointSizeF());
+        EXPECT_EQ(bold, widget->font().bold());
+    }
+    EXPECT_EQ(form->font(), form->Text5->font());
+    for (const QLineEdit* box : {form->Text1, form->Text2, form->Text3, form->Text4}) {
+        EXPECT_TRUE(box->isReadOnly());
+        EXPECT_EQ(Qt::AlignCenter, box->alignment());
+        EXPECT_EQ(Qt::RightToLeft, box->layoutDirection());
+        EXPECT_EQ(form->palette().color(QPalette::ButtonText),
+                  box->palette().color(QPalette::Base));
+        EXPECT_EQ(form->palette().color(QPalette::HighlightedText),
+                  box->palette().color(QPalette::Text));
+    }
+    EXPECT_EQ(QColor(255, 0, 0), form->Label3->palette().color(QPalette::WindowText));
+    EXPECT_EQ(Qt::PointingHandCursor, form->Label3->cursor().shape());
+}
+
+TEST_F(Form1Test, FillsTheBoxesWithTheFourLayoutsOfTodayFrom1953On) {
+    for (const auto& [day, format0] : {std::pair{local_days{2011y / March / 2}, "1389/12/11"},
+                                       std::pair{local_days{1953y / March / 20}, ""}}) {
+        Create(day);
+        const QLineEdit* boxes[] = {form->Text1, form->Text2, form->Text3, form->Text4};
+        EXPECT_EQ(format0, Text(form->Text1));
+        for (int format = 0; format < FormatCount; ++format) {
+            EXPECT_EQ(ToSolarDate(ToDateValue(year_month_day{day}), format), Text(boxes[format]));
+        }
+    }
+}
+
+TEST_F(Form1Test, KeepsTheFocusOffTheClickedBoxesButNotOffTabbedOnes) {
+    Show();
+    EXPECT_EQ(form->Text5, QApplication::focusWidget());
+    for (QLineEdit* box : {form->Text1, form->Text2, form->Text3, form->Text4}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(box, QApplication::focusWidget());
+        QTest::mouseClick(box, Qt::LeftButton);
+        EXPECT_EQ(form->Text5, QApplication::focusWidget());
+        box->setFocus();
+    }
+}
+
+TEST_F(Form1Test, OpensFifteenTwipsATickWithTheCloseMarkOff) {
+    Show();
+    form->Timer1_Timer();
+    EXPECT_EQ("2 Mar 2011", Text(form->Label1));
+    EXPECT_TRUE(form->Timer2->isActive());
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    EXPECT_FALSE(form->Timer3->isActive());
+    for (float height = form->Height(); form->Timer2->isActive(); height += 15) {
+        EXPECT_FALSE(form->Label3->isEnabled());
+        EXPECT_TRUE(form->Label2->isHidden());
+        form->Timer2_Timer();
+        EXPECT_EQ(height + 15, form->Height());
+    }
+    EXPECT_TRUE(form->GrowHeight >= 3800 && form->GrowHeight < 3815);
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_TRUE(form->Label2->isVisible());
+    EXPECT_TRUE(form->Label3->isEnabled());
+}
+
+TEST_F(Form1Test, OpensByItselfAndEndsWhenTheCloseMarkIsClicked) {
+    Show();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!form->Label2->isVisible() && elapsed.elapsed() < 10000) QApplication::processEvents();
+    ASSERT_TRUE(form->Label2->isVisible());
+    const float open = form->Height();
+    EXPECT_GE(open, 3800);
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    EXPECT_EQ(0, RunToTheEnd());
+    EXPECT_EQ(FirstBelowTheEnd(open), form->ShrinkHeight);
+    for (const QTimer* timer : {form->Timer1, form->Timer2, form->Timer3, form->Timer4}) {
+        EXPECT_FALSE(timer->isActive());
+    }
+}
+
+TEST_F(Form1Test, EndsWhenClosedWhileWaiting) {
+    Show();
+    const float start = form->Height();
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    EXPECT_EQ(0, RunToTheEnd());
+    EXPECT_EQ(FirstBelowTheEnd(start), form->ShrinkHeight);
+}
+
+TEST_F(Form1Test, ShrinksFromTheHeightTheWindowReallyHasAndIgnoresASecondClick) {
+    Show();
+    form->Label3_Click();
+    const int frame = form->frameGeometry().height() - form->height();
+    form->setFixedHeight(100);  // as if the platform had adjusted the height
+    form->Timer3_Timer();
+    EXPECT_EQ((100.0F + static_cast<float>(frame)) * 15 - 150, form->ShrinkHeight);
+    EXPECT_EQ(form->ShrinkHeight, form->Height());
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    EXPECT_TRUE(form->Timer3->isActive());
+    EXPECT_EQ(form->ShrinkHeight, form->Height());
+}
+
+TEST_F(Form1Test, ShowsTheClockFromItsFirstTickAroundItsCentre) {
+    Create(local_days{2011y / March / 2});
+    form->Timer4_Timer();
+    EXPECT_EQ("2 Mar 2011 00:00:00 UTC", Text(form->Label4));  // midnight too
+    now += 13h + 5min + 7s;
+    form->Timer4_Timer();
+    EXPECT_EQ("2 Mar 2011 13:05:07 UTC", Text(form->Label4));
+    const QRect clock = form->Label4->geometry();
+    EXPECT_EQ(form->Label4->sizeHint(), clock.size());
+    EXPECT_NEAR(151.5, clock.x() + clock.width() / 2.0, 0.5);  // 2272.5 twips
+    EXPECT_EQ(205, clock.y());                                 // 3075 twips
+}
+
+TEST_F(Form1Test, FollowsTheNewDayAfterMidnight) {
+    Create(local_days{2013y / March / 20} + 23h + 59min + 58s);
+    now += 5s;
+    form->Timer4_Timer();
+    EXPECT_EQ("1392/01/01", Text(form->Text1));
+    EXPECT_EQ(ToSolarDate(41354, 3), Text(form->Text4));
+    EXPECT_EQ("You'r Computer Date is...", Text(form->Label1));  // not yet showing the date
+    Open();
+    now += 24h;
+    form->Timer4_Timer();
+    EXPECT_EQ("1392/01/02", Text(form->Text1));
+    EXPECT_EQ("22 Mar 2013", Text(form->Label1));
+}
+
+}  // namespace
+}  // namespace tarvand
