@@ -1,0 +1,23 @@
+# The Debian package: cpack -G DEB in the build directory makes tarvand_1.00_<arch>.deb.
+set(CPACK_PACKAGE_NAME tarvand)
+set(CPACK_PACKAGE_VERSION ${TARVAND_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tarvand")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_CONTACT "Tarvand developers <developers@tarvand.org>"
+    CACHE STRING "The package's Maintainer field")
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the binaries; Qt's platform plugins are loaded at run time, and the
+# Persian texts want a font with Arabic glyphs.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core")
+set(CPACK_PACKAGE_DESCRIPTION "Tarvand shows today's date in the Solar Hijri (Iranian) calendar in a small
+window, in four Persian layouts, with the computer's own date and a clock.
+
+The command tarvand-date prints the same conversion for scripts and panels,
+for today or for any date from 21 March 1953 on.")
+include(CPack)
