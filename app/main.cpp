@@ -1,9 +1,12 @@
 #include <QApplication>
 
+#include "DisplayGuard.h"
 #include "Form1.h"
 
 int main(int argc, char* argv[]) {
+    tarvand::DisplayGuard guard;
     QApplication app(argc, argv);
+    guard.Opened();
     QApplication::setApplicationName(QStringLiteral("Tarvand"));
     QApplication::setApplicationVersion(QStringLiteral(TARVAND_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tarvand.tarvand"));

@@ -1,0 +1,25 @@
+// While the window system is being opened, Qt's messages about it are held back. If it cannot be
+// opened, the program says so in one line and ends with status 1, where Qt would abort.
+#pragma once
+
+#include <QtGlobal>
+
+namespace tarvand {
+
+class DisplayGuard {
+public:
+    // Starts holding back the window system's messages.
+    DisplayGuard();
+    // Takes the window system as open: passes on what was held back and stops holding.
+    void Opened();
+    ~DisplayGuard();
+
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+private:
+    QtMessageHandler previous_;
+    bool open_ = false;
+};
+
+}  // namespace tarvand
