@@ -7,7 +7,8 @@ namespace tarvand {
 using namespace std::chrono;
 
 local_seconds LocalNow() {
-    const std::time_t now = system_clock::to_time_t(system_clock::now());
+    // time() rather than system_clock: the clock's nanoseconds run out in April 2262.
+    const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     const year_month_day date{year{local.tm_year + 1900},

@@ -6,9 +6,13 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <memory>
 
 #include "Form1.h"
+#include "calendar/LocalClock.h"
 #include "calendar/ToSolarDate.h"
 
 namespace tarvand {
@@ -125,7 +129,37 @@ TEST_F(Form1Test, FillsTheBoxesWithTheFourLayoutsOfTodayFrom1953On) {
         for (int format = 0; format < FormatCount; ++format) {
             EXPECT_EQ(ToSolarDate(ToDateValue(year_month_day{day}), format), Text(boxes[format]));
         }
+        EXPECT_FALSE(form->grab().isNull());  // it draws, whatever fonts the machine has
     }
+}
+
+// On the real clock, whatever the machine says it is: the boxes show the local date that
+// TARVAND_TODAY names (YYYY-MM-DD), or else today's.
+TEST_F(Form1Test, ReadsTheLocalClock) {
+    form = std::make_unique<Form1>();
+    int y = 0;
+    unsigned m = 0, d = 0;
+    const char* given = std::getenv("TARVAND_TODAY");
+    const year_month_day today = given && std::sscanf(given, "%d-%u-%u", &y, &m, &d) == 3
+                                     ? year{y} / month{m} / day{d}
+                                     : year_month_day{floor<days>(LocalNow())};
+    EXPECT_EQ(ToSolarDate(ToDateValue(today), 0), Text(form->Text1));
+    EXPECT_EQ(ToSolarDate(ToDateValue(today), 3), Text(form->Text4));
+    form->Timer4_Timer();
+    EXPECT_NE("", Text(form->Label4));
+}
+
+// The computer's date follows the locale; the result boxes do not.
+TEST_F(Form1Test, WritesTheComputersDateInTheLocalesShortForm) {
+    Create();
+    form->Timer1_Timer();
+    const std::map<QString, std::string> shortDates{
+        {"C", "2 Mar 2011"},
+        {"en_US", "3/2/11"},
+        {"de_DE", "02.03.11"},
+        {"fa_IR", "\u06F2\u06F0\u06F1\u06F1/\u06F3/\u06F2"}};
+    EXPECT_EQ(shortDates.at(QLocale::system().name()), Text(form->Label1));
+    EXPECT_EQ("1389/12/11", Text(form->Text1));
 }
 
 TEST_F(Form1Test, KeepsTheFocusOffTheClickedBoxesButNotOffTabbedOnes) {

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The programs on odd machines: the clock at odd moments (faketime), other locales, no font with
+# Arabic glyphs, no display. Nothing may crash, and the dates shown must be right.
+set -u
+date_program=$1 window_test=$2 tarvand=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+export FAKETIME_DONT_FAKE_MONOTONIC=1 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+
+# window FILTER [WRAPPER...]: runs the window's tests that match; they pass, and there is one at least.
+window() {
+    local filter=$1
+    shift
+    "$@" "$window_test" --gtest_filter="$filter" >"$work/log" 2>&1 &&
+        grep -q '^\[  PASSED  \] [1-9]' "$work/log"
+}
+
+# at ZONE MOMENT: both programs, at that local moment, show the local date GNU date sees there.
+at() {
+    local day expected got status
+    day=$(TZ=$1 faketime "$2" date +%F)
+    expected=$("$date_program" -d "$day" 2>/dev/null)
+    got=$(TZ=$1 faketime "$2" "$date_program" 2>"$work/err")
+    status=$?
+    if [ -n "$expected" ]; then
+        [ "$status:$got" = "0:$expected" ] || fail "tarvand-date at $2 in $1: $status $got"
+    else
+        [ "$status" = 2 ] && grep -q "today's date '$day' is before" "$work/err" ||
+            fail "tarvand-date at $2 in $1: status $status, $(cat "$work/err")"
+    fi
+    TZ=$1 TARVAND_TODAY=$day window '*ReadsTheLocalClock' faketime "$2" ||
+        fail "the window at $2 in $1: $(grep -A3 Failure "$work/log")"
+}
+at UTC '1950-01-01 12:00:00'
+at UTC '1953-03-21 00:00:00'
+at UTC '2059-03-20 23:59:59'
+at UTC '2059-03-21 00:00:00'
+at UTC '9999-12-31 23:59:59'
+at Europe/Berlin '2026-03-29 01:30:00 UTC'     # just after the change to summer time
+at America/Sao_Paulo '2018-11-04 02:59:59 UTC' # the last second before a midnight that
+at America/Sao_Paulo '2018-11-04 03:00:00 UTC' # the change to summer time skips
+
+for locale in C en_US.UTF-8 de_DE.UTF-8 fa_IR.UTF-8; do
+    LC_ALL=$locale LANG=$locale TZ=UTC window '*LocalesShortForm:*FillsTheBoxes*' || fail "the window in $locale: $(grep -A3 Failure "$work/log")"
+    [ "$(LC_ALL=$locale "$date_program" -l 3 -d 2011-03-02)" = "$("$date_program" -l 3 -d 2011-03-02)" ] ||
+        fail "tarvand-date changes with the locale $locale"
+done
+
+# Only a Latin font: the window still opens and fills its boxes.
+mkdir "$work/fonts"
+ln -s /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf "$work/fonts/"
+printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' "$work/fonts" "$work/cache" \
+    >"$work/fonts.conf"
+FONTCONFIG_FILE=$work/fonts.conf window '*FillsTheBoxes*:*CreatesTheControls*' || fail "the window with no Arabic font: $(grep -A3 Failure "$work/log")"
+
+# No display: one clear line and status 1, no abort.
+for display in unset :97; do
+    if [ $display = unset ]; then
+        (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tarvand") 2>"$work/err"
+    else
+        (cd "$work" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display "$tarvand") 2>"$work/err"
+    fi
+    status=$?
+    [ "$status" = 1 ] && [ "$(wc -l <"$work/err")" = 1 ] &&
+        grep -q '^tarvand: cannot open a display: ' "$work/err" && [ ! -e "$work/core" ] ||
+        fail "no display ($display): status $status, $(cat "$work/err")"
+done
+echo "odd machines: $failures failed"
+exit $((failures > 0))
