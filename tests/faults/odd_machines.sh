@@ -17,12 +17,13 @@ window() {
         grep -q '^\[  PASSED  \] [1-9]' "$work/log"
 }
 
-# at ZONE MOMENT: both programs, at that local moment, show the local date GNU date sees there.
+# at ZONE MOMENT: both programs, on a clock stopped at that moment, show the local date there.
 at() {
-    local day expected got status
-    day=$(TZ=$1 faketime "$2" date +%F)
+    local day local expected got status
+    day=$(TZ=$1 date -d "$2" +%F)
+    local=$(TZ=$1 date -d "$2" '+%F %T')
     expected=$("$date_program" -d "$day" 2>/dev/null)
-    got=$(TZ=$1 faketime "$2" "$date_program" 2>"$work/err")
+    got=$(TZ=$1 faketime -f "$local" "$date_program" 2>"$work/err")
     status=$?
     if [ -n "$expected" ]; then
         [ "$status:$got" = "0:$expected" ] || fail "tarvand-date at $2 in $1: $status $got"
@@ -30,7 +31,7 @@ at() {
         [ "$status" = 2 ] && grep -q "today's date '$day' is before" "$work/err" ||
             fail "tarvand-date at $2 in $1: status $status, $(cat "$work/err")"
     fi
-    TZ=$1 TARVAND_TODAY=$day window '*ReadsTheLocalClock' faketime "$2" ||
+    TZ=$1 TARVAND_TODAY=$day window '*ReadsTheLocalClock' faketime -f "$local" ||
         fail "the window at $2 in $1: $(grep -A3 Failure "$work/log")"
 }
 at UTC '1950-01-01 12:00:00'
