@@ -11,7 +11,11 @@ namespace {
 
 // Takes a number 0 to 99; returns it in two digits.
 std::string TwoDigits(int number) {
-    return number < 10 ? "0" + std::to_string(number) : std::to_string(number);
+    std::string digits = std::to_string(number);
+    if (number < 10) {
+        digits.insert(digits.begin(), '0');
+    }
+    return digits;
 }
 
 // Takes a month 1 to 12; returns its name.
