@@ -61,12 +61,14 @@ void IcuPersianFields(benchmark::State& state) {
         icu::TimeZone::createTimeZone("UTC"), icu::Locale("fa_IR@calendar=persian"), status));
     std::size_t i = 0;
     for (auto _ : state) {
-        const auto day = tarvand::DateValueEpoch + std::chrono::days{static_cast<int>(days[i++ % days.size()])};
-        persian->setTime(static_cast<UDate>(duration_cast<milliseconds>(day.time_since_epoch()).count()),
-                         status);
-        benchmark::DoNotOptimize(persian->get(UCAL_EXTENDED_YEAR, status) +
-                                 persian->get(UCAL_MONTH, status) + persian->get(UCAL_DATE, status) +
-                                 persian->get(UCAL_DAY_OF_WEEK, status));
+        const auto day =
+            tarvand::DateValueEpoch + std::chrono::days{static_cast<int>(days[i++ % days.size()])};
+        persian->setTime(
+            static_cast<UDate>(duration_cast<milliseconds>(day.time_since_epoch()).count()),
+            status);
+        benchmark::DoNotOptimize(
+            persian->get(UCAL_EXTENDED_YEAR, status) + persian->get(UCAL_MONTH, status) +
+            persian->get(UCAL_DATE, status) + persian->get(UCAL_DAY_OF_WEEK, status));
     }
     if (U_FAILURE(status)) state.SkipWithError(u_errorName(status));
 }

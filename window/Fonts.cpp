@@ -5,10 +5,11 @@
 namespace tarvand {
 
 QFont TahomaFont(qreal pointSize, QFont::Weight weight) {
-    // Noto Sans Arabic UI keeps Tahoma's compact line height; DejaVu Sans is the last resort.
+    // Noto Sans Arabic UI keeps Tahoma's compact line height; DejaVu Sans has the Latin letters
+    // and digits it lacks. Each further family costs a font look-up at start-up.
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans Arabic UI"),
-                      QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
+                      QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
     return font;

@@ -76,11 +76,5 @@ TEST(DaysToSolarDate, LeavesTheOutputsAloneForANegativeCount) {
     EXPECT_EQ(-9, day);
 }
 
-TEST(IsSolarLeapYear, NeverMakesTwoLeapYearsInARow) {
-    EXPECT_TRUE(IsSolarLeapYear(104));   // 1436
-    EXPECT_FALSE(IsSolarLeapYear(105));  // 1437
-    EXPECT_TRUE(IsSolarLeapYear(109));   // 1441
-}
-
 }  // namespace
 }  // namespace tarvand

@@ -2,42 +2,34 @@
 # tarvand-date as a real program: standard output, standard error and exit status, case by case.
 set -u
 export LC_ALL=C.UTF-8
-program=$1
-work=$(mktemp -d)
+program=$1 p=tarvand-date work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+fail() { printf 'FAIL: %s\n' "$1"; shift; printf '  %s\n' "$@"; failures=$((failures + 1)); }
 
 # check STATUS OUT ERR [ARGUMENT...]: runs the program on $input and compares all three exactly.
 check() {
     local status=$1 out=$2 err=$3
     shift 3
     printf '%s' "${input-}" | "$program" "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    if [ "$got" != "$status" ] || [ "$(cat "$work/out")" != "$out" ] || [ "$(cat "$work/err")" != "$err" ]; then
-        printf 'FAIL: tarvand-date %s\n  status %s, want %s\n  out: %s\n  err: %s\n' "$*" "$got" \
-            "$status" "$(cat "$work/out")" "$(cat "$work/err")"
-        failures=$((failures + 1))
-    fi
+    local got=$? got_out got_err
+    got_out=$(cat "$work/out") got_err=$(cat "$work/err")
+    [ "$got:$got_out:$got_err" = "$status:$out:$err" ] ||
+        fail "$p $*" "status $got, out: $got_out" "err: $got_err"
 }
 
-p=tarvand-date
-see="(see '$p --help')"
-wed=$(printf '\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647')
-esf=$(printf '\u0627\u0633\u0641\u0646\u062F')
-check 0 "1389/12/11
-11 $esf 1389
-$wed 1389/12/11
-$wed  11  $esf  1389" '' --all -d 2011-03-02
+see="(see '$p --help')" bad="(expected YYYY-MM-DD)" early="is before 1953-03-21, the first day that can be converted"
+wed=$(printf '\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647') esf=$(printf '\u0627\u0633\u0641\u0646\u062F')
+check 0 $'1389/12/11\n11 '"$esf"$' 1389\n'"$wed 1389/12/11"$'\n'"$wed  11  $esf  1389" '' --all -d 2011-03-02
 check 0 "$wed 1389/12/11" '' --layout=2 --date=2011-3-2
 check 0 "$("$program" -d "$(date +%F)")" ''
 check 0 "tarvand-date 1.00" '' --version
-check 2 '' "$p: invalid date '2011-02-30' (expected YYYY-MM-DD)" -d 2011-02-30
-check 2 '' "$p: invalid date '2011-3-2x' (expected YYYY-MM-DD)" -a -d 2011-3-2x
-check 2 '' "$p: date '1953-03-20' is before 1953-03-21, the first day that can be converted" \
-    -d 1953-03-20
+check 0 "$("$program" -h)" '' --help
+check 2 '' "$p: invalid date '2011-02-30' $bad" -d 2011-02-30
+check 2 '' "$p: invalid date '2011-3-2x' $bad" -a -d 2011-3-2x
+check 2 '' "$p: date '1953-03-20' $early" -d 1953-03-20
 check 2 '' "$p: invalid layout '4' (expected 0, 1, 2 or 3) $see" -l 4
 check 2 '' "$p: unrecognized option '--bogus' $see" --bogus
-check 2 '' "$p: invalid option -- 'x' $see" -x
 check 2 '' "$p: option '--date' requires an argument $see" --date
 check 2 '' "$p: extra operand 'today' $see" today
 check 2 '' "$p: --date and --file cannot be used together $see" -d 2011-03-02 -f -
@@ -46,19 +38,12 @@ check 2 '' "$p: cannot read '$work': Is a directory" -f "$work"
 printf '2013-03-20\n' >"$work/dates"
 check 0 "1391/12/30" '' --file="$work/dates"
 input=$'2011-03-02\nnonsense\n2013-03-21\r\n\n1900-01-01\n2059-03-21'
-check 1 $'1389/12/11\n1392/01/01\n1438/01/01' \
-    "$p: standard input:2: invalid date 'nonsense' (expected YYYY-MM-DD)
-$p: standard input:4: invalid date '' (expected YYYY-MM-DD)
-$p: standard input:5: date '1900-01-01' is before 1953-03-21, the first day that can be converted" \
-    -f -
+check 1 $'1389/12/11\n1392/01/01\n1438/01/01' "$p: standard input:2: invalid date 'nonsense' $bad
+$p: standard input:4: invalid date '' $bad
+$p: standard input:5: date '1900-01-01' $early" -f -
 input=
-[ "$("$program" --help | head -n 1)" = "Usage: tarvand-date [OPTION]..." ] || {
-    echo "FAIL: --help"
-    failures=$((failures + 1))
-}
-if "$program" -d 2011-03-02 >/dev/full 2>"$work/err" || [ "$(cat "$work/err")" != "$p: write error on standard output" ]; then
-    echo "FAIL: a full disk went unreported"
-    failures=$((failures + 1))
-fi
+"$program" -h | grep -q '^Usage: tarvand-date \[OPTION\]\.\.\.$' || fail "--help"
+"$program" -d 2011-03-02 >/dev/full 2>"$work/err"
+[ "$?:$(cat "$work/err")" = "2:$p: write error on standard output" ] || fail "a full disk: $(cat "$work/err")"
 echo "tarvand-date program: $failures failed"
 exit $((failures > 0))

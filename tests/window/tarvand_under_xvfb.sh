@@ -17,6 +17,8 @@ fail() {
 }
 height_of() { xwininfo -id "$1" | awk '/^ *Height:/ {print $2}'; }
 
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break || sleep 0.1; done
+
 # No session bus: the toolkit would otherwise fork a bus launcher.
 DBUS_SESSION_BUS_ADDRESS=disabled: ${WRAPPER:-} "$program" &
 pid=$!
