@@ -50,19 +50,19 @@ public:
     void Text3_Click();
     void Text4_Click();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QLineEdit* Text4;
-    QLineEdit* Text5;
-    QTimer* Timer1;
-    QTimer* Timer2;
-    QTimer* Timer3;
-    QTimer* Timer4;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+    QTimer* Timer4 = nullptr;
 
     // The height requested by the last opening step, and by the last closing step.
     std::int16_t GrowHeight = 0;
