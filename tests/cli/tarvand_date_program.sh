@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # tarvand-date as a real program: standard output, standard error and exit status, case by case.
-set -u
+source "$(dirname "$0")/../checks.sh"
 export LC_ALL=C.UTF-8
-program=$1 p=tarvand-date work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { printf 'FAIL: %s\n' "$1"; shift; printf '  %s\n' "$@"; failures=$((failures + 1)); }
+program=$1 p=tarvand-date
 
 # check STATUS OUT ERR [ARGUMENT...]: runs the program on $input and compares all three exactly.
 check() {
@@ -45,5 +42,3 @@ input=
 "$program" -h | grep -q '^Usage: tarvand-date \[OPTION\]\.\.\.$' || fail "--help"
 "$program" -d 2011-03-02 >/dev/full 2>"$work/err"
 [ "$?:$(cat "$work/err")" = "2:$p: write error on standard output" ] || fail "a full disk: $(cat "$work/err")"
-echo "tarvand-date program: $failures failed"
-exit $((failures > 0))

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # The programs on odd machines: the clock at odd moments (faketime), other locales, no font with
 # Arabic glyphs, no display. Nothing may crash, and the dates shown must be right.
-set -u
+source "$(dirname "$0")/../checks.sh"
 date_program=$1 window_test=$2 tarvand=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 export FAKETIME_DONT_FAKE_MONOTONIC=1 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 
 # window FILTER [WRAPPER...]: runs the window's tests that match; they pass, and there is one at least.
@@ -63,5 +59,3 @@ for display in "" :97; do
     [ "$status:$(wc -l <"$work/err")" = 1:1 ] && grep -q '^tarvand: cannot open a display: ' "$work/err" &&
         [ ! -e "$work/core" ] || fail "no display '$display': status $status, $(cat "$work/err")"
 done
-echo "odd machines: $failures failed"
-exit $((failures > 0))

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, validates what a desktop reads, builds the Debian
 # package and checks what is inside it.
-set -u
+source "$(dirname "$0")/../checks.sh"
 build=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 id=org.tarvand.tarvand
 files=(bin/tarvand bin/tarvand-date share/applications/$id.desktop share/metainfo/$id.metainfo.xml
@@ -43,5 +39,3 @@ done
 for field in Maintainer Section Description; do
     [ -n "$(dpkg-deb -f "$deb" $field)" ] || fail "no $field field"
 done
-echo "install and package: $failures failed"
-exit $((failures > 0))
