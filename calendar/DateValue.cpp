@@ -19,12 +19,6 @@ DateValue ToDateValue(year_month_day date) {
     return static_cast<DateValue>((sys_days{date} - DateValueEpoch).count());
 }
 
-DateValue ToDateValue(local_seconds moment) {
-    const auto day = floor<days>(moment);
-    const auto secondsIntoDay = duration<double>(moment - day);
-    return ToDateValue(year_month_day{day}) + secondsIntoDay / days{1};
-}
-
 year_month_day ToCivilDate(DateValue value) { return year_month_day{DayOf(value)}; }
 
 std::int64_t DayDifference(DateValue from, DateValue to) {

@@ -18,9 +18,6 @@ inline constexpr std::chrono::sys_days DateValueEpoch =
 // Takes a civil date; returns its date value at midnight. Whole chrono range, about ±32767 years.
 DateValue ToDateValue(std::chrono::year_month_day date);
 
-// Takes a local date and time; returns its date value with the time of day as the fraction.
-DateValue ToDateValue(std::chrono::local_seconds moment);
-
 // Takes a date value; returns the civil date it falls on, its time of day ignored.
 std::chrono::year_month_day ToCivilDate(DateValue value);
 

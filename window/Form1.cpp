@@ -210,7 +210,6 @@ void Form1::Timer3_Timer() {
         for (QTimer* timer : {Timer1, Timer2, Timer3, Timer4}) {
             timer->stop();
         }
-        emit ended();
         QCoreApplication::exit(0);
     }
 }

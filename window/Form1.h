@@ -68,10 +68,6 @@ public:
     std::int16_t GrowHeight = 0;
     float ShrinkHeight = 0;
 
-signals:
-    // The closing has ended: the program is to end now, without any further handler.
-    void ended();
-
 private:
     void BuildControls();
     // Takes today's date; writes its four layouts into the result boxes.
