@@ -17,7 +17,7 @@ struct HeldMessage {
     QString text;
 };
 
-QtMessageHandler passOn = nullptr;
+QtMessageHandler passOn = nullptr;  // the handler before the guard's, while it holds
 QList<HeldMessage> held;
 
 // Holds back the platform's messages; ends the program cleanly on a fatal one.
@@ -45,16 +45,17 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& mess
 
 }  // namespace
 
-DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(Hold)) { passOn = previous_; }
+DisplayGuard::DisplayGuard() { passOn = qInstallMessageHandler(Hold); }
 
 void DisplayGuard::Opened() {
-    if (std::exchange(open_, true)) {
+    const QtMessageHandler previous = std::exchange(passOn, nullptr);
+    if (previous == nullptr) {
         return;
     }
-    qInstallMessageHandler(previous_);
+    qInstallMessageHandler(previous);
     for (const HeldMessage& message : std::exchange(held, {})) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        previous_(message.type, context, message.text);
+        previous(message.type, context, message.text);
     }
 }
 

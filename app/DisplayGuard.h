@@ -16,10 +16,6 @@ public:
 
     DisplayGuard(const DisplayGuard&) = delete;
     DisplayGuard& operator=(const DisplayGuard&) = delete;
-
-private:
-    QtMessageHandler previous_;
-    bool open_ = false;
 };
 
 }  // namespace tarvand
