@@ -18,13 +18,14 @@ namespace {
 using namespace std::chrono;
 using tarvand::DateValue;
 
-// Returns 4096 date values spread evenly at random from 21 March 1953 to 19 March 2256.
+// Returns 4096 date values spread evenly at random over the whole range, 1178 to 3000.
 const std::vector<DateValue>& SpreadDays() {
     static const std::vector<DateValue> values = [] {
         std::mt19937 random(1405);
-        std::uniform_int_distribution<int> day(0, 110'667);
+        std::uniform_int_distribution<int> day(static_cast<int>(tarvand::FirstSolarValue()),
+                                               static_cast<int>(tarvand::LastSolarValue()));
         std::vector<DateValue> v(4096);
-        for (auto& value : v) value = tarvand::SolarEpoch + day(random);
+        for (auto& value : v) value = day(random);
         return v;
     }();
     return values;

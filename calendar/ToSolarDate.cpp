@@ -1,6 +1,8 @@
 #include "ToSolarDate.h"
 
+#include <charconv>
 #include <cstddef>
+#include <string_view>
 
 #include "SolarNames.h"
 #include "SolarYear.h"
@@ -9,13 +11,15 @@ namespace tarvand {
 
 namespace {
 
-// Takes a number 0 to 99; returns it in two digits.
-std::string TwoDigits(int number) {
-    std::string digits = std::to_string(number);
-    if (number < 10) {
-        digits.insert(digits.begin(), '0');
+// Takes text and a number 0 to 9999; appends the number's digits, with a leading zero below
+// 10 when zeroPad is set.
+void AppendNumber(std::string& text, int number, bool zeroPad = false) {
+    char digits[8];
+    if (zeroPad && number < 10) {
+        text += '0';
     }
-    return digits;
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    text.append(digits, end);
 }
 
 // Takes a month 1 to 12; returns its name.
@@ -24,32 +28,71 @@ std::string_view MonthName(int month) { return MonthNames[static_cast<std::size_
 // Takes a weekday 1 (Sunday) to 7; returns its name.
 std::string_view DayName(int weekday) { return DayNames[static_cast<std::size_t>(weekday - 1)]; }
 
+// Takes a Solar date and text; appends year/month/day, the parts zero-padded when zeroPad is set.
+void AppendNumeric(std::string& text, const SolarDate& date, bool zeroPad) {
+    AppendNumber(text, date.year);
+    text += '/';
+    AppendNumber(text, date.month, zeroPad);
+    text += '/';
+    AppendNumber(text, date.day, zeroPad);
+}
+
 }  // namespace
 
-std::string ToSolarDate(DateValue value, int format) {
+DateValue FirstSolarValue() { return SolarEpoch + static_cast<DateValue>(FirstSolarDay()); }
+
+DateValue LastSolarValue() { return SolarEpoch + static_cast<DateValue>(LastSolarDay()); }
+
+std::optional<SolarDate> ToSolarFields(DateValue value) {
     const std::int64_t days = DayDifference(SolarEpoch, value);
-    if (days < 0 || format < 0 || format >= FormatCount) {
+    if (days < FirstSolarDay() || days > LastSolarDay()) {
+        return std::nullopt;
+    }
+    SolarDate date;
+    DaysToSolarDate(days, date.year, date.month, date.day);
+    date.weekday = Weekday(value);
+    return date;
+}
+
+std::optional<DateValue> FromSolarDate(int year, int month, int day) {
+    const auto days = SolarDateToDays(year, month, day);
+    if (!days) {
+        return std::nullopt;
+    }
+    return SolarEpoch + static_cast<DateValue>(*days);
+}
+
+std::string ToSolarDate(DateValue value, int format) {
+    if (format < 0 || format >= FormatCount) {
         return {};
     }
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    DaysToSolarDate(days, year, month, day);
-    const std::string y = std::to_string(year);
-    const std::string m = std::to_string(month);
-    const std::string d = std::to_string(day);
+    const auto date = ToSolarFields(value);
+    if (!date) {
+        return {};
+    }
+    std::string text;
+    text.reserve(64);
     switch (format) {
         case 0:
-            return y + "/" + TwoDigits(month) + "/" + TwoDigits(day);
+            AppendNumeric(text, *date, true);
+            break;
         case 1:
-            return d + " " + std::string{MonthName(month)} + " " + y;
+            AppendNumber(text, date->day);
+            text.append(" ").append(MonthName(date->month)).append(" ");
+            AppendNumber(text, date->year);
+            break;
         case 2:
-            return std::string{DayName(Weekday(value))} + " " + y + "/" + m + "/" + d;
+            text.append(DayName(date->weekday)).append(" ");
+            AppendNumeric(text, *date, false);
+            break;
         case 3:
-            return std::string{DayName(Weekday(value))} + "  " + d + "  " +
-                   std::string{MonthName(month)} + "  " + y;
+            text.append(DayName(date->weekday)).append("  ");
+            AppendNumber(text, date->day);
+            text.append("  ").append(MonthName(date->month)).append("  ");
+            AppendNumber(text, date->year);
+            break;
     }
-    return {};
+    return text;
 }
 
 }  // namespace tarvand

@@ -1,15 +1,18 @@
 #include "DateCommand.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 
-#include "IsoDate.h"
+#include "DateText.h"
 #include "calendar/LocalClock.h"
+#include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
 #ifndef TARVAND_VERSION
@@ -22,9 +25,33 @@ namespace {
 
 constexpr std::string_view Program = "tarvand-date";
 
-// Takes a date value and the options; writes its layouts, one line each.
+// The English names of the Solar months, for messages.
+constexpr std::array<std::string_view, 12> MonthNamesInEnglish{
+    "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
+    "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
+
+// Takes a civil date; returns it written YYYY-MM-DD.
+std::string IsoText(std::chrono::year_month_day date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+// Takes a written date; returns it quoted for a message.
+std::string Quoted(std::string_view text) { return "'" + std::string{text} + "'"; }
+
+// Returns the message's end for a Gregorian date outside the range.
+std::string OutsideTheRange() {
+    return " is outside " + IsoText(ToCivilDate(FirstSolarValue())) + " to " +
+           IsoText(ToCivilDate(LastSolarValue())) + ", the days that can be converted";
+}
+
+// Takes a date value and the options; writes its conversion, one line a layout.
 void PrintDate(DateValue value, const DateOptions& options, std::ostream& out) {
-    if (options.all) {
+    if (options.toGregorian) {
+        out << IsoText(ToCivilDate(value)) << '\n';
+    } else if (options.all) {
         for (int format = 0; format < FormatCount; ++format) {
             out << ToSolarDate(value, format) << '\n';
         }
@@ -33,42 +60,67 @@ void PrintDate(DateValue value, const DateOptions& options, std::ostream& out) {
     }
 }
 
-// The ways a written date can fail to convert.
-enum class DateProblem { None, Malformed, TooEarly };
-
-// Takes a written date; returns its date value, or the problem with it.
-DateProblem ReadDate(std::string_view text, DateValue& value) {
+// Takes a written Gregorian date; sets its date value, or returns why it cannot be converted.
+std::optional<std::string> ReadGregorian(std::string_view text, DateValue& value) {
     const auto date = ParseIsoDate(text);
     if (!date) {
-        return DateProblem::Malformed;
+        return "invalid date " + Quoted(text) + " (expected YYYY-MM-DD)";
     }
     value = ToDateValue(*date);
-    return value < SolarEpoch ? DateProblem::TooEarly : DateProblem::None;
-}
-
-// Takes a date problem and the written date; returns the message for it.
-std::string ProblemMessage(DateProblem problem, std::string_view text) {
-    const std::string quoted = "'" + std::string{text} + "'";
-    if (problem == DateProblem::TooEarly) {
-        return "date " + quoted + " is before 1953-03-21, the first day that can be converted";
+    if (!ToSolarFields(value)) {
+        return "date " + Quoted(text) + OutsideTheRange();
     }
-    return "invalid date " + quoted + " (expected YYYY-MM-DD)";
+    return std::nullopt;
 }
 
-// Takes a stream of dates and its name; prints each date's layouts, reports each bad line, and
+// Takes a written Solar date; sets its date value, or returns why it cannot be converted.
+std::optional<std::string> ReadSolar(std::string_view text, DateValue& value) {
+    const auto date = ParseSolarDate(text);
+    if (!date) {
+        return "invalid date " + Quoted(text) + " (expected YYYY/MM/DD)";
+    }
+    const auto [year, month, day] = *date;
+    if (year < FirstSolarYear || year > LastSolarYear) {
+        return "date " + Quoted(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
+               std::to_string(LastSolarYear) + ", the years that can be converted";
+    }
+    if (month < 1 || month > 12 || day < 1) {
+        return "invalid date " + Quoted(text) + ": there is no " +
+               (day < 1 ? "day " + std::to_string(day) : "month " + std::to_string(month));
+    }
+    const auto converted = FromSolarDate(year, month, day);
+    if (!converted) {
+        const int length = SolarMonthLength(year, month);
+        const std::string name{MonthNamesInEnglish[static_cast<std::size_t>(month - 1)]};
+        const std::string common =
+            month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
+        return "invalid date " + Quoted(text) + ": " + common + name + " has " +
+               std::to_string(length) + " days";
+    }
+    value = *converted;
+    return std::nullopt;
+}
+
+// Takes a written date and the options; writes its conversion, or returns why it cannot be done.
+std::optional<std::string> ConvertText(std::string_view text, const DateOptions& options,
+                                       std::ostream& out) {
+    DateValue value = 0;
+    auto problem = options.toGregorian ? ReadSolar(text, value) : ReadGregorian(text, value);
+    if (!problem) {
+        PrintDate(value, options, out);
+    }
+    return problem;
+}
+
+// Takes a stream of dates and its name; prints each date's conversion, reports each bad line, and
 // returns the exit status.
 int ConvertLines(std::istream& lines, const std::string& name, const DateOptions& options,
                  std::ostream& out, std::ostream& err) {
     int status = ExitSuccess;
     std::string line;
     for (long number = 1; std::getline(lines, line); ++number) {
-        DateValue value = 0;
-        const DateProblem problem = ReadDate(line, value);
-        if (problem == DateProblem::None) {
-            PrintDate(value, options, out);
-        } else {
-            err << Program << ": " << name << ':' << number << ": " << ProblemMessage(problem, line)
-                << '\n';
+        if (const auto problem = ConvertText(line, options, out)) {
+            err << Program << ": " << name << ':' << number << ": " << *problem << '\n';
             status = ExitSomeLinesFailed;
         }
     }
@@ -100,29 +152,20 @@ int ConvertFile(const DateOptions& options, std::istream& in, std::ostream& out,
     return ConvertLines(file, name, options, out, err);
 }
 
-// Takes a civil date; returns it written YYYY-MM-DD.
-std::string IsoText(std::chrono::year_month_day date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
-}
-
 // Takes the options and today's date value; converts the one date they name.
 int ConvertOne(const DateOptions& options, std::ostream& out, std::ostream& err, DateValue today) {
-    DateValue value = today;
     if (options.date) {
-        const DateProblem problem = ReadDate(*options.date, value);
-        if (problem != DateProblem::None) {
-            err << Program << ": " << ProblemMessage(problem, *options.date) << '\n';
+        if (const auto problem = ConvertText(*options.date, options, out)) {
+            err << Program << ": " << *problem << '\n';
             return ExitTrouble;
         }
-    } else if (today < SolarEpoch) {
-        err << Program << ": today's "
-            << ProblemMessage(DateProblem::TooEarly, IsoText(ToCivilDate(today))) << '\n';
+    } else if (!ToSolarFields(today)) {
+        err << Program << ": today's date " << Quoted(IsoText(ToCivilDate(today)))
+            << OutsideTheRange() << '\n';
         return ExitTrouble;
+    } else {
+        PrintDate(today, options, out);
     }
-    PrintDate(value, options, out);
     return ExitSuccess;
 }
 

@@ -10,11 +10,12 @@ namespace {
 
 constexpr int VersionOption = 256;
 
-constexpr std::array<option, 7> LongOptions{{
+constexpr std::array<option, 8> LongOptions{{
     {"date", required_argument, nullptr, 'd'},
     {"file", required_argument, nullptr, 'f'},
     {"layout", required_argument, nullptr, 'l'},
     {"all", no_argument, nullptr, 'a'},
+    {"to-gregorian", no_argument, nullptr, 'g'},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, VersionOption},
     {nullptr, 0, nullptr, 0},
@@ -50,12 +51,13 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
     const int argc = static_cast<int>(copies.size());
 
     DateOptions options;
+    bool layoutChosen = false;
     optind = 0;  // 0 makes glibc start a fresh scan
     opterr = 0;  // the messages are ours
     for (;;) {
         // '+' stops at the first operand; ':' reports a missing argument apart from a bad option.
         const int previous = optind == 0 ? 1 : optind;
-        const int c = getopt_long(argc, argv.data(), "+:d:f:l:ah", LongOptions.data(), nullptr);
+        const int c = getopt_long(argc, argv.data(), "+:d:f:l:agh", LongOptions.data(), nullptr);
         if (c == -1) {
             break;
         }
@@ -73,9 +75,14 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                                       "' (expected 0, 1, 2 or 3)"};
                 }
                 options.all = false;
+                layoutChosen = true;
                 break;
             case 'a':
                 options.all = true;
+                layoutChosen = true;
+                break;
+            case 'g':
+                options.toGregorian = true;
                 break;
             case 'h':
                 options.action = DateOptions::Action::Help;
@@ -95,6 +102,9 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
     if (options.date && options.file) {
         return UsageError{"--date and --file cannot be used together"};
     }
+    if (options.toGregorian && layoutChosen) {
+        return UsageError{"--to-gregorian cannot be used with --layout or --all"};
+    }
     return options;
 }
 
@@ -103,8 +113,10 @@ std::string DateUsage() {
 Print a date in the Solar Hijri (Iranian) calendar; by default today's local date.
 
   -d, --date=DATE     convert DATE, written YYYY-MM-DD, instead of today
-  -f, --file=FILE     convert each date in FILE, one YYYY-MM-DD a line;
+  -f, --file=FILE     convert each date in FILE, one a line;
                         with FILE -, read standard input
+  -g, --to-gregorian  the dates given are Solar Hijri, written YYYY/MM/DD;
+                        print each as a Gregorian YYYY-MM-DD
   -l, --layout=N      print layout N:
                         0  year/month/day, zero-padded (the default)
                         1  day, month name, year
@@ -114,8 +126,9 @@ Print a date in the Solar Hijri (Iranian) calendar; by default today's local dat
   -h, --help          display this help and exit
       --version       output version information and exit
 
-Names are in Persian and numbers in ASCII digits, written as UTF-8.
-Dates from 1953-03-21 (1 Farvardin 1332) on can be converted.
+Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be
+written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30
+(1799-03-21 to 3622-03-20) converts, in the astronomical calendar.
 
 Exit status: 0 if all went well; 1 if some lines of FILE could not be converted;
 2 for a bad option, a bad date or a file that cannot be read.

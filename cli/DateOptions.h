@@ -14,7 +14,8 @@ struct DateOptions {
     Action action = Action::Convert;
     int layout = 0;                   // 0 to 3; ignored when all is set
     bool all = false;                 // print the four layouts
-    std::optional<std::string> date;  // -d: a YYYY-MM-DD date instead of today (not checked here)
+    bool toGregorian = false;         // -g: the dates are Solar Hijri; print them as Gregorian
+    std::optional<std::string> date;  // -d: a date instead of today (not checked here)
     std::optional<std::string> file;  // -f: a file of dates, "-" for standard input
 };
 
@@ -24,7 +25,8 @@ struct UsageError {
 };
 
 // Takes the arguments, program name first; returns the options, or the error in the first bad one.
-// Later options override earlier ones (-l and -a too); --date and --file exclude each other.
+// Later options override earlier ones (-l and -a too); --date and --file exclude each other, and
+// --to-gregorian excludes --layout and --all.
 std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::string>& arguments);
 
 // Returns the --help text.

@@ -19,5 +19,6 @@ set(CPACK_PACKAGE_DESCRIPTION "Tarvand shows today's date in the Solar Hijri (Ir
 window, in four Persian layouts, with the computer's own date and a clock.
 
 The command tarvand-date prints the same conversion for scripts and panels,
-for today or for any date from 21 March 1953 on.")
+in both directions, for today or for any day from 1178 to 3000 in the Solar
+Hijri calendar (1799 to 3622), following the astronomical calendar.")
 include(CPack)

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <sstream>
+
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
@@ -16,15 +20,11 @@ struct LayoutCase {
 };
 const LayoutCase Layouts[] = {
     {1953y / March / 21, 0, "1332/01/01"},  // day 0, a Saturday
-    {1953y / March / 21, 1, "1 \u0641\u0631\u0648\u0631\u062F\u064A\u0646 1332"},
-    {1953y / March / 21, 2, "\u0634\u0646\u0628\u0647 1332/1/1"},
     {1953y / March / 21, 3,
      "\u0634\u0646\u0628\u0647  1  \u0641\u0631\u0648\u0631\u062F\u064A\u0646  1332"},
     {2011y / March / 2, 0, "1389/12/11"},
     {2011y / March / 2, 1, "11 \u0627\u0633\u0641\u0646\u062F 1389"},
     {2011y / March / 2, 2, "\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647 1389/12/11"},
-    {2011y / March / 2, 3,
-     "\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647  11  \u0627\u0633\u0641\u0646\u062F  1389"},
     {2011y / March / 29, 0, "1390/01/09"},
     {2011y / March / 29, 2, "\u0633\u0647 \u0634\u0646\u0628\u0647 1390/1/9"},
     {2011y / April / 25, 1, "5 \u0627\u0631\u062F\u064A\u0628\u0647\u0634\u062A 1390"},
@@ -43,9 +43,11 @@ const LayoutCase Layouts[] = {
     {2011y / December / 22, 1, "1 \u062F\u064A 1390"},
     {2012y / January / 21, 1, "1 \u0628\u0647\u0645\u0646 1390"},
     {2013y / March / 20, 0, "1391/12/30"},  // 1391 is a leap year
-    {2013y / March / 21, 0, "1392/01/01"},
     {2059y / March / 20, 0, "1437/12/29"},  // 1437 is not: no two leap years in a row
-    {2059y / March / 21, 0, "1438/01/01"},
+    {1950y / January / 1, 0, "1328/10/11"},
+    {1799y / March / 21, 0, "1178/01/01"},  // the first day
+    {2124y / March / 20, 0, "1503/01/01"},  // 1502 is common: the first correction
+    {3622y / March / 20, 0, "3000/12/30"},  // the last day
 };
 
 TEST(ToSolarDate, WritesEachLayoutExactly) {
@@ -57,23 +59,93 @@ TEST(ToSolarDate, WritesEachLayoutExactly) {
     EXPECT_EQ("1389/12/11", ToSolarDate(ToDateValue(2011y / March / 2)));  // code 0 by default
 }
 
-TEST(ToSolarDate, GivesTheEmptyTextForAnUnknownCodeOrADateBefore1953) {
+TEST(ToSolarDate, GivesTheEmptyTextForAnUnknownCodeOrADateOutside1178To3000) {
     for (const int format : {-1, 4, 100}) {
         EXPECT_EQ("", ToSolarDate(ToDateValue(2011y / March / 2), format));
     }
-    for (const DateValue value : {SolarEpoch - 0.5, 0.0, -700000.0}) {
+    const DateValue outside[] = {FirstSolarValue() - 0.5, LastSolarValue() + 1, -700000.0, 1e7};
+    for (const DateValue value : outside) {
         for (int format = 0; format < FormatCount; ++format) {
             EXPECT_EQ("", ToSolarDate(value, format)) << value;
         }
     }
+    int year = -7, month = -8, day = -9;
+    DaysToSolarDate(FirstSolarDay() - 1, year, month, day);
+    DaysToSolarDate(LastSolarDay() + 1, year, month, day);
+    EXPECT_EQ(-7 - 8 - 9, year + month + day) << "outputs left alone";
 }
 
-TEST(DaysToSolarDate, LeavesTheOutputsAloneForANegativeCount) {
-    int year = -7, month = -8, day = -9;
-    DaysToSolarDate(-1, year, month, day);
-    EXPECT_EQ(-7, year);
-    EXPECT_EQ(-8, month);
-    EXPECT_EQ(-9, day);
+// Takes a path from the source tree; returns its lines that are not comments.
+std::vector<std::string> DataLines(const std::string& path) {
+    std::ifstream file(std::string{TARVAND_SOURCE_DIR} + "/" + path);
+    EXPECT_TRUE(file) << path;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line[0] != '#') lines.push_back(line);
+    }
+    return lines;
+}
+
+// The official first days of 1206 to 1498, year by year.
+TEST(SolarCalendar, StartsEachYearOnTheOfficialDay) {
+    const auto lines = DataLines("tests/calendar/data/year-starts-1206-1498.txt");
+    ASSERT_EQ(1498 - 1206 + 1, lines.size());
+    for (const std::string& line : lines) {
+        std::istringstream fields(line);
+        int year = 0, y = 0;
+        unsigned m = 0, d = 0;
+        char dash = 0;
+        fields >> year >> y >> dash >> m >> dash >> d;
+        const DateValue start = ToDateValue(std::chrono::year{y} / m / d);
+        EXPECT_EQ(start, FromSolarDate(year, 1, 1)) << line;
+        EXPECT_EQ(std::to_string(year) + "/01/01", ToSolarDate(start)) << line;
+    }
+}
+
+// Every year from 1178 to 3000, walked one year length at a time from the first day, with the
+// leap years that the 33-year rule and the corrections file give.
+TEST(SolarCalendar, FollowsTheCorrectionsFrom1502To3000) {
+    std::set<int> corrections;
+    for (const std::string& line : DataLines("calendar/leap-corrections-1178-3000.txt")) {
+        corrections.insert(std::stoi(line));
+    }
+    ASSERT_EQ(78, corrections.size());
+    DateValue start = ToDateValue(1799y / March / 21);
+    for (int year = FirstSolarYear; year <= LastSolarYear; ++year) {
+        const bool rule = (25 * year + 11) % 33 < 8;
+        const bool leap = corrections.contains(year)       ? false
+                          : corrections.contains(year - 1) ? true
+                                                           : rule;
+        EXPECT_EQ(leap, IsSolarLeapYear(year - BaseYear)) << year;
+        EXPECT_EQ(start, FromSolarDate(year, 1, 1)) << year;
+        const DateValue last = start + (leap ? 365 : 364);
+        EXPECT_EQ(std::to_string(year) + (leap ? "/12/30" : "/12/29"), ToSolarDate(last)) << year;
+        start = last + 1;
+    }
+    EXPECT_EQ(start, LastSolarValue() + 1);
+}
+
+// Every day of the range: to Solar and back is the identity, and each day follows the one before.
+TEST(SolarCalendar, RoundTripsAndCountsOnEveryDay) {
+    SolarDate before{1177, 12, 29, 4};
+    for (DateValue value = FirstSolarValue(); value <= LastSolarValue(); ++value) {
+        const auto date = ToSolarFields(value);
+        ASSERT_TRUE(date) << value;
+        ASSERT_EQ(value, FromSolarDate(date->year, date->month, date->day)) << value;
+        const bool nextDay =
+            date->year == before.year && date->month == before.month && date->day == before.day + 1;
+        const bool nextMonth =
+            date->day == 1 && before.day >= 29 &&
+            (date->month == before.month + 1 ||
+             (date->month == 1 && before.month == 12 && date->year == before.year + 1));
+        ASSERT_TRUE(nextDay || nextMonth) << date->year << "/" << date->month << "/" << date->day;
+        ASSERT_EQ(before.weekday % 7 + 1, date->weekday);
+        before = *date;
+    }
+    EXPECT_EQ(std::nullopt, FromSolarDate(1404, 12, 30));  // a common year
+    EXPECT_EQ(std::nullopt, FromSolarDate(1404, 7, 31));
+    EXPECT_EQ(std::nullopt, FromSolarDate(1404, 13, 1));
+    EXPECT_EQ(std::nullopt, FromSolarDate(3001, 1, 1));
 }
 
 }  // namespace

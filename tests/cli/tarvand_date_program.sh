@@ -15,7 +15,7 @@ check() {
         fail "$p $*" "status $got, out: $got_out" "err: $got_err"
 }
 
-see="(see '$p --help')" bad="(expected YYYY-MM-DD)" early="is before 1953-03-21, the first day that can be converted"
+see="(see '$p --help')" bad="(expected YYYY-MM-DD)" outside="is outside 1799-03-21 to 3622-03-20, the days that can be converted"
 wed=$(printf '\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647') esf=$(printf '\u0627\u0633\u0641\u0646\u062F')
 check 0 $'1389/12/11\n11 '"$esf"$' 1389\n'"$wed 1389/12/11"$'\n'"$wed  11  $esf  1389" '' --all -d 2011-03-02
 check 0 "$wed 1389/12/11" '' --layout=2 --date=2011-3-2
@@ -24,7 +24,16 @@ check 0 "tarvand-date 1.00" '' --version
 check 0 "$("$program" -h)" '' --help
 check 2 '' "$p: invalid date '2011-02-30' $bad" -d 2011-02-30
 check 2 '' "$p: invalid date '2011-3-2x' $bad" -a -d 2011-3-2x
-check 2 '' "$p: date '1953-03-20' $early" -d 1953-03-20
+check 2 '' "$p: date '1799-03-20' $outside" -d 1799-03-20
+check 2 '' "$p: date '3622-03-21' $outside" -d 3622-03-21
+check 0 '1328/10/11' '' -d ۱۹۵۰-۰۱-۰۱
+check 0 '2025-03-20' '' -g -d 1403/12/30
+check 2 '' "$p: invalid date '1404/12/30': 1404 is a common year, Esfand has 29 days" -g -d 1404/12/30
+check 2 '' "$p: invalid date '1404/13/1': there is no month 13" -g -d 1404/13/1
+check 2 '' "$p: invalid date '1404/7/31': Mehr has 30 days" -g -d 1404/7/31
+check 2 '' "$p: date '3001/01/01' is outside 1178 to 3000, the years that can be converted" -g -d 3001/01/01
+check 2 '' "$p: invalid date '1404-01-01' (expected YYYY/MM/DD)" -g -d 1404-01-01
+check 2 '' "$p: --to-gregorian cannot be used with --layout or --all $see" -g -a
 check 2 '' "$p: invalid layout '4' (expected 0, 1, 2 or 3) $see" -l 4
 check 2 '' "$p: unrecognized option '--bogus' $see" --bogus
 check 2 '' "$p: option '--date' requires an argument $see" --date
@@ -34,10 +43,12 @@ check 2 '' "$p: cannot read '$work/none': No such file or directory" -f "$work/n
 check 2 '' "$p: cannot read '$work': Is a directory" -f "$work"
 printf '2013-03-20\n' >"$work/dates"
 check 0 "1391/12/30" '' --file="$work/dates"
-input=$'2011-03-02\nnonsense\n2013-03-21\r\n\n1900-01-01\n2059-03-21'
+input=$'2011-03-02\nnonsense\n2013-03-21\r\n\n1700-01-01\n2059-03-21'
 check 1 $'1389/12/11\n1392/01/01\n1438/01/01' "$p: standard input:2: invalid date 'nonsense' $bad
 $p: standard input:4: invalid date '' $bad
-$p: standard input:5: date '1900-01-01' $early" -f -
+$p: standard input:5: date '1700-01-01' $outside" -f -
+input=$'۱۴۰۵/۹/۱۵\n1178/1/1'
+check 0 $'2026-12-06\n1799-03-21' '' -g -f -
 input=
 "$program" -h | grep -q '^Usage: tarvand-date \[OPTION\]\.\.\.$' || fail "--help"
 "$program" -d 2011-03-02 >/dev/full 2>"$work/err"

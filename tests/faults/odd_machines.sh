@@ -24,14 +24,14 @@ at() {
     if [ -n "$expected" ]; then
         [ "$status:$got" = "0:$expected" ] || fail "tarvand-date at $2 in $1: $status $got"
     else
-        [ "$status" = 2 ] && grep -q "today's date '$day' is before" "$work/err" ||
+        [ "$status" = 2 ] && grep -q "today's date '$day' is outside" "$work/err" ||
             fail "tarvand-date at $2 in $1: status $status, $(cat "$work/err")"
     fi
     TZ=$1 TARVAND_TODAY=$day window '*ReadsTheLocalClock' faketime -f "$local" ||
         fail "the window at $2 in $1: $(grep -A3 Failure "$work/log")"
 }
 at UTC '1950-01-01 12:00:00'
-at UTC '1953-03-21 00:00:00'
+at UTC '1799-03-20 23:59:59'
 at UTC '2059-03-20 23:59:59'
 at UTC '2059-03-21 00:00:00'
 at UTC '9999-12-31 23:59:59'

@@ -108,9 +108,10 @@ TEST_F(Form1Test, CreatesTheControlsAsDesigned) {
     EXPECT_EQ(Qt::PointingHandCursor, form->Label3->cursor().shape());
 }
 
-TEST_F(Form1Test, FillsTheBoxesWithTheFourLayoutsOfTodayFrom1953On) {
+TEST_F(Form1Test, FillsTheBoxesWithTheFourLayoutsOfTodayFrom1178To3000) {
     for (const auto& [day, format0] : {std::pair{local_days{2011y / March / 2}, "1389/12/11"},
-                                       std::pair{local_days{1953y / March / 20}, ""}}) {
+                                       std::pair{local_days{1950y / January / 1}, "1328/10/11"},
+                                       std::pair{local_days{1799y / March / 20}, ""}}) {
         Create(day);
         const QLineEdit* boxes[] = {form->Text1, form->Text2, form->Text3, form->Text4};
         EXPECT_EQ(format0, Text(form->Text1));

@@ -1,0 +1,30 @@
+// Reading dates as people write them: Gregorian YYYY-MM-DD and Solar Hijri YYYY/MM/DD, in ASCII,
+// Persian (U+06F0 to U+06F9) or Arabic-Indic (U+0660 to U+0669) digits.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvand {
+
+// Takes UTF-8 text; returns it with Persian and Arabic-Indic digits replaced by ASCII ones.
+std::string AsciiDigits(std::string_view text);
+
+// Takes text such as "2011-03-02" (four-digit year, one- or two-digit month and day, blanks around
+// allowed); returns the date, or nothing when the text is malformed or names no real day.
+std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text);
+
+// A Solar Hijri date as written, not yet checked against the calendar.
+struct WrittenSolarDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// Takes text such as "1389/12/11" (four-digit year, one- or two-digit month and day, blanks around
+// allowed); returns its numbers, or nothing when the text is not of that shape.
+std::optional<WrittenSolarDate> ParseSolarDate(std::string_view text);
+
+}  // namespace tarvand
