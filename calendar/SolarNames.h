@@ -27,6 +27,22 @@ inline constexpr std::array<std::string_view, 12> MonthNames{
     "\u0627\u0633\u0641\u0646\u062F",                    // Esfand
 };
 
+// The month names used in Afghanistan (Dari), Hamal to Hut, with the Persian yeh (U+06CC).
+inline constexpr std::array<std::string_view, 12> AfghanMonthNames{
+    "\u062D\u0645\u0644",              // Hamal
+    "\u062B\u0648\u0631",              // Sawr
+    "\u062C\u0648\u0632\u0627",        // Jawza
+    "\u0633\u0631\u0637\u0627\u0646",  // Saratan
+    "\u0627\u0633\u062F",              // Asad
+    "\u0633\u0646\u0628\u0644\u0647",  // Sonbola
+    "\u0645\u06CC\u0632\u0627\u0646",  // Mizan
+    "\u0639\u0642\u0631\u0628",        // Aqrab
+    "\u0642\u0648\u0633",              // Qaws
+    "\u062C\u062F\u06CC",              // Jadi
+    "\u062F\u0644\u0648",              // Dalw
+    "\u062D\u0648\u062A",              // Hut
+};
+
 // Index 0 is Sunday.
 inline constexpr std::array<std::string_view, 7> DayNames{
     "\u064A\u06A9\u0634\u0646\u0628\u0647",              // Sunday

@@ -1,17 +1,21 @@
 #include "DateCommand.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <cstring>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "DateText.h"
+#include "LineReader.h"
+#include "Quote.h"
 #include "calendar/LocalClock.h"
+#include "calendar/SolarFormat.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
@@ -30,6 +34,22 @@ constexpr std::array<std::string_view, 12> MonthNamesInEnglish{
     "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
     "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
 
+// Where the conversion writes, and how.
+struct Output {
+    const DateOptions& options;
+    OutputBuffer& out;
+    OutputBuffer& err;
+    FormatStyle style{.persian = options.persian, .afghan = options.afghan};
+};
+
+// Takes the output and a message; writes "tarvand-date: " and the message as one line.
+void Report(Output& output, std::string_view message) {
+    std::string line;
+    line.reserve(Program.size() + message.size() + 3);
+    line.append(Program).append(": ").append(message) += '\n';
+    output.err.Add(line);
+}
+
 // Takes a civil date; returns it written YYYY-MM-DD.
 std::string IsoText(std::chrono::year_month_day date) {
     char text[32];
@@ -38,37 +58,42 @@ std::string IsoText(std::chrono::year_month_day date) {
     return text;
 }
 
-// Takes a written date; returns it quoted for a message.
-std::string Quoted(std::string_view text) { return "'" + std::string{text} + "'"; }
-
 // Returns the message's end for a Gregorian date outside the range.
 std::string OutsideTheRange() {
     return " is outside " + IsoText(ToCivilDate(FirstSolarValue())) + " to " +
            IsoText(ToCivilDate(LastSolarValue())) + ", the days that can be converted";
 }
 
-// Takes a date value and the options; writes its conversion, one line a layout.
-void PrintDate(DateValue value, const DateOptions& options, std::ostream& out) {
+// Takes a date value that converts and the output; writes its conversion, one line a layout.
+void PrintDate(DateValue value, Output& output) {
+    std::string& text = output.out.Pending();
+    const DateOptions& options = output.options;
     if (options.toGregorian) {
-        out << IsoText(ToCivilDate(value)) << '\n';
-    } else if (options.all) {
-        for (int format = 0; format < FormatCount; ++format) {
-            out << ToSolarDate(value, format) << '\n';
-        }
+        text += IsoText(ToCivilDate(value));
+        text += '\n';
     } else {
-        out << ToSolarDate(value, options.layout) << '\n';
+        const SolarDate date = *ToSolarFields(value);
+        const int first = options.all ? 0 : options.layout;
+        const int last = options.all ? FormatCount - 1 : options.layout;
+        for (int layout = first; layout <= last; ++layout) {
+            const auto format = options.format ? std::string_view(*options.format)
+                                               : LayoutFormats[static_cast<std::size_t>(layout)];
+            AppendSolarFormat(text, date, format, output.style);
+            text += '\n';
+        }
     }
+    output.out.Added();
 }
 
 // Takes a written Gregorian date; sets its date value, or returns why it cannot be converted.
 std::optional<std::string> ReadGregorian(std::string_view text, DateValue& value) {
     const auto date = ParseIsoDate(text);
     if (!date) {
-        return "invalid date " + Quoted(text) + " (expected YYYY-MM-DD)";
+        return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
     }
     value = ToDateValue(*date);
     if (!ToSolarFields(value)) {
-        return "date " + Quoted(text) + OutsideTheRange();
+        return "date " + Quote(text) + OutsideTheRange();
     }
     return std::nullopt;
 }
@@ -77,15 +102,15 @@ std::optional<std::string> ReadGregorian(std::string_view text, DateValue& value
 std::optional<std::string> ReadSolar(std::string_view text, DateValue& value) {
     const auto date = ParseSolarDate(text);
     if (!date) {
-        return "invalid date " + Quoted(text) + " (expected YYYY/MM/DD)";
+        return "invalid date " + Quote(text) + " (expected YYYY/MM/DD)";
     }
     const auto [year, month, day] = *date;
     if (year < FirstSolarYear || year > LastSolarYear) {
-        return "date " + Quoted(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
+        return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
                std::to_string(LastSolarYear) + ", the years that can be converted";
     }
     if (month < 1 || month > 12 || day < 1) {
-        return "invalid date " + Quoted(text) + ": there is no " +
+        return "invalid date " + Quote(text) + ": there is no " +
                (day < 1 ? "day " + std::to_string(day) : "month " + std::to_string(month));
     }
     const auto converted = FromSolarDate(year, month, day);
@@ -94,115 +119,136 @@ std::optional<std::string> ReadSolar(std::string_view text, DateValue& value) {
         const std::string name{MonthNamesInEnglish[static_cast<std::size_t>(month - 1)]};
         const std::string common =
             month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
-        return "invalid date " + Quoted(text) + ": " + common + name + " has " +
+        return "invalid date " + Quote(text) + ": " + common + name + " has " +
                std::to_string(length) + " days";
     }
     value = *converted;
     return std::nullopt;
 }
 
-// Takes a written date and the options; writes its conversion, or returns why it cannot be done.
-std::optional<std::string> ConvertText(std::string_view text, const DateOptions& options,
-                                       std::ostream& out) {
+// Takes a written date and the output; writes its conversion, or returns why it cannot be done.
+std::optional<std::string> ConvertText(std::string_view text, Output& output) {
     DateValue value = 0;
-    auto problem = options.toGregorian ? ReadSolar(text, value) : ReadGregorian(text, value);
+    auto problem = output.options.toGregorian ? ReadSolar(text, value) : ReadGregorian(text, value);
     if (!problem) {
-        PrintDate(value, options, out);
+        PrintDate(value, output);
     }
     return problem;
 }
 
-// Takes a stream of dates and its name; prints each date's conversion, reports each bad line, and
-// returns the exit status.
-int ConvertLines(std::istream& lines, const std::string& name, const DateOptions& options,
-                 std::ostream& out, std::ostream& err) {
+// Takes text; returns true when it holds nothing but blanks.
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\v\f") == std::string_view::npos;
+}
+
+// Flushes the output before a read that may wait, so that a program feeding dates one at a time
+// sees each answer before it sends the next.
+void FlushBeforeRead(void* output) {
+    auto* o = static_cast<Output*>(output);
+    o->out.Flush();
+    o->err.Flush();
+}
+
+// Takes an open file descriptor and its name for messages; converts each line, reports each bad
+// one, and returns the exit status. Stops at once when the output cannot be written.
+int ConvertLines(int fd, const std::string& name, Output& output) {
     int status = ExitSuccess;
-    std::string line;
-    for (long number = 1; std::getline(lines, line); ++number) {
-        if (const auto problem = ConvertText(line, options, out)) {
-            err << Program << ": " << name << ':' << number << ": " << *problem << '\n';
+    LineReader reader(fd, MaxLineLength, FlushBeforeRead, &output);
+    std::string_view line;
+    for (long number = 1;; ++number) {
+        const auto result = reader.Next(line);
+        if (result == LineReader::Result::End || output.out.Error() != 0) {
+            break;
+        }
+        if (result == LineReader::Result::Error) {
+            Report(output, name + ": read error: " + std::strerror(errno));
+            return ExitTrouble;
+        }
+        std::optional<std::string> problem;
+        if (result == LineReader::Result::TooLong) {
+            problem = "line too long (over " + std::to_string(MaxLineLength) + " bytes)";
+        } else if (!IsBlank(line)) {
+            problem = ConvertText(line, output);
+        }
+        if (problem) {
+            Report(output, name + ":" + std::to_string(number) + ": " + *problem);
             status = ExitSomeLinesFailed;
         }
-    }
-    if (lines.bad()) {
-        err << Program << ": " << name << ": read error\n";
-        return ExitTrouble;
     }
     return status;
 }
 
 // Takes the --file argument; converts the file's lines, or says why it cannot be read.
-int ConvertFile(const DateOptions& options, std::istream& in, std::ostream& out,
-                std::ostream& err) {
-    if (*options.file == "-") {
-        return ConvertLines(in, "standard input", options, out, err);
+int ConvertFile(int in, Output& output) {
+    const std::string& name = *output.options.file;
+    if (name == "-") {
+        return ConvertLines(in, "standard input", output);
     }
-    std::error_code ignored;
-    const std::string& name = *options.file;
-    if (std::filesystem::is_directory(name, ignored)) {
-        err << Program << ": cannot read '" << name << "': Is a directory\n";
+    const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        Report(output, "cannot read " + Quote(name) + ": " + std::strerror(errno));
         return ExitTrouble;
     }
-    std::ifstream file(name);
-    if (!file) {
-        err << Program << ": cannot read '" << name
-            << "': " << std::generic_category().message(errno) << '\n';
-        return ExitTrouble;
-    }
-    return ConvertLines(file, name, options, out, err);
+    // As GNU tools name a file before a line number: bare, unless it needs quoting to be safe.
+    const std::string quoted = Quote(name);
+    const bool plain =
+        quoted.size() == name.size() + 2 && quoted.compare(1, name.size(), name) == 0;
+    const int status = ConvertLines(fd, plain ? name : quoted, output);
+    close(fd);
+    return status;
 }
 
-// Takes the options and today's date value; converts the one date they name.
-int ConvertOne(const DateOptions& options, std::ostream& out, std::ostream& err, DateValue today) {
-    if (options.date) {
-        if (const auto problem = ConvertText(*options.date, options, out)) {
-            err << Program << ": " << *problem << '\n';
+// Takes the output and today's date value; converts the one date the options name.
+int ConvertOne(Output& output, DateValue today) {
+    if (output.options.date) {
+        if (const auto problem = ConvertText(*output.options.date, output)) {
+            Report(output, *problem);
             return ExitTrouble;
         }
     } else if (!ToSolarFields(today)) {
-        err << Program << ": today's date " << Quoted(IsoText(ToCivilDate(today)))
-            << OutsideTheRange() << '\n';
+        Report(output, "today's date " + Quote(IsoText(ToCivilDate(today))) + OutsideTheRange());
         return ExitTrouble;
     } else {
-        PrintDate(today, options, out);
+        PrintDate(today, output);
     }
     return ExitSuccess;
 }
 
 }  // namespace
 
-int RunDateCommand(const DateOptions& options, std::istream& in, std::ostream& out,
-                   std::ostream& err, DateValue today) {
+int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, OutputBuffer& err,
+                   DateValue today) {
+    Output output{options, out, err};
     int status = ExitSuccess;
     switch (options.action) {
         case DateOptions::Action::Help:
-            out << DateUsage();
+            out.Add(DateUsage());
             break;
         case DateOptions::Action::Version:
-            out << Program << ' ' << TARVAND_VERSION << '\n';
+            out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
             break;
         case DateOptions::Action::Convert:
-            status = options.file ? ConvertFile(options, in, out, err)
-                                  : ConvertOne(options, out, err, today);
+            status = options.file ? ConvertFile(in, output) : ConvertOne(output, today);
             break;
     }
-    out.flush();
-    if (!out) {
-        err << Program << ": write error on standard output\n";
-        return ExitTrouble;
+    if (!out.Flush()) {
+        Report(output, std::string("write error: ") + std::strerror(out.Error()));
+        status = ExitTrouble;
     }
+    err.Flush();
     return status;
 }
 
 int RunDateCommandLine(const std::vector<std::string>& arguments) {
-    std::ios::sync_with_stdio(false);
+    OutputBuffer out(STDOUT_FILENO, 64 * 1024);
+    OutputBuffer err(STDERR_FILENO, PIPE_BUF);
     const auto parsed = ParseDateOptions(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        std::cerr << Program << ": " << error->message << " (see '" << Program << " --help')\n";
+        err.Add(std::string(Program) + ": " + error->message + " (see '" + std::string(Program) +
+                " --help')\n");
         return ExitTrouble;
     }
-    return RunDateCommand(std::get<DateOptions>(parsed), std::cin, std::cout, std::cerr,
-                          LocalToday());
+    return RunDateCommand(std::get<DateOptions>(parsed), STDIN_FILENO, out, err, LocalToday());
 }
 
 }  // namespace tarvand

@@ -3,19 +3,27 @@
 #include <getopt.h>
 
 #include <array>
+#include <cstring>
+
+#include "DateText.h"
+#include "Quote.h"
+#include "calendar/SolarFormat.h"
 
 namespace tarvand {
 
 namespace {
 
 constexpr int VersionOption = 256;
+constexpr int AfghanOption = 257;
 
-constexpr std::array<option, 8> LongOptions{{
+constexpr std::array<option, 11> LongOptions{{
     {"date", required_argument, nullptr, 'd'},
     {"file", required_argument, nullptr, 'f'},
     {"layout", required_argument, nullptr, 'l'},
     {"all", no_argument, nullptr, 'a'},
     {"to-gregorian", no_argument, nullptr, 'g'},
+    {"persian", no_argument, nullptr, 'p'},
+    {"afghan", no_argument, nullptr, AfghanOption},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, VersionOption},
     {nullptr, 0, nullptr, 0},
@@ -23,19 +31,62 @@ constexpr std::array<option, 8> LongOptions{{
 
 // Takes the text of --layout; returns the layout 0 to 3, or -1.
 int ParseLayout(const std::string& text) {
-    return text.size() == 1 && text[0] >= '0' && text[0] <= '3' ? text[0] - '0' : -1;
+    const std::string ascii = AsciiDigits(text);
+    return ascii.size() == 1 && ascii[0] >= '0' && ascii[0] <= '3' ? ascii[0] - '0' : -1;
+}
+
+// Takes a long option as written, without its dashes and any "=value"; returns the options whose
+// names start with it.
+std::vector<const option*> Matching(std::string_view name) {
+    std::vector<const option*> found;
+    for (const option& candidate : LongOptions) {
+        if (candidate.name != nullptr && std::string_view(candidate.name).starts_with(name)) {
+            if (name == candidate.name) {
+                return {&candidate};
+            }
+            found.push_back(&candidate);
+        }
+    }
+    return found;
 }
 
 // Takes the argument getopt stopped at, getopt's answer (':' or '?') and the option character it
-// reports; returns the message for the user.
+// reports; returns the message for the user, in GNU getopt's words.
 std::string BadOptionMessage(const std::string& argument, int answer, int optionChar) {
-    if (answer == ':') {
-        return "option '" + argument + "' requires an argument";
+    if (!argument.starts_with("--")) {
+        return answer == ':'
+                   ? "option requires an argument -- " +
+                         Quote(std::string(1, static_cast<char>(optionChar)))
+                   : "invalid option -- " + Quote(std::string(1, static_cast<char>(optionChar)));
     }
-    if (argument.rfind("--", 0) == 0) {
-        return "unrecognized option '" + argument + "'";
+    const std::string written = argument.substr(0, argument.find('='));
+    const auto found = Matching(std::string_view(written).substr(2));
+    if (found.size() > 1) {
+        std::string message = "option " + Quote(written) + " is ambiguous; possibilities:";
+        for (const option* candidate : found) {
+            message += " '--" + std::string(candidate->name) + "'";
+        }
+        return message;
     }
-    return "invalid option -- '" + std::string(1, static_cast<char>(optionChar)) + "'";
+    if (found.empty()) {
+        return "unrecognized option " + Quote(written);
+    }
+    const std::string name = "'--" + std::string(found[0]->name) + "'";
+    return answer == ':' ? "option " + name + " requires an argument"
+                         : "option " + name + " doesn't allow an argument";
+}
+
+// Takes an operand; records it as the output format, or returns why it cannot be one.
+std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& options) {
+    if (!operand.starts_with('+') || options.format) {
+        return UsageError{"extra operand " + Quote(operand)};
+    }
+    const std::string_view unknown = UnknownConversion(std::string_view(operand).substr(1));
+    if (!unknown.empty()) {
+        return UsageError{"invalid conversion " + Quote(unknown) + " in format " + Quote(operand)};
+    }
+    options.format = operand.substr(1);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -54,12 +105,25 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
     bool layoutChosen = false;
     optind = 0;  // 0 makes glibc start a fresh scan
     opterr = 0;  // the messages are ours
-    for (;;) {
-        // '+' stops at the first operand; ':' reports a missing argument apart from a bad option.
+    for (bool optionsEnded = false; !optionsEnded || optind < argc;) {
+        // '+' stops at each operand, which is taken here; ':' reports a missing argument apart
+        // from a bad option.
         const int previous = optind == 0 ? 1 : optind;
-        const int c = getopt_long(argc, argv.data(), "+:d:f:l:agh", LongOptions.data(), nullptr);
+        const int c = optionsEnded ? -1
+                                   : getopt_long(argc, argv.data(), "+:d:f:l:agph",
+                                                 LongOptions.data(), nullptr);
         if (c == -1) {
-            break;
+            optionsEnded = optionsEnded ||
+                           (optind > previous &&
+                            std::strcmp(argv[static_cast<std::size_t>(optind - 1)], "--") == 0);
+            if (optind >= argc) {
+                break;
+            }
+            if (auto error = TakeOperand(argv[static_cast<std::size_t>(optind)], options)) {
+                return *error;
+            }
+            ++optind;
+            continue;
         }
         switch (c) {
             case 'd':
@@ -71,8 +135,8 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
             case 'l':
                 options.layout = ParseLayout(optarg);
                 if (options.layout < 0) {
-                    return UsageError{"invalid layout '" + std::string{optarg} +
-                                      "' (expected 0, 1, 2 or 3)"};
+                    return UsageError{"invalid layout " + Quote(optarg) +
+                                      " (expected 0, 1, 2 or 3)"};
                 }
                 options.all = false;
                 layoutChosen = true;
@@ -83,6 +147,12 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                 break;
             case 'g':
                 options.toGregorian = true;
+                break;
+            case 'p':
+                options.persian = true;
+                break;
+            case AfghanOption:
+                options.afghan = true;
                 break;
             case 'h':
                 options.action = DateOptions::Action::Help;
@@ -95,21 +165,20 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                     BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c, optopt)};
         }
     }
-    if (optind < argc) {
-        return UsageError{"extra operand '" + std::string{argv[static_cast<std::size_t>(optind)]} +
-                          "'"};
-    }
     if (options.date && options.file) {
         return UsageError{"--date and --file cannot be used together"};
     }
-    if (options.toGregorian && layoutChosen) {
-        return UsageError{"--to-gregorian cannot be used with --layout or --all"};
+    if (options.format && layoutChosen) {
+        return UsageError{"multiple output formats specified"};
+    }
+    if (options.toGregorian && (layoutChosen || options.format)) {
+        return UsageError{"--to-gregorian cannot be used with --layout, --all or +FORMAT"};
     }
     return options;
 }
 
 std::string DateUsage() {
-    return R"(Usage: tarvand-date [OPTION]...
+    return R"(Usage: tarvand-date [OPTION]... [+FORMAT]
 Print a date in the Solar Hijri (Iranian) calendar; by default today's local date.
 
   -d, --date=DATE     convert DATE, written YYYY-MM-DD, instead of today
@@ -118,20 +187,47 @@ Print a date in the Solar Hijri (Iranian) calendar; by default today's local dat
   -g, --to-gregorian  the dates given are Solar Hijri, written YYYY/MM/DD;
                         print each as a Gregorian YYYY-MM-DD
   -l, --layout=N      print layout N:
-                        0  year/month/day, zero-padded (the default)
-                        1  day, month name, year
-                        2  weekday name, year/month/day
-                        3  weekday name, day, month name, year
+                        0  year/month/day, zero-padded (the default)  +%Y/%m/%d
+                        1  day, month name, year                      +%-d %B %Y
+                        2  weekday name, year/month/day               +%A %Y/%-m/%-d
+                        3  weekday name, day, month name, year        +%A  %-d  %B  %Y
   -a, --all           print the four layouts, one line each
+  -p, --persian       write digits in Persian (U+06F0 to U+06F9), and names with
+                        the Persian yeh (U+06CC)
+      --afghan        use the month names of Afghanistan (Hamal to Hut)
   -h, --help          display this help and exit
       --version       output version information and exit
 
+FORMAT controls the output, as in date(1). The conversions:
+  %%   a literal %
+  %A   weekday name; %a the same
+  %B   month name; %b and %h the same
+  %C   century: the year divided by 100 (14)
+  %d   day of the month (01)
+  %e   day of the month, blank-padded ( 1); the same as %_d
+  %F   the full date, as %Y-%m-%d
+  %j   day of the year (001..366)
+  %m   month (01..12)
+  %n   a newline
+  %t   a tab
+  %u   day of the week (1..7); 1 is Saturday, the first day of the Persian week
+  %w   day of the week (0..6); 0 is Saturday
+  %Y   year
+  %y   last two digits of the year (00..99)
+By default numbers are padded with zeros. After the %, these flags may come:
+  -  (hyphen) do not pad the field
+  _  (underscore) pad with blanks
+  0  (zero) pad with zeros
+then a field width (up to 255) that pads the field to that many characters.
+
 Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be
 written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30
-(1799-03-21 to 3622-03-20) converts, in the astronomical calendar.
+(1799-03-21 to 3622-03-20) converts, in the astronomical calendar. In FILE, blank
+lines and a UTF-8 byte order mark at the start are skipped, and a line longer
+than 1024 bytes is reported as too long.
 
 Exit status: 0 if all went well; 1 if some lines of FILE could not be converted;
-2 for a bad option, a bad date or a file that cannot be read.
+2 for a bad option, format, date or file, or a read or write error.
 )";
 }
 

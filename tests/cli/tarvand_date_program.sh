@@ -33,23 +33,40 @@ check 2 '' "$p: invalid date '1404/13/1': there is no month 13" -g -d 1404/13/1
 check 2 '' "$p: invalid date '1404/7/31': Mehr has 30 days" -g -d 1404/7/31
 check 2 '' "$p: date '3001/01/01' is outside 1178 to 3000, the years that can be converted" -g -d 3001/01/01
 check 2 '' "$p: invalid date '1404-01-01' (expected YYYY/MM/DD)" -g -d 1404-01-01
-check 2 '' "$p: --to-gregorian cannot be used with --layout or --all $see" -g -a
+check 2 '' "$p: --to-gregorian cannot be used with --layout, --all or +FORMAT $see" -g -a
 check 2 '' "$p: invalid layout '4' (expected 0, 1, 2 or 3) $see" -l 4
 check 2 '' "$p: unrecognized option '--bogus' $see" --bogus
 check 2 '' "$p: option '--date' requires an argument $see" --date
+check 2 '' "$p: option '--all' doesn't allow an argument $see" --all=yes
 check 2 '' "$p: extra operand 'today' $see" today
 check 2 '' "$p: --date and --file cannot be used together $see" -d 2011-03-02 -f -
+check 2 '' "$p: multiple output formats specified $see" -l 1 +%Y
+check 2 '' "$p: invalid conversion '%_5k' in format '+%Y %_5k' $see" '+%Y %_5k'
 check 2 '' "$p: cannot read '$work/none': No such file or directory" -f "$work/none"
-check 2 '' "$p: cannot read '$work': Is a directory" -f "$work"
+check 0 "$wed ۱۱ حوت ۱۳۸۹ ۳۴۷ ۵" '' -d 2011-03-02 -p --afghan '+%A %-d %B %Y %j %u'
+check 0 "۱۳۸۹/۱۲/۱۱" '' -p -d 2011-03-02
 printf '2013-03-20\n' >"$work/dates"
 check 0 "1391/12/30" '' --file="$work/dates"
-input=$'2011-03-02\nnonsense\n2013-03-21\r\n\n1700-01-01\n2059-03-21'
+# Hostile input: control characters and bad UTF-8 quoted, long text cut, a byte order mark and
+# blank lines skipped, an overlong line reported and the next one converted.
+check 2 '' "$p: invalid date '\033[2J\n\377' $bad" -d $'\e[2J\n\xff'
+check 2 '' "$p: invalid date '$(printf '9%.0s' {1..60})'... $bad" -d "$(printf '9%.0s' {1..99})"
+check 2 '' "$p: cannot read 'a\nb': No such file or directory" -f $'a\nb'
+input=$'\xef\xbb\xbf2011-03-02\nnonsense\n2013-03-21\r\n\n \n1700-01-01\n2059-03-21'
 check 1 $'1389/12/11\n1392/01/01\n1438/01/01' "$p: standard input:2: invalid date 'nonsense' $bad
-$p: standard input:4: invalid date '' $bad
-$p: standard input:5: date '1700-01-01' $outside" -f -
+$p: standard input:6: date '1700-01-01' $outside" -f -
 input=$'۱۴۰۵/۹/۱۵\n1178/1/1'
 check 0 $'2026-12-06\n1799-03-21' '' -g -f -
 input=
-"$program" -h | grep -q '^Usage: tarvand-date \[OPTION\]\.\.\.$' || fail "--help"
-"$program" -d 2011-03-02 >/dev/full 2>"$work/err"
-[ "$?:$(cat "$work/err")" = "2:$p: write error on standard output" ] || fail "a full disk: $(cat "$work/err")"
+{ head -c 30000000 /dev/zero | tr '\0' 7; printf '\n2011-03-02\n'; } >"$work/long"
+check 1 1389/12/11 "$p: $work/long:1: line too long (over 1024 bytes)" -f "$work/long"
+if [ -z "${ASAN_OPTIONS-}" ]; then  # memory stays flat, a line's length notwithstanding
+    peak=$(/usr/bin/time -f %M "$program" -f "$work/long" 2>&1 >/dev/null | tail -n 1)
+    [ "$peak" -lt 8000 ] || fail "30 MB line: peak memory $peak KiB"
+fi
+said=$("$program" -f - <"$work" 2>&1)
+[ "$?:$said" = "2:$p: standard input: read error: Is a directory" ] || fail "read error: $said"
+"$program" -h | grep -q '^Usage: tarvand-date \[OPTION\]\.\.\. \[+FORMAT\]$' || fail "--help"
+# A write error stops the program at once: none of the bad lines after it is reported.
+{ yes 2011-03-02 | head -n 100000; echo bad; } | "$program" -f - >/dev/full 2>"$work/err"
+[ "$?:$(cat "$work/err")" = "2:$p: write error: No space left on device" ] || fail "a full disk: $(cat "$work/err")"

@@ -1,0 +1,41 @@
+// Solar Hijri dates written through a format, with the conversions of GNU date's letters.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "ToSolarDate.h"
+
+namespace tarvand {
+
+// How a format writes numbers and names.
+struct FormatStyle {
+    bool persian = false;  // Persian digits (U+06F0 to U+06F9) and the Persian yeh (U+06CC)
+    bool afghan = false;   // the month names used in Afghanistan
+};
+
+// The layouts of ToSolarDate, by format code, as formats: in the default style each writes the
+// same text as ToSolarDate with that code.
+inline constexpr std::array<std::string_view, 4> LayoutFormats{"%Y/%m/%d", "%-d %B %Y",
+                                                               "%A %Y/%-m/%-d", "%A  %-d  %B  %Y"};
+
+// Takes a format; returns the first conversion in it that FormatSolarDate does not know (such as
+// "%Q", or "%" at the end), or the empty text when it knows them all.
+std::string_view UnknownConversion(std::string_view format);
+
+// Takes a Solar date, a format whose conversions are all known, a style and text; appends the
+// date written through the format. The conversions, each as %[flag][width]letter:
+//   %Y year   %y year in two digits   %C century   %m month 01-12   %d day 01-31
+//   %e day, blank-padded   %j day of the year 001-366   %B, %b, %h month name
+//   %A, %a weekday name   %u weekday 1-7, Saturday 1   %w weekday 0-6, Saturday 0
+//   %F %Y-%m-%d   %n newline   %t tab   %% a %
+// Flags: - no padding, _ pad with blanks, 0 pad with zeros. A width pads to that many characters.
+void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_view format,
+                       const FormatStyle& style);
+
+// The same, as a new text.
+std::string FormatSolarDate(const SolarDate& date, std::string_view format,
+                            const FormatStyle& style = {});
+
+}  // namespace tarvand

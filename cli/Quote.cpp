@@ -1,0 +1,95 @@
+#include "Quote.h"
+
+#include <cstdio>
+
+namespace tarvand {
+
+namespace {
+
+// How much of the text a message quotes.
+constexpr std::size_t QuotedBytes = 60;
+
+// Takes a lead byte; returns the length of the UTF-8 sequence it starts, or 0 when it starts none.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+// Takes text and an index; returns the length of the well-formed UTF-8 character there, or 0.
+std::size_t CharacterAt(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || at + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    const auto second = static_cast<unsigned char>(text[at + 1 < text.size() ? at + 1 : at]);
+    const bool overlong = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
+    const bool outside = (lead == 0xED && second >= 0xA0) || (lead == 0xF4 && second >= 0x90);
+    const bool control = lead == 0xC2 && second < 0xA0;  // U+0080 to U+009F, the C1 controls
+    return length > 1 && (overlong || outside || control) ? 0 : length;
+}
+
+// Takes a byte; returns its C escape letter, or 0 when it has none.
+char EscapeLetter(unsigned char byte) {
+    switch (byte) {
+        case '\a':
+            return 'a';
+        case '\b':
+            return 'b';
+        case '\f':
+            return 'f';
+        case '\n':
+            return 'n';
+        case '\r':
+            return 'r';
+        case '\t':
+            return 't';
+        case '\v':
+            return 'v';
+        case '\\':
+            return '\\';
+        case '\'':
+            return '\'';
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+std::string Quote(std::string_view text) {
+    std::string quoted = "'";
+    std::size_t at = 0;
+    while (at < text.size() && at < QuotedBytes) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const std::size_t length = CharacterAt(text, at);
+        if (const char letter = EscapeLetter(byte)) {
+            quoted += '\\';
+            quoted += letter;
+        } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            char octal[8];
+            std::snprintf(octal, sizeof octal, "\\%03o", byte);
+            quoted += octal;
+        } else {
+            quoted.append(text.substr(at, length));
+            at += length;
+            continue;
+        }
+        ++at;
+    }
+    quoted += '\'';
+    if (at < text.size()) {
+        quoted += "...";
+    }
+    return quoted;
+}
+
+}  // namespace tarvand
