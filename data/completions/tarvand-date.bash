@@ -1,0 +1,28 @@
+# bash completion for tarvand-date                                  -*- shell-script -*-
+
+_tarvand_date() {
+    local cur prev words cword
+    _init_completion -s || return
+
+    case $prev in
+        -f | --file)
+            _filedir
+            return
+            ;;
+        -l | --layout)
+            COMPREPLY=($(compgen -W '0 1 2 3' -- "$cur"))
+            return
+            ;;
+        -d | --date)
+            return
+            ;;
+    esac
+    $split && return
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W '--date= --file= --layout= --all --to-gregorian --persian
+            --afghan --help --version -d -f -l -a -g -p -h' -- "$cur"))
+        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
+    fi
+} &&
+    complete -F _tarvand_date tarvand-date
