@@ -1,4 +1,5 @@
-# The Debian package: cpack -G DEB in the build directory makes tarvand_1.00_<arch>.deb.
+# The Debian package: cpack -G DEB in the build directory makes tarvand_1.00_<arch>.deb;
+# script/package runs it on a build with Debian's hardened flags.
 set(CPACK_PACKAGE_NAME tarvand)
 set(CPACK_PACKAGE_VERSION ${TARVAND_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tarvand")

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, validates what a desktop reads, builds the Debian
-# package and checks what is inside it.
+# Installs the build into a temporary prefix and validates what a desktop reads; then builds the
+# Debian package twice, from two clones of the last commit in different folders, and checks that
+# both are the same bytes, that lintian finds nothing to say, and that the binaries are hardened.
 source "$(dirname "$0")/../checks.sh"
-build=$1
+build=$1 source=$2
 
 id=org.tarvand.tarvand
 files=(bin/tarvand bin/tarvand-date share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-    share/icons/hicolor/scalable/apps/$id.svg share/man/man1/tarvand.1 share/man/man1/tarvand-date.1)
+    share/icons/hicolor/scalable/apps/$id.svg share/man/man1/tarvand.1.gz
+    share/man/man1/tarvand-date.1.gz share/doc/tarvand/copyright share/doc/tarvand/changelog.gz
+    share/bash-completion/completions/tarvand-date share/zsh/vendor-completions/_tarvand-date)
 for size in 16 24 32 48; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 
 cmake --install "$build" --prefix "$work/usr" >/dev/null || fail "cmake --install"
@@ -21,21 +24,42 @@ said=$(appstreamcli validate --no-net --pedantic --strict "$work/usr/share/metai
 [ $? = 0 ] && ! grep -qE '^[EWIP]:' <<<"$said" || fail "appstreamcli: $said"
 
 # The manual page names the same long options as --help.
-help_options=$("$work/usr/bin/tarvand-date" --help | grep -oE -- '--[a-z]+' | sort -u)
-man_options=$(grep -oE -- '\\-\\-[a-z]+' "$work/usr/share/man/man1/tarvand-date.1" | tr -d '\\' | sort -u)
+help_options=$("$work/usr/bin/tarvand-date" --help | grep -oE -- '--[a-z-]+' | sort -u)
+man_options=$(zcat "$work/usr/share/man/man1/tarvand-date.1.gz" | grep -oE -- '\\-\\-[a-z]+(\\-[a-z]+)*' |
+    tr -d '\\' | sort -u)
 [ -n "$help_options" ] && [ "$help_options" = "$man_options" ] ||
     fail "options in --help ($help_options) and the manual page ($man_options) differ"
 
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null) || fail cpack
-deb=$(ls "$work"/pkg/tarvand_1.00_*.deb 2>/dev/null)
+# Bash completes the layouts after -l, and the options.
+completion() {
+    bash -c 'source /usr/share/bash-completion/bash_completion; source "$1"; shift
+        COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
+        _tarvand_date; echo "${COMPREPLY[*]}"' sh "$work/usr/share/bash-completion/completions/tarvand-date" "$@"
+}
+[ "$(completion tarvand-date -l '')" = "0 1 2 3" ] || fail "bash completion after -l: $(completion tarvand-date -l '')"
+[ "$(completion tarvand-date --to)" = "--to-gregorian" ] || fail "bash completion of --to"
+
+# Two package builds from the same commit, in different folders.
+for copy in a b/c; do
+    git clone -q "$source" "$work/$copy/tarvand" && "$work/$copy/tarvand/script/package" "$work/$copy/out" \
+        >/dev/null || fail "script/package in $copy"
+done
+deb=$(ls "$work"/a/out/tarvand_1.00_*.deb 2>/dev/null)
 [ -f "$deb" ] || fail "no tarvand_1.00_<arch>.deb"
+cmp -s "$deb" "$work"/b/c/out/tarvand_1.00_*.deb || fail "two builds of one commit differ"
+said=$(lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'root privileges')
+[ $? = 0 ] && ! grep -qE '^[EW]:|hardening' <<<"$said" || fail "lintian: $said"
+
 dpkg-deb -x "$deb" "$work/x"
 for f in "${files[@]}"; do [ -s "$work/x/usr/$f" ] || fail "not in the package: $f"; done
 [ "$("$work/x/usr/bin/tarvand-date" --version)" = "tarvand-date 1.00" ] || fail "packaged tarvand-date"
+for program in tarvand tarvand-date; do
+    elf=$(readelf -W --dynamic --program-headers --dyn-syms "$work/x/usr/bin/$program")
+    for mark in 'FLAGS_1.*NOW.*PIE' 'GNU_RELRO' '__stack_chk_fail' '__[a-z]*_chk@'; do
+        grep -qE "$mark" <<<"$elf" || fail "$program is not hardened: no $mark"
+    done
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libc6 qt6-qpa-plugins; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
-done
-for field in Maintainer Section Description; do
-    [ -n "$(dpkg-deb -f "$deb" $field)" ] || fail "no $field field"
 done
