@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "SolarNames.h"
+#include "SolarYear.h"
 
 namespace tarvand {
 
@@ -91,12 +92,11 @@ void AppendNumber(std::string& text, const Conversion& conversion, int number, c
                  pad, width);
 }
 
-// Takes a Solar date; returns its day of the year, 1 to 366.
+// Takes a Solar date that exists; returns its day of the year, 1 to 366.
 int DayOfYear(const SolarDate& date) {
-    constexpr int LongMonthDays = 31, ShortMonthDays = 30, LongMonths = 6;
-    return date.month <= LongMonths ? (date.month - 1) * LongMonthDays + date.day
-                                    : LongMonths * LongMonthDays +
-                                          (date.month - LongMonths - 1) * ShortMonthDays + date.day;
+    return static_cast<int>(*SolarDateToDays(date.year, date.month, date.day) -
+                            SolarYearStart(date.year)) +
+           1;
 }
 
 // Takes a weekday 1 (Sunday) to 7 (Saturday); returns its place in the Persian week, which starts
