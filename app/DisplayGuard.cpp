@@ -1,8 +1,8 @@
 #include "DisplayGuard.h"
 
-#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -20,27 +20,46 @@ struct HeldMessage {
 QtMessageHandler passOn = nullptr;  // the handler before the guard's, while it holds
 QList<HeldMessage> held;
 
-// Holds back the platform's messages; ends the program cleanly on a fatal one.
+// Takes the name of an environment variable; returns its value, or the empty text.
+QString Env(const char* name) { return qEnvironmentVariable(name); }
+
+// Returns which displays the platform could have tried, from the environment, such as
+// "WAYLAND_DISPLAY 'wayland-1', socket /run/user/1000/wayland-1; DISPLAY ':0'".
+QString DisplaysTried() {
+    QStringList tried;
+    const QString wayland = Env("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty()) {
+        const QString socket = wayland.startsWith(QLatin1Char('/'))
+                                   ? wayland
+                                   : Env("XDG_RUNTIME_DIR") + u'/' + wayland;
+        tried << QStringLiteral("WAYLAND_DISPLAY '%1', socket %2").arg(wayland, socket);
+    }
+    if (!Env("DISPLAY").isEmpty()) {
+        tried << QStringLiteral("DISPLAY '%1'").arg(Env("DISPLAY"));
+    }
+    if (tried.isEmpty()) {
+        return QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    }
+    return QStringLiteral("tried ") + tried.join(QStringLiteral("; "));
+}
+
+// Holds back every message until the display is open; ends the program cleanly on a fatal one,
+// with the first message held as the reason.
 void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    const QByteArrayView category(context.category ? context.category : "");
     if (type == QtFatalMsg) {
         QString reason =
             (held.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : held.constFirst().text)
                 .trimmed();
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-            qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            reason += QStringLiteral(" (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+            Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("wayland")) ||
+            Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("xcb"))) {
+            reason += QStringLiteral(" (") + DisplaysTried() + u')';
         }
         std::fprintf(stderr, "tarvand: cannot open a display: %s\n", qPrintable(reason));
         std::fflush(stderr);
         std::_Exit(1);
     }
-    if (category.startsWith("qt.qpa")) {
-        held.append({type, category.toByteArray(), message});
-        return;
-    }
-    passOn(type, context, message);
+    held.append({type, QByteArray(context.category ? context.category : ""), message});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// While the window system is being opened, Qt's messages about it are held back. If it cannot be
-// opened, the program says so in one line and ends with status 1, where Qt would abort.
+// While the window system is being opened, Qt's messages are held back. If it cannot be opened, the
+// program says so in one line, naming the displays it tried, and ends with status 1 where Qt would
+// abort.
 #pragma once
 
 #include <QtGlobal>
@@ -8,7 +9,7 @@ namespace tarvand {
 
 class DisplayGuard {
 public:
-    // Starts holding back the window system's messages.
+    // Starts holding back Qt's messages.
     DisplayGuard();
     // Takes the window system as open: passes on what was held back and stops holding.
     void Opened();

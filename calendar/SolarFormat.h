@@ -25,7 +25,8 @@ inline constexpr std::array<std::string_view, 4> LayoutFormats{"%Y/%m/%d", "%-d 
 std::string_view UnknownConversion(std::string_view format);
 
 // Takes a Solar date that exists (as ToSolarFields gives it), a format whose conversions are all
-// known, a style and text; appends the date written through the format. The conversions, each as %[flag][width]letter:
+// known, a style and text; appends the date written through the format. The conversions, each as
+// %[flag][width]letter:
 //   %Y year   %y year in two digits   %C century   %m month 01-12   %d day 01-31
 //   %e day, blank-padded   %j day of the year 001-366   %B, %b, %h month name
 //   %A, %a weekday name   %u weekday 1-7, Saturday 1   %w weekday 0-6, Saturday 0

@@ -12,10 +12,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the binaries; Qt's platform plugins are loaded at run time, and the
-# Persian texts want a font with Arabic glyphs.
+# Persian texts want a font with Arabic glyphs; on Wayland the window runs natively with Qt's
+# Wayland platform plugin rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, qt6-wayland")
 set(CPACK_PACKAGE_DESCRIPTION "Tarvand shows today's date in the Solar Hijri (Iranian) calendar in a small
 window, in four Persian layouts, with the computer's own date and a clock.
 

@@ -1,5 +1,6 @@
 #include "ClickWatcher.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -7,6 +8,11 @@ namespace tarvand {
 
 ClickWatcher::ClickWatcher(QWidget* widget) : QObject(widget), widget_(widget) {
     widget_->installEventFilter(this);
+    // Assistive technology is to meet the widget as clickable from now on: an interface made for
+    // it before (creating a widget makes one) is dropped, and the next is made anew.
+    if (QAccessibleInterface* before = QAccessible::queryAccessibleInterface(widget_)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
+    }
 }
 
 bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
@@ -20,11 +26,17 @@ bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
         const bool click = pressed_ && mouse->button() == Qt::LeftButton &&
                            widget_->rect().contains(mouse->position().toPoint());
         pressed_ = false;
-        if (click && widget_->isEnabled()) {
-            emit clicked();
+        if (click) {
+            Click();
         }
     }
     return false;
+}
+
+void ClickWatcher::Click() {
+    if (widget_->isEnabled()) {
+        emit clicked();
+    }
 }
 
 }  // namespace tarvand

@@ -15,6 +15,9 @@ public:
     // Takes the widget to watch; the watcher becomes its child and lives as long as it does.
     explicit ClickWatcher(QWidget* widget);
 
+    // Clicks the widget as the mouse would: signals clicked() unless the widget is disabled.
+    void Click();
+
 signals:
     void clicked();
 

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
@@ -13,6 +14,7 @@
 #include <limits>
 
 #include "ClickWatcher.h"
+#include "ClickableAccessible.h"
 #include "Fonts.h"
 #include "LocaleText.h"
 #include "Twips.h"
@@ -64,10 +66,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& twips, cons
     return label;
 }
 
+// What a screen reader calls each result box, by index.
+constexpr std::array<const char*, 4> ResultBoxNames{
+    "Solar Hijri date, numeric", "Solar Hijri date with the month name",
+    "Solar Hijri date with the weekday name", "Solar Hijri date in full"};
+
 // Takes a parent and a box's index 0 to 3; returns a locked, centred, right-to-left result box in
 // light text on dark.
 QLineEdit* MakeResultBox(QWidget* parent, int index) {
     auto* box = new QLineEdit(parent);
+    box->setAccessibleName(QString::fromLatin1(ResultBoxNames[static_cast<std::size_t>(index)]));
     box->setGeometry(TwipsRect(ResultBoxLeft, ResultBoxTop + index * ResultBoxPitch, ResultBoxWidth,
                                ResultBoxHeight));
     box->setFont(TahomaFont(11.25, QFont::Normal));
@@ -104,6 +112,8 @@ Form1::Form1(ClockSource clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       clock_(clock ? std::move(clock) : ClockSource{&LocalNow}) {
+    static const bool accessible = (QAccessible::installFactory(&ClickableAccessibleFactory), true);
+    Q_UNUSED(accessible);
     BuildControls();
     Form_Load();
 }
@@ -134,6 +144,7 @@ void Form1::BuildControls() {
     Label3->setPalette(red);
     Label3->adjustSize();
     Label3->setCursor(Qt::PointingHandCursor);
+    Label3->setAccessibleName(QStringLiteral("Close"));
 
     Label4 = MakeLabel(this, QString(), {2250, 3075, 45, 195}, TahomaFont(8.25, QFont::Normal));
     Label4->setAlignment(Qt::AlignCenter);

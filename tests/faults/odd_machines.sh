@@ -52,10 +52,11 @@ printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' "$work/
     >"$work/fonts.conf"
 FONTCONFIG_FILE=$work/fonts.conf window '*FillsTheBoxes*:*CreatesTheControls*' || fail "the window with no Arabic font: $(grep -A3 Failure "$work/log")"
 
-# No display: one clear line and status 1, no abort and no core.
-for display in "" :97; do
-    (cd "$work" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display "$tarvand") 2>"$work/err"
+# No display: one clear line naming what was tried, and status 1; no abort and no core.
+for tried in "DISPLAY= neither" "DISPLAY=:97 DISPLAY ':97'" "WAYLAND_DISPLAY=nope socket $work/nope"; do
+    (cd "$work" && env -u WAYLAND_DISPLAY -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
+        "${tried%% *}" "$tarvand") 2>"$work/err"
     status=$?
-    [ "$status:$(wc -l <"$work/err")" = 1:1 ] && grep -q '^tarvand: cannot open a display: ' "$work/err" &&
-        [ ! -e "$work/core" ] || fail "no display '$display': status $status, $(cat "$work/err")"
+    [ "$status:$(wc -l <"$work/err")" = 1:1 ] && grep -q "^tarvand: cannot open a display: .*${tried#* }" \
+        "$work/err" && [ ! -e "$work/core" ] || fail "no display, $tried: status $status, $(cat "$work/err")"
 done

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -148,6 +149,26 @@ TEST_F(Form1Test, WritesTheComputersDateInTheLocalesShortForm) {
         {"fa_IR", "\u06F2\u06F0\u06F1\u06F1/\u06F3/\u06F2"}};
     EXPECT_EQ(shortDates.at(QLocale::system().name()), Text(form->Label1));
     EXPECT_EQ("1389/12/11", Text(form->Text1));
+}
+
+TEST_F(Form1Test, NamesItsBoxesAndLetsScreenReadersPressTheCloseMarkOnceOpen) {
+    Create();
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ("Solar Hijri date, numeric", name(form->Text1));
+    EXPECT_EQ("Solar Hijri date in full", name(form->Text4));
+    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(form->Label3);
+    ASSERT_TRUE(close->actionInterface());
+    EXPECT_EQ(QAccessible::Button, close->role());
+    EXPECT_EQ("Close", name(form->Label3));
+    const QString press = QAccessibleActionInterface::pressAction();
+    form->Timer1_Timer();  // opening: pressed, it does nothing
+    close->actionInterface()->doAction(press);
+    EXPECT_FALSE(form->Timer3->isActive());
+    Open();
+    close->actionInterface()->doAction(press);
+    EXPECT_TRUE(form->Timer3->isActive());
 }
 
 TEST_F(Form1Test, KeepsTheFocusOffTheClickedBoxesButNotOffTabbedOnes) {
