@@ -97,6 +97,17 @@ QTimer* MakeTimer(QObject* parent, int milliseconds, Qt::TimerType type = Qt::Co
     return timer;
 }
 
+// Returns the window's flags: a title bar with a close button only. On Wayland, where a compositor
+// such as GNOME's or weston draws no frame, Qt's own frame would offer maximise and minimise as
+// well, and maximising a fixed-size window there is a protocol error that ends the program: the
+// window goes without a frame, and the close mark closes it.
+Qt::WindowFlags WindowFlags() {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
 // Returns the program's icon in its four sizes.
 QIcon ProgramIcon() {
     QIcon icon;
@@ -109,8 +120,7 @@ QIcon ProgramIcon() {
 }  // namespace
 
 Form1::Form1(ClockSource clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, WindowFlags()),
       clock_(clock ? std::move(clock) : ClockSource{&LocalNow}) {
     static const bool accessible = (QAccessible::installFactory(&ClickableAccessibleFactory), true);
     Q_UNUSED(accessible);
