@@ -1,18 +1,16 @@
 #include "ClickWatcher.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QWidget>
+
+#include "Accessibility.h"
 
 namespace tarvand {
 
 ClickWatcher::ClickWatcher(QWidget* widget) : QObject(widget), widget_(widget) {
     widget_->installEventFilter(this);
-    // Assistive technology is to meet the widget as clickable from now on: an interface made for
-    // it before (creating a widget makes one) is dropped, and the next is made anew.
-    if (QAccessibleInterface* before = QAccessible::queryAccessibleInterface(widget_)) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
-    }
+    // Assistive technology is to meet the widget as clickable from now on.
+    RenewAccessible(widget_);
 }
 
 bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {

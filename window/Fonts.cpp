@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace tarvand {
@@ -12,6 +13,12 @@ QFont TahomaFont(qreal pointSize, QFont::Weight weight) {
                       QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
+    return font;
+}
+
+QFont WindowFont() {
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(8.25);
     return font;
 }
 

@@ -6,17 +6,20 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
+#include "Accessibility.h"
 #include "ClickWatcher.h"
-#include "ClickableAccessible.h"
 #include "Fonts.h"
 #include "LocaleText.h"
+#include "ResultBoxColours.h"
 #include "Twips.h"
 #include "calendar/LocalClock.h"
 #include "calendar/ToSolarDate.h"
@@ -57,11 +60,10 @@ void Enable(QTimer* timer) {
     }
 }
 
-// Takes a parent, a text, a place in twips and a font; returns an opaque label.
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& twips, const QFont& font) {
+// Takes a parent, a text and a place in twips; returns an opaque label in the window's font.
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& twips) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(font);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -71,8 +73,7 @@ constexpr std::array<const char*, 4> ResultBoxNames{
     "Solar Hijri date, numeric", "Solar Hijri date with the month name",
     "Solar Hijri date with the weekday name", "Solar Hijri date in full"};
 
-// Takes a parent and a box's index 0 to 3; returns a locked, centred, right-to-left result box in
-// light text on dark.
+// Takes a parent and a box's index 0 to 3; returns a locked, centred, right-to-left result box.
 QLineEdit* MakeResultBox(QWidget* parent, int index) {
     auto* box = new QLineEdit(parent);
     box->setAccessibleName(QString::fromLatin1(ResultBoxNames[static_cast<std::size_t>(index)]));
@@ -80,12 +81,9 @@ QLineEdit* MakeResultBox(QWidget* parent, int index) {
                                ResultBoxHeight));
     box->setFont(TahomaFont(11.25, QFont::Normal));
     box->setReadOnly(true);
+    RenewAccessible(box);  // read-only from now on for assistive technology too
     box->setAlignment(Qt::AlignCenter);
     box->setLayoutDirection(Qt::RightToLeft);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::ButtonText));
-    palette.setColor(QPalette::Text, palette.color(QPalette::HighlightedText));
-    box->setPalette(palette);
     return box;
 }
 
@@ -95,17 +93,6 @@ QTimer* MakeTimer(QObject* parent, int milliseconds, Qt::TimerType type = Qt::Co
     timer->setInterval(milliseconds);
     timer->setTimerType(type);
     return timer;
-}
-
-// Returns the window's flags: a title bar with a close button only. On Wayland, where a compositor
-// such as GNOME's or weston draws no frame, Qt's own frame would offer maximise and minimise as
-// well, and maximising a fixed-size window there is a protocol error that ends the program: the
-// window goes without a frame, and the close mark closes it.
-Qt::WindowFlags WindowFlags() {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        return Qt::Window | Qt::FramelessWindowHint;
-    }
-    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
 // Returns the program's icon in its four sizes.
@@ -120,10 +107,9 @@ QIcon ProgramIcon() {
 }  // namespace
 
 Form1::Form1(ClockSource clock, QWidget* parent)
-    : QWidget(parent, WindowFlags()),
+    : QWidget(parent, FrameFlags(QGuiApplication::platformName())),
       clock_(clock ? std::move(clock) : ClockSource{&LocalNow}) {
-    static const bool accessible = (QAccessible::installFactory(&ClickableAccessibleFactory), true);
-    Q_UNUSED(accessible);
+    InstallAccessibleFactories();
     BuildControls();
     Form_Load();
 }
@@ -131,24 +117,25 @@ Form1::Form1(ClockSource clock, QWidget* parent)
 void Form1::BuildControls() {
     setWindowTitle(QStringLiteral("Tarvand"));
     setWindowIcon(ProgramIcon());
+    setFont(WindowFont());
     setFixedSize(ToPixels(ClientWidth), ToPixels(StartClientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center().x() - width() / 2, area.center().y() - ToPixels(OpenHeight) / 2);
     }
 
-    Label1 = MakeLabel(this, QStringLiteral("You'r Computer Date is..."), {750, 225, 3240, 315},
-                       TahomaFont(11.25, QFont::Bold));
+    Label1 = MakeLabel(this, QStringLiteral("You'r Computer Date is..."), {750, 225, 3240, 315});
+    Label1->setFont(TahomaFont(11.25, QFont::Bold));
     Label1->setAlignment(Qt::AlignCenter);
 
     Label2 = MakeLabel(this, QStringLiteral("Notic: if you'r Computer date is Correct today is:"),
-                       {300, 900, 3330, 195}, font());
+                       {300, 900, 3330, 195});
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label2->adjustSize();
+    FitNotice();
     Label2->hide();
 
-    Label3 = MakeLabel(this, QStringLiteral("\u00D7"), {4275, -75, 390, 510},
-                       TahomaFont(24, QFont::Bold));
+    Label3 = MakeLabel(this, QStringLiteral("\u00D7"), {4275, -75, 390, 510});
+    Label3->setFont(TahomaFont(24, QFont::Bold));
     QPalette red = Label3->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     Label3->setPalette(red);
@@ -156,13 +143,15 @@ void Form1::BuildControls() {
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setAccessibleName(QStringLiteral("Close"));
 
-    Label4 = MakeLabel(this, QString(), {2250, 3075, 45, 195}, TahomaFont(8.25, QFont::Normal));
+    Label4 = MakeLabel(this, QString(), {2250, 3075, 45, 195});
+    Label4->setFont(TahomaFont(8.25, QFont::Normal));
     Label4->setAlignment(Qt::AlignCenter);
 
     Text1 = MakeResultBox(this, 0);
     Text2 = MakeResultBox(this, 1);
     Text3 = MakeResultBox(this, 2);
     Text4 = MakeResultBox(this, 3);
+    ColourResultBoxes();
     Text5 = new QLineEdit(QStringLiteral("Focus"), this);
     Text5->setGeometry(TwipsRect(300, 3375, 540, 285));
 
@@ -192,11 +181,26 @@ void Form1::BuildControls() {
     Timer4->start();
 }
 
-float Form1::Height() const { return static_cast<float>(ToTwips(frameGeometry().height())); }
+float Form1::Height() const { return static_cast<float>(ToTwips(height()) + DesignedFrame); }
 
-void Form1::SetHeight(float twips) {
-    const int frame = frameGeometry().height() - height();
-    setFixedHeight(std::max(0, ToPixels(twips) - frame));
+void Form1::SetHeight(float twips) { setFixedHeight(std::max(0, ToPixels(twips - DesignedFrame))); }
+
+Qt::WindowFlags Form1::FrameFlags(const QString& platform) {
+    // Where a compositor draws no frame (GNOME's, weston), Qt's own would offer maximise and
+    // minimise as well, and maximising a fixed-size window there is a protocol error that ends the
+    // program: on Wayland the window goes without a frame, and the close mark closes it.
+    if (platform.startsWith(QLatin1String("wayland"))) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+float Form1::StepStart(bool growing, float last, float requested, float now) {
+    if (last < 0) {
+        return now;
+    }
+    const bool moved = growing ? now > last : now < last;
+    return moved ? now : requested;
 }
 
 void Form1::Form_Load() { FillResultBoxes(floor<days>(clock_())); }
@@ -209,7 +213,8 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::Timer2_Timer() {
-    const float h = Height();
+    const float h = StepStart(true, openingFrom_, GrowHeight, Height());
+    openingFrom_ = h;
     GrowHeight = ToInt16(h + OpeningStep);
     SetHeight(GrowHeight);
     if (GrowHeight >= OpenHeight) {
@@ -223,7 +228,8 @@ void Form1::Timer2_Timer() {
 void Form1::Label3_Click() { Enable(Timer3); }
 
 void Form1::Timer3_Timer() {
-    const float h = Height();
+    const float h = StepStart(false, closingFrom_, ShrinkHeight, Height());
+    closingFrom_ = h;
     ShrinkHeight = h - ClosingStep;
     SetHeight(ShrinkHeight);
     if (ShrinkHeight < EndHeight) {
@@ -248,6 +254,27 @@ void Form1::Timer4_Timer() {
     }
 }
 
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && Text1 != nullptr) {
+        ColourResultBoxes();  // the user changed colour schemes
+    } else if (event->type() == QEvent::ApplicationFontChange && Label2 != nullptr) {
+        setFont(WindowFont());  // the desktop's family, still at the window's size
+        FitNotice();
+    }
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // Without a frame (on Wayland) a drag on the window's body moves it, as a title bar would.
+    // Presses on the result boxes and the focus box stay theirs; the close mark's are its own.
+    const QWidget* pressed = childAt(event->position().toPoint());
+    if ((windowFlags() & Qt::FramelessWindowHint) && event->button() == Qt::LeftButton &&
+        pressed != Label3 && windowHandle() != nullptr) {
+        windowHandle()->startSystemMove();
+    }
+    QWidget::mousePressEvent(event);
+}
+
 void Form1::Text1_Click() { Text5->setFocus(); }
 void Form1::Text2_Click() { Text5->setFocus(); }
 void Form1::Text3_Click() { Text5->setFocus(); }
@@ -260,6 +287,30 @@ void Form1::FillResultBoxes(local_days today) {
     for (int format = 0; format < FormatCount; ++format) {
         boxes[static_cast<std::size_t>(format)]->setText(
             QString::fromStdString(ToSolarDate(value, format)));
+    }
+    // Today's date in full is the first thing a screen reader says of the window.
+    setAccessibleName(Text4->text().isEmpty()
+                          ? windowTitle()
+                          : Text4->text() + QStringLiteral(" \u2013 ") + windowTitle());
+}
+
+void Form1::FitNotice() {
+    // The notice may reach the close mark's right edge; a wide family is made a little smaller.
+    constexpr int Room = ToPixels(4665 - 300);
+    QFont font = WindowFont();
+    Label2->setFont(font);
+    Label2->adjustSize();
+    while (Label2->width() > Room && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        Label2->setFont(font);
+        Label2->adjustSize();
+    }
+}
+
+void Form1::ColourResultBoxes() {
+    const QPalette boxes = ResultBoxPalette(palette());
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
+        box->setPalette(boxes);
     }
 }
 

@@ -25,6 +25,12 @@ inline constexpr int OpenHeight = 3800;
 inline constexpr int ClosingStep = 150;
 inline constexpr int EndHeight = 470;
 
+// The frame the layout is drawn for: title bar and borders, 480 twips (32 px) high in all. Every
+// outer height counts this frame, not the one the desktop draws (none on Wayland or without a
+// window manager, thin or tall under X11's), so that the open window, 3320 twips inside, always
+// shows the whole clock (down to 3270) and hides the focus box (from 3375).
+inline constexpr int DesignedFrame = 480;
+
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -32,11 +38,15 @@ public:
     // Takes the clock to read; builds the window and its controls and fills the result boxes.
     explicit Form1(ClockSource clock = {}, QWidget* parent = nullptr);
 
-    // The window's outer height in twips, frame and title bar included.
+    // The window's outer height in twips: the client area's height and the designed frame.
     float Height() const;
-    // Takes an outer height in twips; resizes the client area so that the outer height matches,
-    // as near as whole pixels allow and no lower than an empty client area.
+    // Takes an outer height in twips; resizes the client area to that height less the designed
+    // frame, as near as whole pixels allow and no lower than an empty client area.
     void SetHeight(float twips);
+
+    // Takes the name of Qt's platform; returns the window's flags there: a title bar with a close
+    // button only, or on Wayland no frame at all.
+    static Qt::WindowFlags FrameFlags(const QString& platform);
 
     // The handlers, one per event.
     void Form_Load();
@@ -68,6 +78,10 @@ public:
     std::int16_t GrowHeight = 0;
     float ShrinkHeight = 0;
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     void BuildControls();
     // Takes today's date; writes its four layouts into the result boxes.
@@ -75,7 +89,20 @@ private:
     // Takes the clock's text; shows it in Label4, sized to fit around the label's fixed centre.
     void SetClockCaption(const QString& text);
 
+    // Takes whether the animation grows the window, the height its last step started from (-1
+    // before the first), the one it requested and the one the window has now; returns the height
+    // the next step starts from: the window's, unless the platform held the window where it was
+    // (rounding at a fractional scale, a least or greatest height), then the one requested, so that
+    // every step moves on.
+    static float StepStart(bool growing, float last, float requested, float now);
+    // Sizes the notice to its text in the window's font, a little smaller where that is too wide.
+    void FitNotice();
+    // Colours the result boxes after the window's palette.
+    void ColourResultBoxes();
+
     ClockSource clock_;
+    float openingFrom_ = -1;  // the height the last opening step started from, -1 before the first
+    float closingFrom_ = -1;  // and the last closing step
     std::chrono::local_days shownDate_{};  // the date the result boxes show
     bool label1ShowsDate_ = false;
 };

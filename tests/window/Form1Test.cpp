@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "Form1.h"
+#include "ResultBoxColours.h"
 #include "calendar/LocalClock.h"
 #include "calendar/ToSolarDate.h"
 
@@ -151,18 +152,40 @@ TEST_F(Form1Test, WritesTheComputersDateInTheLocalesShortForm) {
     EXPECT_EQ("1389/12/11", Text(form->Text1));
 }
 
-TEST_F(Form1Test, NamesItsBoxesAndLetsScreenReadersPressTheCloseMarkOnceOpen) {
+TEST_F(Form1Test, ShowsScreenReadersTheDateFirstAndLetsThemPressOnlyTheCloseMarkOnceOpen) {
     Create();
     const auto name = [](QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
     };
-    EXPECT_EQ("Solar Hijri date, numeric", name(form->Text1));
-    EXPECT_EQ("Solar Hijri date in full", name(form->Text4));
+    const std::pair<QLineEdit*, std::string> boxes[] = {
+        {form->Text1, "Solar Hijri date, numeric"},
+        {form->Text2, "Solar Hijri date with the month name"},
+        {form->Text3, "Solar Hijri date with the weekday name"},
+        {form->Text4, "Solar Hijri date in full"}};
+    for (const auto& [box, boxName] : boxes) {
+        EXPECT_EQ(boxName, name(box));
+        // Read, but not written, as the keyboard and the mouse may not.
+        QAccessibleInterface* text = QAccessible::queryAccessibleInterface(box);
+        EXPECT_TRUE(text->state().readOnly);
+        EXPECT_EQ(nullptr, text->editableTextInterface());
+        ASSERT_TRUE(text->textInterface());
+        EXPECT_EQ(box->text(),
+                  text->textInterface()->text(0, text->textInterface()->characterCount()));
+        EXPECT_EQ(box->text(), text->text(QAccessible::Value));
+    }
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->Text5)->editableTextInterface());
+    EXPECT_EQ(Text(form->Text4) + " \u2013 Tarvand", name(form.get()));
+    const QString press = QAccessibleActionInterface::pressAction();
+    for (QLabel* label : {form->Label1, form->Label2, form->Label4}) {
+        const QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(label)->actionInterface();
+        EXPECT_FALSE(actions && actions->actionNames().contains(press));
+    }
     QAccessibleInterface* close = QAccessible::queryAccessibleInterface(form->Label3);
     ASSERT_TRUE(close->actionInterface());
     EXPECT_EQ(QAccessible::Button, close->role());
     EXPECT_EQ("Close", name(form->Label3));
-    const QString press = QAccessibleActionInterface::pressAction();
+    EXPECT_EQ(QStringList{press}, close->actionInterface()->actionNames());
     form->Timer1_Timer();  // opening: pressed, it does nothing
     close->actionInterface()->doAction(press);
     EXPECT_FALSE(form->Timer3->isActive());
@@ -185,6 +208,8 @@ TEST_F(Form1Test, KeepsTheFocusOffTheClickedBoxesButNotOffTabbedOnes) {
 
 TEST_F(Form1Test, OpensFifteenTwipsATickWithTheCloseMarkOff) {
     Show();
+    EXPECT_EQ(44, form->height());  // 660 twips; the frame is the designed one, not the platform's
+    EXPECT_EQ(660 + DesignedFrame, form->Height());
     form->Timer1_Timer();
     EXPECT_EQ("2 Mar 2011", Text(form->Label1));
     EXPECT_TRUE(form->Timer2->isActive());
@@ -197,6 +222,8 @@ TEST_F(Form1Test, OpensFifteenTwipsATickWithTheCloseMarkOff) {
         EXPECT_EQ(height + 15, form->Height());
     }
     EXPECT_TRUE(form->GrowHeight >= 3800 && form->GrowHeight < 3815);
+    // Open, the whole clock is in view and the focus box is not.
+    EXPECT_TRUE(form->height() >= 3270 / 15 && form->height() < 3375 / 15);
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_TRUE(form->Label2->isVisible());
     EXPECT_TRUE(form->Label3->isEnabled());
@@ -219,16 +246,108 @@ TEST_F(Form1Test, OpensByItselfAndEndsWhenTheCloseMarkIsClicked) {
 
 TEST_F(Form1Test, ShrinksFromItsRealHeightAndEndsWhenClosedWhileWaiting) {
     Show();
+    QTest::mousePress(form->Label3, Qt::LeftButton);
+    QTest::mouseRelease(form->Label3, Qt::LeftButton, {}, QPoint(-2, 10));  // released outside
+    EXPECT_FALSE(form->Timer3->isActive());
     QTest::mouseClick(form->Label3, Qt::LeftButton);
-    const int frame = form->frameGeometry().height() - form->height();
     form->setFixedHeight(100);  // as if the platform had adjusted the height
     form->Timer3_Timer();
-    EXPECT_EQ((100.0F + static_cast<float>(frame)) * 15 - 150, form->ShrinkHeight);
+    EXPECT_EQ(100 * 15 + DesignedFrame - 150, form->ShrinkHeight);
     EXPECT_EQ(form->ShrinkHeight, form->Height());
     QTest::mouseClick(form->Label3, Qt::LeftButton);  // a second click changes nothing
     EXPECT_EQ(form->ShrinkHeight, form->Height());
     EXPECT_EQ(0, RunToTheEnd());
     EXPECT_LT(form->ShrinkHeight, 470);
+}
+
+// Where the platform gives back less or more than each step asks (rounding at a fractional scale,
+// a least height), the animations still end, at about their pace.
+TEST_F(Form1Test, OpensAndClosesWhereThePlatformHoldsTheWindowBack) {
+    const std::function<int(int asked, int before)> platforms[] = {
+        [](int asked, int) { return asked - 1; },                       // a pixel short
+        [](int asked, int before) { return std::min(asked, before); },  // never higher
+        [](int asked, int before) { return std::max(asked, before); },  // never lower
+        [](int asked, int) { return std::max(asked, 30); }};            // a least height
+    for (const auto& platform : platforms) {
+        Create();
+        form->Timer1_Timer();
+        int ticks = 0;
+        for (int before = form->height(); form->Timer2->isActive() && ticks < 400; ++ticks) {
+            form->Timer2_Timer();
+            form->setFixedHeight(before = platform(form->height(), before));
+        }
+        EXPECT_LE(ticks, 2 * 178);  // 178 steps from 1140 to 3810 twips
+        EXPECT_TRUE(!form->Label2->isHidden() && form->Label3->isEnabled());
+        form->Label3_Click();
+        ticks = 0;
+        for (int before = form->height(); form->Timer3->isActive() && ticks < 100; ++ticks) {
+            form->Timer3_Timer();
+            form->setFixedHeight(before = platform(form->height(), before));
+        }
+        EXPECT_LE(ticks, 2 * 23);  // 23 steps from 3810 to below 470
+        EXPECT_LT(form->ShrinkHeight, 470);
+        EXPECT_FALSE(form->Timer4->isActive());
+    }
+}
+
+TEST_F(Form1Test, GoesWithoutAFrameOnlyOnWayland) {
+    const Qt::WindowFlags titled =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    const std::pair<const char*, Qt::WindowFlags> platforms[] = {
+        {"xcb", titled},
+        {"offscreen", titled},
+        {"wayland", Qt::Window | Qt::FramelessWindowHint},
+        {"wayland-egl", Qt::Window | Qt::FramelessWindowHint}};
+    for (const auto& [platform, flags] : platforms) {
+        EXPECT_EQ(flags, Form1::FrameFlags(QString::fromLatin1(platform))) << platform;
+    }
+}
+
+// The boxes keep the scheme's colours where they can be read, and are white on black where not.
+TEST_F(Form1Test, ColoursItsBoxesReadablyInEveryScheme) {
+    const auto scheme = [](QColor buttonText, QColor highlightedText) {
+        QPalette palette;
+        palette.setColor(QPalette::ButtonText, buttonText);
+        palette.setColor(QPalette::HighlightedText, highlightedText);
+        return palette;
+    };
+    const std::tuple<QPalette, QColor, QColor> schemes[] = {
+        {scheme(Qt::black, Qt::white), Qt::black, Qt::white},  // light
+        {scheme(Qt::white, Qt::black), Qt::white, Qt::black},  // high contrast
+        {scheme(QColor(239, 240, 241), QColor(239, 240, 241)), Qt::black, Qt::white},  // dark
+        {scheme(QColor(119, 119, 119), Qt::white), Qt::black, Qt::white}};             // 4.48:1
+    for (const auto& [palette, base, text] : schemes) {
+        const QPalette boxes = ResultBoxPalette(palette);
+        EXPECT_EQ(base, boxes.color(QPalette::Base));
+        EXPECT_EQ(text, boxes.color(QPalette::Text));
+    }
+    EXPECT_NEAR(21, ContrastRatio(Qt::black, Qt::white), 1e-9);
+    EXPECT_NEAR(4.48, ContrastRatio(QColor(119, 119, 119), Qt::white), 0.01);
+
+    Create();  // and the window follows a change of scheme while it runs
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(std::get<0>(schemes[2]));
+    EXPECT_EQ(QColor(Qt::black), form->Text4->palette().color(QPalette::Base));
+    EXPECT_EQ(QColor(Qt::white), form->Text4->palette().color(QPalette::Text));
+    QApplication::setPalette(before);
+}
+
+// The notice keeps the window's small size, whatever the desktop's font, and fits.
+TEST_F(Form1Test, FitsTheNoticeUnderEveryDesktopFont) {
+    const QFont before = QApplication::font();
+    for (const auto& [family, points] :
+         {std::pair{"DejaVu Sans", 11}, std::pair{"DejaVu Serif", 20}}) {
+        QApplication::setFont(QFont(QString::fromLatin1(family), points));
+        Create();
+        const QRect notice = form->Label2->geometry();
+        EXPECT_LE(form->Label2->font().pointSizeF(), 8.25);
+        EXPECT_LE(notice.right(), 4665 / 15);
+        EXPECT_LE(notice.bottom(), form->Text1->y());
+        EXPECT_EQ(form->font(), form->Text5->font());  // the focus box takes the window's
+        QApplication::setFont(QFont(QString::fromLatin1(family), 2 * points));  // and later
+        EXPECT_LE(form->Label2->geometry().right(), 4665 / 15);
+    }
+    QApplication::setFont(before);
 }
 
 TEST_F(Form1Test, ShowsTheClockFromItsFirstTickAroundItsCentre) {

@@ -1,82 +1,153 @@
 #!/usr/bin/env bash
-# tarvand as a real program on a real X server: it maps a window titled "Tarvand", grows to its
-# open height, and a click on the close mark ends it with status 0.
-# WRAPPER (a command such as valgrind) runs the program; OPEN_FOR keeps it open that many seconds.
-# With PLATFORM=wayland the same, on Qt's Wayland platform under weston, whose X11 backend runs in
-# the X server and takes the clicks (see the end).
+# tarvand as a real program on a real display server: it maps a window titled "Tarvand", grows
+# open with the whole clock in view and the focus box below the edge, its result boxes readable,
+# and a click on the close mark ends it with status 0.
+# The set-up comes from the environment:
+#   WM=openbox       a window manager frames the window (X11; else there is none)
+#   SCALE=1.75       Qt's scale factor (QT_SCALE_FACTOR)
+#   SCHEME=dark      a dark colour scheme: Breeze Dark's colours through Qt's KDE theme
+#   PLATFORM=wayland Qt's Wayland platform under weston, whose X11 backend runs in the X server
+#                    and takes the clicks; WESTON_SHELL=kiosk (weston centres the window) or
+#                    desktop
+#                    (a drag on the window's body moves it)
+#   WRAPPER          a command, such as valgrind, that runs the program
+#   OPEN_FOR         seconds the window stays open before the click
 set -u
 program=$1
+here=$(dirname "$0")
 if [ -z "${TARVAND_IN_XVFB:-}" ]; then
     TARVAND_IN_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" "$0" "$@"
 fi
 patience=${WRAPPER:+60}
 patience=${patience:-10}
+scale=${SCALE:-1}
+setup="${PLATFORM:-xcb}${WESTON_SHELL:+ ${WESTON_SHELL} shell}${WM:+ under $WM}${SCALE:+ at $SCALE}${SCHEME:+, $SCHEME}"
+scratch=$(mktemp -d)
+pid=
+others=()
+trap 'kill $pid "${others[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
 
 fail() {
-    echo "FAIL: $*"
-    kill "$pid" 2>/dev/null
+    echo "FAIL ($setup): $*"
     exit 1
 }
+# px N: N logical pixels in device pixels at the scale factor, rounded down.
+px() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s }'; }
 height_of() { xwininfo -id "$1" | awk '/^ *Height:/ {print $2}'; }
-
-# Under weston's kiosk shell, which centres the window on its 1024 by 768 output at the top left
-# of the X screen. Weston cannot be asked for the window's height, but its place tells it: the
-# close mark is at 654, 269 only when the window is open (312 by 254 px, from 356, 257), and it
-# works only then. So clicks there until the program ends show that it opened and closes.
-wayland_life() {
-    export XDG_RUNTIME_DIR
-    XDG_RUNTIME_DIR=$(mktemp -d)
-    weston --backend=x11-backend.so --shell=kiosk-shell.so --socket=tarvand-test --width=1024 \
-        --height=768 --idle-time=0 --no-config >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
-    local weston=$!
-    trap 'kill $weston 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-    for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/tarvand-test" ] && break || sleep 0.1; done
-    WAYLAND_DISPLAY=tarvand-test QT_QPA_PLATFORM=wayland DBUS_SESSION_BUS_ADDRESS=disabled: \
-        "$program" 2>"$XDG_RUNTIME_DIR/err" &
-    pid=$!
-    sleep 1
-    for _ in $(seq $((patience * 2))); do
+# shot [WINDOW]: dumps the window, or the whole screen, to $scratch/shot.
+shot() {
+    if [ $# = 1 ]; then xwd -silent -id "$1"; else xwd -silent -root; fi >"$scratch/shot"
+}
+pixels() { python3 "$here/pixels.py" "$scratch/shot" "$@"; }
+# readable X Y: the result box whose top-left is at X, Y logical pixels in the dump shows its text
+# at a readable contrast (4.5:1) on its background.
+readable() {
+    local got
+    got=$(pixels contrast "$(px $(($1 + 4)))" "$(px $(($2 + 4)))" "$(px 273)" "$(px 17)")
+    awk -v c="$got" 'BEGIN { exit !(c >= 4.5) }' || fail "the fourth result box is unreadable: contrast $got"
+}
+# ended: the program ends with status 0 within the patience.
+ended() {
+    for _ in $(seq $((patience * 10))); do
         kill -0 "$pid" 2>/dev/null || break
-        xdotool mousemove 654 269 click 1
-        sleep 0.5
+        sleep 0.1
     done
-    kill -0 "$pid" 2>/dev/null && fail "under weston, not open or not closed after $patience s"
+    kill -0 "$pid" 2>/dev/null && fail "still running $patience s after the click on the close mark"
     wait "$pid"
-    status=$?
-    [ "$status" = 0 ] || fail "under weston, ended with status $status: $(cat "$XDG_RUNTIME_DIR/err")"
-    echo "tarvand under weston: opened and closed with status 0"
-    exit 0
+    local status=$?
+    pid=
+    [ "$status" = 0 ] || fail "ended with status $status: $(cat "$scratch/err")"
 }
 
+export DBUS_SESSION_BUS_ADDRESS=disabled:  # no session bus: Qt would fork a bus launcher
+export QT_SCALE_FACTOR=$scale
+if [ "${SCHEME:-}" = dark ]; then
+    mkdir -p "$scratch/config"
+    printf '[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=239,240,241\n' \
+        Button 49,54,59 Selection 61,174,233 View 35,38,41 Window 49,54,59 \
+        >"$scratch/config/kdeglobals"
+    export XDG_CONFIG_HOME=$scratch/config KDE_SESSION_VERSION=5 XDG_CURRENT_DESKTOP=KDE
+    export QT_QPA_PLATFORMTHEME=kde
+fi
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break || sleep 0.1; done
+
+# Under weston: its window cannot be asked for its place, so the screen is read instead. The red
+# close mark, 298 by 12 px into the client area, gives the window's place.
+wayland_life() {
+    export XDG_RUNTIME_DIR=$scratch
+    # A plain grey desktop, with no red in it
+    printf '[shell]\nbackground-color=0xff404040\nbackground-image=\n' >"$scratch/weston.ini"
+    weston --backend=x11-backend.so --shell="${WESTON_SHELL:-kiosk}-shell.so" --socket=tarvand-test \
+        --width=1024 --height=768 --idle-time=0 --config="$scratch/weston.ini" \
+        >"$scratch/weston.log" 2>&1 &
+    others+=($!)
+    for _ in $(seq 50); do [ -S "$scratch/tarvand-test" ] && break || sleep 0.1; done
+    WAYLAND_DISPLAY=tarvand-test QT_QPA_PLATFORM=wayland ${WRAPPER:-} "$program" 2>"$scratch/err" &
+    pid=$!
+    local x y
+    for _ in $(seq $((patience * 2))); do
+        sleep 0.5
+        shot
+        read -r x y < <(pixels red)
+        # open: the fourth result box is in view, and the focus box is not
+        [ -n "${x:-}" ] && [ "$(pixels at $((x - 274)) $((y + 160)))" = "0 0 0" ] && break
+    done
+    [ -n "${x:-}" ] || fail "no close mark on the screen: $(cat "$scratch/err")"
+    readable $((x - 282)) $((y + 158))
+    [ "$(pixels at $((x - 274)) $((y + 213)))" != "255 255 255" ] || fail "the focus box is in view"
+    if [ "${WESTON_SHELL:-}" = desktop ]; then
+        # A drag on the window's body, left of the date, moves the window as far as the pointer.
+        xdotool mousemove $((x - 260)) $((y + 10)) mousedown 1
+        for _ in $(seq 10); do xdotool mousemove_relative 10 8 && sleep 0.05; done
+        xdotool mouseup 1
+        sleep 0.5
+        shot
+        local moved
+        moved=$(pixels red)
+        [ "$moved" = "$((x + 100)) $((y + 80))" ] || fail "dragged by 100 80 from $x $y: at $moved"
+        read -r x y <<<"$moved"
+    fi
+    xdotool mousemove "$x" "$y" click 1
+    ended
+    echo "tarvand under weston ($setup): opened, moved if asked, and closed with status 0"
+    exit 0
+}
 [ "${PLATFORM:-xcb}" = wayland ] && wayland_life
 
-# No session bus: the toolkit would otherwise fork a bus launcher.
-DBUS_SESSION_BUS_ADDRESS=disabled: ${WRAPPER:-} "$program" &
+if [ -n "${WM:-}" ]; then
+    "$WM" >"$scratch/wm.log" 2>&1 &
+    others+=($!)
+    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window && break || sleep 0.1; done
+fi
+${WRAPPER:-} "$program" 2>"$scratch/err" &
 pid=$!
 
 window=$(timeout "$patience" xdotool search --sync --onlyvisible --name '^Tarvand$' | head -n 1)
 [ -n "$window" ] || fail "no window titled Tarvand appeared"
+# Open: the client area ends between the clock's bottom edge (3270 twips, 218 px) and the focus
+# box's top edge (3375 twips, 225 px), whatever frame there is.
+low=$(px 218) high=$(px 225)
 start=$(height_of "$window")
-[ "$start" -lt 100 ] || fail "the window started $start px high, not closed up"
-
-# Open: 3800 twips is 253.3 px, so the last step requests 254 px (no frame without a window manager).
+[ "$start" -lt "$low" ] || fail "the window started $start px high, not closed up"
+if [ -n "${WM:-}" ]; then
+    # A window manager keeps the window's frame: a title bar above the client area.
+    for _ in $(seq $((patience * 10))); do
+        top=$(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F '[=,]' '{print $4 + 0}')
+        [ "$top" -gt 0 ] && break || sleep 0.1
+    done
+    [ "$top" -gt 0 ] || fail "no title bar under $WM: $(xprop -id "$window" _NET_FRAME_EXTENTS WM_NAME _NET_WM_NAME; xwininfo -id "$window" | head -5; cat "$scratch/wm.log")"
+fi
 for _ in $(seq $((patience * 10))); do
-    [ "$(height_of "$window")" -ge 253 ] && break
+    [ "$(height_of "$window")" -ge "$low" ] && break
     sleep 0.1
 done
-opened=$(height_of "$window")
-[ "$opened" -ge 253 ] && [ "$opened" -le 254 ] || fail "the window is $opened px high, not open"
 sleep "${OPEN_FOR:-0.3}"
+opened=$(height_of "$window")
+[ "$opened" -ge "$low" ] && [ "$opened" -lt "$high" ] ||
+    fail "the window is $opened px high, not open to $low..$high px"
+shot "$window"
+readable 16 172
 
-# The close mark: its centre is near the top-right corner, 298 by 12 px into the window.
-xdotool mousemove --window "$window" 298 12 click 1
-for _ in $(seq $((patience * 10))); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "still running $patience s after the click on the close mark"
-wait "$pid"
-status=$?
-[ "$status" = 0 ] || fail "ended with status $status"
-echo "tarvand under Xvfb: opened from $start to $opened px and closed with status 0"
+xdotool mousemove --window "$window" "$(px 298)" "$(px 12)" click 1
+ended
+echo "tarvand under Xvfb ($setup): opened from $start to $opened px and closed with status 0"
