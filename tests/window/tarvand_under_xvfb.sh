@@ -8,15 +8,16 @@
 #   SCHEME=dark      a dark colour scheme: Breeze Dark's colours through Qt's KDE theme
 #   PLATFORM=wayland Qt's Wayland platform under weston, whose X11 backend runs in the X server
 #                    and takes the clicks; WESTON_SHELL=kiosk (weston centres the window) or
-#                    desktop
-#                    (a drag on the window's body moves it)
+#                    desktop (a drag on the window's body moves it)
 #   WRAPPER          a command, such as valgrind, that runs the program
 #   OPEN_FOR         seconds the window stays open before the click
 set -u
 program=$1
 here=$(dirname "$0")
 if [ -z "${TARVAND_IN_XVFB:-}" ]; then
-    TARVAND_IN_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" "$0" "$@"
+    # -noreset: the server does not reset, dropping new clients, when its last client leaves
+    TARVAND_IN_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+        "$0" "$@"
 fi
 patience=${WRAPPER:+60}
 patience=${patience:-10}
@@ -46,13 +47,16 @@ readable() {
     got=$(pixels contrast "$(px $(($1 + 4)))" "$(px $(($2 + 4)))" "$(px 273)" "$(px 17)")
     awk -v c="$got" 'BEGIN { exit !(c >= 4.5) }' || fail "the fourth result box is unreadable: contrast $got"
 }
+# awaited COMMAND...: runs the command every 0.1 s until it succeeds, for the patience at most;
+# succeeds if it did.
+awaited() {
+    for _ in $(seq $((patience * 10))); do "$@" && return 0 || sleep 0.1; done
+    "$@"
+}
 # ended: the program ends with status 0 within the patience.
 ended() {
-    for _ in $(seq $((patience * 10))); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "still running $patience s after the click on the close mark"
+    awaited eval '! kill -0 "$pid" 2>/dev/null' ||
+        fail "still running $patience s after the click on the close mark"
     wait "$pid"
     local status=$?
     pid=
@@ -69,19 +73,19 @@ if [ "${SCHEME:-}" = dark ]; then
     export XDG_CONFIG_HOME=$scratch/config KDE_SESSION_VERSION=5 XDG_CURRENT_DESKTOP=KDE
     export QT_QPA_PLATFORMTHEME=kde
 fi
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break || sleep 0.1; done
+awaited xdpyinfo >/dev/null 2>&1
 
 # Under weston: its window cannot be asked for its place, so the screen is read instead. The red
 # close mark, 298 by 12 px into the client area, gives the window's place.
 wayland_life() {
     export XDG_RUNTIME_DIR=$scratch
-    # A plain grey desktop, with no red in it
+    # a plain grey desktop, with no red in it
     printf '[shell]\nbackground-color=0xff404040\nbackground-image=\n' >"$scratch/weston.ini"
     weston --backend=x11-backend.so --shell="${WESTON_SHELL:-kiosk}-shell.so" --socket=tarvand-test \
         --width=1024 --height=768 --idle-time=0 --config="$scratch/weston.ini" \
         >"$scratch/weston.log" 2>&1 &
     others+=($!)
-    for _ in $(seq 50); do [ -S "$scratch/tarvand-test" ] && break || sleep 0.1; done
+    awaited test -S "$scratch/tarvand-test"
     WAYLAND_DISPLAY=tarvand-test QT_QPA_PLATFORM=wayland ${WRAPPER:-} "$program" 2>"$scratch/err" &
     pid=$!
     local x y
@@ -117,7 +121,8 @@ wayland_life() {
 if [ -n "${WM:-}" ]; then
     "$WM" >"$scratch/wm.log" 2>&1 &
     others+=($!)
-    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window && break || sleep 0.1; done
+    awaited eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+        fail "$WM did not start: $(cat "$scratch/wm.log")"
 fi
 ${WRAPPER:-} "$program" 2>"$scratch/err" &
 pid=$!
@@ -131,16 +136,10 @@ start=$(height_of "$window")
 [ "$start" -lt "$low" ] || fail "the window started $start px high, not closed up"
 if [ -n "${WM:-}" ]; then
     # A window manager keeps the window's frame: a title bar above the client area.
-    for _ in $(seq $((patience * 10))); do
-        top=$(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F '[=,]' '{print $4 + 0}')
-        [ "$top" -gt 0 ] && break || sleep 0.1
-    done
-    [ "$top" -gt 0 ] || fail "no title bar under $WM: $(xprop -id "$window" _NET_FRAME_EXTENTS WM_NAME _NET_WM_NAME; xwininfo -id "$window" | head -5; cat "$scratch/wm.log")"
+    awaited eval 'xprop -id "$window" _NET_FRAME_EXTENTS | awk -F "[=,]" "{ exit !(\$4 > 0) }"' ||
+        fail "no title bar under $WM"
 fi
-for _ in $(seq $((patience * 10))); do
-    [ "$(height_of "$window")" -ge "$low" ] && break
-    sleep 0.1
-done
+awaited eval '[ "$(height_of "$window")" -ge "$low" ]'
 sleep "${OPEN_FOR:-0.3}"
 opened=$(height_of "$window")
 [ "$opened" -ge "$low" ] && [ "$opened" -lt "$high" ] ||
