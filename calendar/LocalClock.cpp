@@ -10,7 +10,14 @@ local_seconds LocalNow() {
     // time() rather than system_clock: the clock's nanoseconds run out in April 2262.
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    const bool written = localtime_r(&now, &local) != nullptr;
+    const long long civilYear = written ? local.tm_year + 1900LL : (now < 0 ? -1LL : 1LL) << 40;
+    if (civilYear > int{year::max()} || civilYear < int{year::min()}) {
+        // Past the years a civil date holds: the last (or first) moment it can.
+        return civilYear > 0
+                   ? local_days{year::max() / December / 31} + hours{23} + minutes{59} + seconds{59}
+                   : local_days{year::min() / January / 1};
+    }
     const year_month_day date{year{local.tm_year + 1900},
                               month{static_cast<unsigned>(local.tm_mon + 1)},
                               day{static_cast<unsigned>(local.tm_mday)}};

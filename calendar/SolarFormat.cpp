@@ -12,9 +12,6 @@ namespace tarvand {
 
 namespace {
 
-// The widest padding a conversion may ask for; a date is short.
-constexpr int MaxWidth = 255;
-
 // The conversion letters AppendSolarFormat knows.
 constexpr std::string_view Letters = "YyCmdejBbhAauwFnt%";
 
@@ -33,23 +30,43 @@ struct Conversion {
     std::size_t length = 0;  // characters from % to the letter, both included
 };
 
+// The flags after a %: the three that pad, and ^ and # (upper case and the other case), which
+// change nothing here, since Persian letters have no case.
+constexpr std::string_view Flags = "-_0^#";
+
+// Takes a format and an index; returns the index past the flags, width and E or O modifier
+// (alternative representations and digits, which change nothing here) that start there.
+std::size_t SkipFlagsAndWidth(std::string_view format, std::size_t i) {
+    i = std::min(format.find_first_not_of(Flags, i), format.size());
+    i = std::min(format.find_first_not_of("0123456789", i), format.size());
+    return i + 1 < format.size() && (format[i] == 'E' || format[i] == 'O') ? i + 1 : i;
+}
+
 // Takes a format and the index of a %; returns the conversion there, or nothing when it is not
-// one of the known conversions.
+// one of the known conversions. A % that ends the format stands for itself.
 std::optional<Conversion> ReadConversion(std::string_view format, std::size_t at) {
     Conversion conversion;
+    if (at + 1 == format.size()) {
+        conversion.letter = '%';
+        conversion.length = 1;
+        return conversion;
+    }
     std::size_t i = at + 1;
-    for (; i < format.size() && (format[i] == '-' || format[i] == '_' || format[i] == '0'); ++i) {
-        conversion.flag = format[i];
+    for (; i < format.size() && Flags.find(format[i]) != std::string_view::npos; ++i) {
+        conversion.flag = format[i] == '^' || format[i] == '#' ? conversion.flag : format[i];
     }
     if (i < format.size() && format[i] >= '1' && format[i] <= '9') {
         int width = 0;
         const auto [end, error] =
             std::from_chars(format.data() + i, format.data() + format.size(), width);
-        if (error != std::errc{} || width > MaxWidth) {
+        if (error != std::errc{} || width > MaxFormatWidth) {
             return std::nullopt;
         }
         conversion.width = width;
         i = static_cast<std::size_t>(end - format.data());
+    }
+    if (i + 1 < format.size() && (format[i] == 'E' || format[i] == 'O')) {
+        ++i;
     }
     if (i >= format.size() || Letters.find(format[i]) == std::string_view::npos) {
         return std::nullopt;
@@ -136,16 +153,13 @@ void AppendConversion(std::string& text, const SolarDate& date, const Conversion
             return AppendPadded(text, conversion,
                                 DayNames[static_cast<std::size_t>(date.weekday - 1)], ' ', 0);
         case 'F':
-            return AppendSolarFormat(text, date, "%Y-%m-%d", {.persian = false, .afghan = false});
+            return AppendPadded(text, conversion, FormatSolarDate(date, "%Y-%m-%d"), '0', 0);
         case 'n':
-            text += '\n';
-            return;
+            return AppendPadded(text, conversion, "\n", ' ', 0);
         case 't':
-            text += '\t';
-            return;
+            return AppendPadded(text, conversion, "\t", ' ', 0);
         default:
-            text += '%';
-            return;
+            return AppendPadded(text, conversion, "%", ' ', 0);
     }
 }
 
@@ -175,9 +189,15 @@ std::string_view UnknownConversion(std::string_view format) {
          at = format.find('%', at)) {
         const auto conversion = ReadConversion(format, at);
         if (!conversion) {
-            // Flags and width, and the letter after them, so that the message names what was meant.
-            const std::size_t letter = format.find_first_not_of("-_0123456789", at + 1);
-            return format.substr(at, letter == std::string_view::npos ? letter : letter - at + 1);
+            // Flags, width and the whole character after them, so that the message names what
+            // was meant.
+            std::size_t end = SkipFlagsAndWidth(format, at + 1);
+            end += end < format.size() ? 1 : 0;
+            while (end < format.size() &&
+                   (static_cast<unsigned char>(format[end]) & 0xC0) == 0x80) {
+                ++end;
+            }
+            return format.substr(at, end - at);
         }
         at += conversion->length;
     }

@@ -20,8 +20,11 @@ struct FormatStyle {
 inline constexpr std::array<std::string_view, 4> LayoutFormats{"%Y/%m/%d", "%-d %B %Y",
                                                                "%A %Y/%-m/%-d", "%A  %-d  %B  %Y"};
 
+// The widest padding a conversion may ask for; a date is short.
+inline constexpr int MaxFormatWidth = 255;
+
 // Takes a format; returns the first conversion in it that FormatSolarDate does not know (such as
-// "%Q", or "%" at the end), or the empty text when it knows them all.
+// "%Q", or "%256d"), or the empty text when it knows them all.
 std::string_view UnknownConversion(std::string_view format);
 
 // Takes a Solar date that exists (as ToSolarFields gives it), a format whose conversions are all
@@ -31,7 +34,9 @@ std::string_view UnknownConversion(std::string_view format);
 //   %e day, blank-padded   %j day of the year 001-366   %B, %b, %h month name
 //   %A, %a weekday name   %u weekday 1-7, Saturday 1   %w weekday 0-6, Saturday 0
 //   %F %Y-%m-%d   %n newline   %t tab   %% a %
-// Flags: - no padding, _ pad with blanks, 0 pad with zeros. A width pads to that many characters.
+// Flags: - no padding, _ pad with blanks, 0 pad with zeros; ^ and # change nothing. A width, up to
+// MaxFormatWidth, pads to that many characters (%F with zeros, %n %t %% with blanks, by default).
+// The modifiers E and O change nothing. A % that ends the format is written as it is.
 void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_view format,
                        const FormatStyle& style);
 

@@ -29,10 +29,13 @@ namespace {
 
 constexpr std::string_view Program = "tarvand-date";
 
-// The English names of the Solar months, for messages.
+// The English names of the Solar months, and of the Gregorian ones, for messages.
 constexpr std::array<std::string_view, 12> MonthNamesInEnglish{
     "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
     "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
+constexpr std::array<std::string_view, 12> GregorianMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
 
 // Where the conversion writes, and how.
 struct Output {
@@ -69,7 +72,8 @@ void PrintDate(DateValue value, Output& output) {
     std::string& text = output.out.Pending();
     const DateOptions& options = output.options;
     if (options.toGregorian) {
-        text += IsoText(ToCivilDate(value));
+        text += options.persian ? PersianDigits(IsoText(ToCivilDate(value)))
+                                : IsoText(ToCivilDate(value));
         text += '\n';
     } else {
         const SolarDate date = *ToSolarFields(value);
@@ -85,13 +89,38 @@ void PrintDate(DateValue value, Output& output) {
     output.out.Added();
 }
 
+// Takes a written date and its month and day; returns why there is no such month or day, naming
+// the month first, or nothing when both can exist.
+std::optional<std::string> NoSuchMonthOrDay(std::string_view text, int month, int day) {
+    if (month < 1 || month > 12 || day < 1) {
+        return "invalid date " + Quote(text) + ": there is no " +
+               (month < 1 || month > 12 ? "month " + std::to_string(month)
+                                        : "day " + std::to_string(day));
+    }
+    return std::nullopt;
+}
+
 // Takes a written Gregorian date; sets its date value, or returns why it cannot be converted.
 std::optional<std::string> ReadGregorian(std::string_view text, DateValue& value) {
-    const auto date = ParseIsoDate(text);
-    if (!date) {
+    const auto written = ParseIsoDate(text);
+    if (!written) {
         return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
     }
-    value = ToDateValue(*date);
+    const auto [year, month, day] = *written;
+    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
+        return problem;
+    }
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok()) {
+        const unsigned length =
+            static_cast<unsigned>((date.year() / date.month() / std::chrono::last).day());
+        return "invalid date " + Quote(text) + ": " +
+               std::string(GregorianMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
+               std::to_string(year) + " has " + std::to_string(length) + " days";
+    }
+    value = ToDateValue(date);
     if (!ToSolarFields(value)) {
         return "date " + Quote(text) + OutsideTheRange();
     }
@@ -109,9 +138,8 @@ std::optional<std::string> ReadSolar(std::string_view text, DateValue& value) {
         return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
                std::to_string(LastSolarYear) + ", the years that can be converted";
     }
-    if (month < 1 || month > 12 || day < 1) {
-        return "invalid date " + Quote(text) + ": there is no " +
-               (day < 1 ? "day " + std::to_string(day) : "month " + std::to_string(month));
+    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
+        return problem;
     }
     const auto converted = FromSolarDate(year, month, day);
     if (!converted) {
@@ -150,7 +178,8 @@ void FlushBeforeRead(void* output) {
 }
 
 // Takes an open file descriptor and its name for messages; converts each line, reports each bad
-// one, and returns the exit status. Stops at once when the output cannot be written.
+// one, and returns the exit status. Stops at once when the output or the messages cannot be
+// written.
 int ConvertLines(int fd, const std::string& name, Output& output) {
     int status = ExitSuccess;
     LineReader reader(fd, MaxLineLength, FlushBeforeRead, &output);
@@ -173,6 +202,9 @@ int ConvertLines(int fd, const std::string& name, Output& output) {
         if (problem) {
             Report(output, name + ":" + std::to_string(number) + ": " + *problem);
             status = ExitSomeLinesFailed;
+            if (output.err.Error() != 0) {
+                return ExitTrouble;  // nowhere to say what goes wrong
+            }
         }
     }
     return status;
@@ -186,11 +218,11 @@ int ConvertFile(int in, Output& output) {
     }
     const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        Report(output, "cannot read " + Quote(name) + ": " + std::strerror(errno));
+        Report(output, "cannot read " + QuoteName(name) + ": " + std::strerror(errno));
         return ExitTrouble;
     }
     // As GNU tools name a file before a line number: bare, unless it needs quoting to be safe.
-    const std::string quoted = Quote(name);
+    const std::string quoted = QuoteName(name);
     const bool plain =
         quoted.size() == name.size() + 2 && quoted.compare(1, name.size(), name) == 0;
     const int status = ConvertLines(fd, plain ? name : quoted, output);
@@ -206,7 +238,15 @@ int ConvertOne(Output& output, DateValue today) {
             return ExitTrouble;
         }
     } else if (!ToSolarFields(today)) {
-        Report(output, "today's date " + Quote(IsoText(ToCivilDate(today))) + OutsideTheRange());
+        const auto civil = ToCivilDate(today);
+        const bool edge = civil.year() == std::chrono::year::max() ||
+                          civil.year() == std::chrono::year::min();  // the clock is past them
+        Report(output,
+               "today's date " +
+                   (edge ? "(the year " + std::to_string(int{civil.year()}) +
+                               (civil.year() > std::chrono::year{0} ? " or after)" : " or before)")
+                         : Quote(IsoText(civil))) +
+                   OutsideTheRange());
         return ExitTrouble;
     } else {
         PrintDate(today, output);

@@ -3,6 +3,7 @@
 #include <getopt.h>
 
 #include <array>
+#include <charconv>
 #include <cstring>
 
 #include "DateText.h"
@@ -83,7 +84,17 @@ std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& o
     }
     const std::string_view unknown = UnknownConversion(std::string_view(operand).substr(1));
     if (!unknown.empty()) {
-        return UsageError{"invalid conversion " + Quote(unknown) + " in format " + Quote(operand)};
+        const std::size_t width = unknown.find_first_of("123456789");
+        const bool wide = width != std::string_view::npos &&
+                          unknown.find_first_not_of("0123456789", width) - width > 3;
+        int value = 0;
+        if (!wide && width != std::string_view::npos) {
+            std::from_chars(unknown.data() + width, unknown.data() + unknown.size(), value);
+        }
+        return UsageError{"invalid conversion " + Quote(unknown) + " in format " + Quote(operand) +
+                          (wide || value > MaxFormatWidth
+                               ? " (a width goes up to " + std::to_string(MaxFormatWidth) + ")"
+                               : "")};
     }
     options.format = operand.substr(1);
     return std::nullopt;
@@ -154,12 +165,12 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
             case AfghanOption:
                 options.afghan = true;
                 break;
-            case 'h':
+            case 'h':  // as GNU tools do, at once: what follows is not looked at
                 options.action = DateOptions::Action::Help;
-                break;
+                return options;
             case VersionOption:
                 options.action = DateOptions::Action::Version;
-                break;
+                return options;
             default:
                 return UsageError{
                     BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c, optopt)};
@@ -219,12 +230,14 @@ By default numbers are padded with zeros. After the %, these flags may come:
   _  (underscore) pad with blanks
   0  (zero) pad with zeros
 then a field width (up to 255) that pads the field to that many characters.
+The flags ^ and #, and E or O before the letter, are taken and change nothing.
+A % at the end of FORMAT is written as it is.
 
 Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be
 written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30
 (1799-03-21 to 3622-03-20) converts, in the astronomical calendar. In FILE, blank
 lines and a UTF-8 byte order mark at the start are skipped, and a line longer
-than 1024 bytes is reported as too long.
+than 1024 bytes (a CR before its newline not counted) is reported as too long.
 
 Exit status: 0 if all went well; 1 if some lines of FILE could not be converted;
 2 for a bad option, format, date or file, or a read or write error.

@@ -44,7 +44,7 @@ bool TakeChar(std::string_view& text, char expected) {
 }
 
 // Takes text and a separator; reads year, month and day written Y{4} sep M{1,2} sep D{1,2}.
-std::optional<WrittenSolarDate> ParseThreeNumbers(std::string_view text, char separator) {
+std::optional<WrittenDate> ParseThreeNumbers(std::string_view text, char separator) {
     const std::string ascii = AsciiDigits(text);
     text = Trim(ascii);
     const auto year = TakeNumber(text, 4, 4);
@@ -59,7 +59,7 @@ std::optional<WrittenSolarDate> ParseThreeNumbers(std::string_view text, char se
     if (!day || !text.empty()) {
         return std::nullopt;
     }
-    return WrittenSolarDate{*year, *month, *day};
+    return WrittenDate{*year, *month, *day};
 }
 
 }  // namespace
@@ -84,21 +84,25 @@ std::string AsciiDigits(std::string_view text) {
     return ascii;
 }
 
-std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text) {
-    const auto numbers = ParseThreeNumbers(text, '-');
-    if (!numbers) {
-        return std::nullopt;
+std::string PersianDigits(std::string_view text) {
+    std::string persian;
+    persian.reserve(2 * text.size());
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            persian += '\xDB';  // U+06F0..U+06F9 are DB B0..DB B9 in UTF-8
+            persian += static_cast<char>(0xB0 + (c - '0'));
+        } else {
+            persian += c;
+        }
     }
-    const std::chrono::year_month_day date{
-        std::chrono::year{numbers->year}, std::chrono::month{static_cast<unsigned>(numbers->month)},
-        std::chrono::day{static_cast<unsigned>(numbers->day)}};
-    if (!date.ok()) {
-        return std::nullopt;
-    }
-    return date;
+    return persian;
 }
 
-std::optional<WrittenSolarDate> ParseSolarDate(std::string_view text) {
+std::optional<WrittenDate> ParseIsoDate(std::string_view text) {
+    return ParseThreeNumbers(text, '-');
+}
+
+std::optional<WrittenDate> ParseSolarDate(std::string_view text) {
     return ParseThreeNumbers(text, '/');
 }
 

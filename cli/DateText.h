@@ -12,19 +12,21 @@ namespace tarvand {
 // Takes UTF-8 text; returns it with Persian and Arabic-Indic digits replaced by ASCII ones.
 std::string AsciiDigits(std::string_view text);
 
-// Takes text such as "2011-03-02" (four-digit year, one- or two-digit month and day, blanks around
-// allowed); returns the date, or nothing when the text is malformed or names no real day.
-std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text);
+// Takes text; returns it with ASCII digits replaced by Persian ones (U+06F0 to U+06F9).
+std::string PersianDigits(std::string_view text);
 
-// A Solar Hijri date as written, not yet checked against the calendar.
-struct WrittenSolarDate {
+// A date as written, not yet checked against its calendar.
+struct WrittenDate {
     int year = 0;
     int month = 0;
     int day = 0;
 };
 
-// Takes text such as "1389/12/11" (four-digit year, one- or two-digit month and day, blanks around
+// Takes text such as "2011-03-02" (four-digit year, one- or two-digit month and day, blanks around
 // allowed); returns its numbers, or nothing when the text is not of that shape.
-std::optional<WrittenSolarDate> ParseSolarDate(std::string_view text);
+std::optional<WrittenDate> ParseIsoDate(std::string_view text);
+
+// The same for a Solar Hijri date such as "1389/12/11".
+std::optional<WrittenDate> ParseSolarDate(std::string_view text);
 
 }  // namespace tarvand

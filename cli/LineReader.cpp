@@ -56,7 +56,9 @@ LineReader::Result LineReader::Next(std::string_view& line) {
                 continue;
             }
         }
-        if (length > maxLength_) {
+        // A line ending in CR LF may hold one byte more: the CR is not part of it.
+        const bool crlf = length == maxLength_ + 1 && first[maxLength_] == '\r';
+        if (length > maxLength_ && !crlf) {
             tooLong = true;  // drop what there is, keep looking for the end of the line
             begin_ += length;
             continue;

@@ -63,12 +63,36 @@ char EscapeLetter(unsigned char byte) {
     }
 }
 
-}  // namespace
+// Takes a well-formed UTF-8 character; returns its code point.
+char32_t CodePoint(std::string_view character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1) {
+        return lead;
+    }
+    char32_t point = lead & (0x7F >> character.size());
+    for (std::size_t i = 1; i < character.size(); ++i) {
+        point = (point << 6) | (static_cast<unsigned char>(character[i]) & 0x3F);
+    }
+    return point;
+}
 
-std::string Quote(std::string_view text) {
+// Takes a code point; returns true for those a terminal shows as nothing, as a blank that is not
+// one, or that reorder or break the line: Unicode's format characters (general category Cf), the
+// line and paragraph separators, and the spaces other than U+0020.
+bool IsHidden(char32_t c) {
+    return c == 0xA0 || c == 0xAD || c == 0x61C || c == 0x6DD || c == 0x70F || c == 0x180E ||
+           (c >= 0x600 && c <= 0x605) || (c >= 0x2000 && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3000 ||
+           c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB) || c == 0x110BD || c == 0x110CD ||
+           (c >= 0x1BCA0 && c <= 0x1BCA3) || (c >= 0x1D173 && c <= 0x1D17A) || c == 0xE0001 ||
+           (c >= 0xE0020 && c <= 0xE007F);
+}
+
+// Takes text and how many of its bytes to quote at the most; returns it quoted.
+std::string QuoteUpTo(std::string_view text, std::size_t most) {
     std::string quoted = "'";
     std::size_t at = 0;
-    while (at < text.size() && at < QuotedBytes) {
+    while (at < text.size() && at < most) {
         const auto byte = static_cast<unsigned char>(text[at]);
         const std::size_t length = CharacterAt(text, at);
         if (const char letter = EscapeLetter(byte)) {
@@ -79,7 +103,15 @@ std::string Quote(std::string_view text) {
             std::snprintf(octal, sizeof octal, "\\%03o", byte);
             quoted += octal;
         } else {
-            quoted.append(text.substr(at, length));
+            const char32_t point = CodePoint(text.substr(at, length));
+            if (IsHidden(point)) {
+                char escape[16];
+                std::snprintf(escape, sizeof escape, point > 0xFFFF ? "\\U%08X" : "\\u%04X",
+                              static_cast<unsigned>(point));
+                quoted += escape;
+            } else {
+                quoted.append(text.substr(at, length));
+            }
             at += length;
             continue;
         }
@@ -91,5 +123,11 @@ std::string Quote(std::string_view text) {
     }
     return quoted;
 }
+
+}  // namespace
+
+std::string Quote(std::string_view text) { return QuoteUpTo(text, QuotedBytes); }
+
+std::string QuoteName(std::string_view name) { return QuoteUpTo(name, name.size()); }
 
 }  // namespace tarvand

@@ -6,10 +6,15 @@
 
 namespace tarvand {
 
-// Takes text from the user (a line, a date, a file name); returns it in single quotes, as GNU
-// tools quote in the C locale: control characters as C escapes (\n, \t, \033), bytes that are not
-// UTF-8 in octal (\377), a quote or backslash escaped. Past 60 bytes the text is cut at a
-// character's start and "..." follows the closing quote.
+// Takes text from the user (a line, a date); returns it in single quotes, as GNU tools quote in
+// the C locale: control characters as C escapes (\n, \t, \033), bytes that are not UTF-8 in
+// octal (\377), a quote or backslash escaped, and characters that cannot be seen or that reorder
+// or break the line (format characters such as U+200F and U+FEFF, line and paragraph separators,
+// spaces other than U+0020) as \u200F. Past 60 bytes the text is cut at a character's start and
+// "..." follows the closing quote.
 std::string Quote(std::string_view text);
+
+// The same for a name the user must be able to tell apart from others, a file's: never cut.
+std::string QuoteName(std::string_view name);
 
 }  // namespace tarvand

@@ -99,6 +99,10 @@ TEST(SolarFormat, WritesEachConversionWithItsFlagsAndStyle) {
          "\u06F1\u06F4\u06F0\u06F3-\u06F0\u06F9-\u06F0\u06F5   \u06F5 "
          "\u062F\u0648\u0634\u0646\u0628\u0647"},
         {"%B", afghan, "\u0642\u0648\u0633"},
+        // widths on every letter; ^ # E O change nothing; a % that ends the format stays
+        {"%_12F|%12F|%5n|%_3t|%3%|%^#B|%Ey|%Od|%",
+         {},
+         "  1403-09-05|001403-09-05|    \n|  \t|  %|\u0622\u0630\u0631|03|05|%"},
     };
     for (const auto& [format, style, expected] : cases) {
         EXPECT_EQ(expected, FormatSolarDate(date, format, style)) << format;
@@ -121,9 +125,12 @@ TEST(SolarFormat, WritesEachConversionWithItsFlagsAndStyle) {
     // Persian letters: the Arabic yeh of the names becomes the Persian one.
     EXPECT_EQ("\u0634\u0647\u0631\u06CC\u0648\u0631 \u06CC\u06A9\u0634\u0646\u0628\u0647",
               FormatSolarDate({1403, 6, 1, 1}, "%B %A", persian));
-    const std::pair<const char*, const char*> unknown[] = {{"%Y%Q", "%Q"},     {"%", "%"},
-                                                           {"%-", "%-"},       {"%_5k", "%_5k"},
-                                                           {"%256d", "%256d"}, {"%Y %%", ""}};
+    // A Saturday early in the year; the widest width.
+    EXPECT_EQ("004 1 0", FormatSolarDate({1403, 1, 4, 7}, "%j %u %w"));
+    EXPECT_EQ(std::string(254, '0') + "5", FormatSolarDate(date, "%255d"));
+    const std::pair<const char*, const char*> unknown[] = {
+        {"%Y%Q", "%Q"},         {"%-", "%-"},    {"%_5k", "%_5k"}, {"%256d", "%256d"},
+        {"%\u00E9", "%\u00E9"}, {"%Y %% %", ""}, {"%E", "%E"}};
     for (const auto& [format, expected] : unknown) EXPECT_EQ(expected, UnknownConversion(format));
 }
 

@@ -20,9 +20,10 @@ wed=$(printf '\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647') esf=$(printf '\
 check 0 $'1389/12/11\n11 '"$esf"$' 1389\n'"$wed 1389/12/11"$'\n'"$wed  11  $esf  1389" '' --all -d 2011-03-02
 check 0 "$wed 1389/12/11" '' --layout=2 --date=2011-3-2
 check 0 "$("$program" -d "$(date +%F)")" ''
-check 0 "tarvand-date 1.00" '' --version
-check 0 "$("$program" -h)" '' --help
-check 2 '' "$p: invalid date '2011-02-30' $bad" -d 2011-02-30
+check 0 "tarvand-date 1.00" '' --version --help  # options act in their order
+check 0 "$("$program" -h)" '' --help --bogus
+check 2 '' "$p: invalid date '2011-02-30': February 2011 has 28 days" -d 2011-02-30
+check 2 '' "$p: invalid date '2024-13-01': there is no month 13" -d 2024-13-01
 check 2 '' "$p: invalid date '2011-3-2x' $bad" -a -d 2011-3-2x
 check 2 '' "$p: date '1799-03-20' $outside" -d 1799-03-20
 check 2 '' "$p: date '3622-03-21' $outside" -d 3622-03-21
@@ -30,6 +31,8 @@ check 0 '1328/10/11' '' -d ۱۹۵۰-۰۱-۰۱
 check 0 '2025-03-20' '' -g -d 1403/12/30
 check 2 '' "$p: invalid date '1404/12/30': 1404 is a common year, Esfand has 29 days" -g -d 1404/12/30
 check 2 '' "$p: invalid date '1404/13/1': there is no month 13" -g -d 1404/13/1
+check 2 '' "$p: invalid date '1404/00/00': there is no month 0" -g -d 1404/00/00
+check 0 '۲۰۲۵-۰۳-۲۰' '' -g -p -d 1403/12/30
 check 2 '' "$p: invalid date '1404/7/31': Mehr has 30 days" -g -d 1404/7/31
 check 2 '' "$p: date '3001/01/01' is outside 1178 to 3000, the years that can be converted" -g -d 3001/01/01
 check 2 '' "$p: invalid date '1404-01-01' (expected YYYY/MM/DD)" -g -d 1404-01-01
@@ -42,8 +45,10 @@ check 2 '' "$p: extra operand 'today' $see" today
 check 2 '' "$p: --date and --file cannot be used together $see" -d 2011-03-02 -f -
 check 2 '' "$p: multiple output formats specified $see" -l 1 +%Y
 check 2 '' "$p: invalid conversion '%_5k' in format '+%Y %_5k' $see" '+%Y %_5k'
+check 2 '' "$p: invalid conversion '%256d' in format '+%256d' (a width goes up to 255) $see" +%256d
 check 2 '' "$p: cannot read '$work/none': No such file or directory" -f "$work/none"
 check 0 "$wed ۱۱ حوت ۱۳۸۹ ۳۴۷ ۵" '' -d 2011-03-02 -p --afghan '+%A %-d %B %Y %j %u'
+check 0 "$wed  11  $esf  1389" '' -a -l 3 -d 2011-03-02
 check 0 "۱۳۸۹/۱۲/۱۱" '' -p -d 2011-03-02
 printf '2013-03-20\n' >"$work/dates"
 check 0 "1391/12/30" '' --file="$work/dates"
@@ -52,9 +57,17 @@ check 0 "1391/12/30" '' --file="$work/dates"
 check 2 '' "$p: invalid date '\033[2J\n\377' $bad" -d $'\e[2J\n\xff'
 check 2 '' "$p: invalid date '$(printf '9%.0s' {1..60})'... $bad" -d "$(printf '9%.0s' {1..99})"
 check 2 '' "$p: cannot read 'a\nb': No such file or directory" -f $'a\nb'
-input=$'\xef\xbb\xbf2011-03-02\nnonsense\n2013-03-21\r\n\n \n1700-01-01\n2059-03-21'
-check 1 $'1389/12/11\n1392/01/01\n1438/01/01' "$p: standard input:2: invalid date 'nonsense' $bad
-$p: standard input:6: date '1700-01-01' $outside" -f -
+# Names whole, however long; what cannot be seen, or reorders or breaks a line, escaped.
+long=$work/$(printf 'd%.0s' {1..70})/dates
+check 2 '' "$p: cannot read '$long': No such file or directory" -f "$long"
+check 2 '' "$p: invalid date '\u202E1403\u00A0\u200B\u2028\uFEFF' $bad" -d $'\u202e1403\u00a0\u200b\u2028\ufeff'
+# A line of 1,024 bytes, and its CR LF form; a line of only CR; a byte order mark after the start.
+line=$(printf ' %.0s' {1..1014})2011-03-02
+input=$'\xef\xbb\xbf2011-03-02\nnonsense\n2013-03-21\r\n\n \n1700-01-01\n2059-03-21\r\n\r\n'"$line"$'\r\n'"$line"$'\n\xef\xbb\xbf2011-03-02\n1'"$line"
+check 1 $'1389/12/11\n1392/01/01\n1438/01/01\n1389/12/11\n1389/12/11' "$p: standard input:2: invalid date 'nonsense' $bad
+$p: standard input:6: date '1700-01-01' $outside
+$p: standard input:11: invalid date '\uFEFF2011-03-02' $bad
+$p: standard input:12: line too long (over 1024 bytes)" -f -
 input=$'۱۴۰۵/۹/۱۵\n1178/1/1'
 check 0 $'2026-12-06\n1799-03-21' '' -g -f -
 input=
@@ -70,3 +83,12 @@ said=$("$program" -f - <"$work" 2>&1)
 # A write error stops the program at once: none of the bad lines after it is reported.
 { yes 2011-03-02 | head -n 100000; echo bad; } | "$program" -f - >/dev/full 2>"$work/err"
 [ "$?:$(cat "$work/err")" = "2:$p: write error: No space left on device" ] || fail "a full disk: $(cat "$work/err")"
+# Nor can it go on when its messages cannot be written.
+yes bad | timeout 10 "$program" -f - 2>/dev/full
+status=$?
+[ "$status" = 2 ] || fail "messages to a full disk: status $status"
+# Each answer comes before the next line is read, for a program that waits for it.
+coproc "$program" -f -
+echo 2011-03-02 >&"${COPROC[1]}"
+read -t 10 -r answer <&"${COPROC[0]}" && [ "$answer" = 1389/12/11 ] || fail "no answer before the next line"
+kill "$COPROC_PID"

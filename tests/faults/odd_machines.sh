@@ -38,6 +38,10 @@ at UTC '9999-12-31 23:59:59'
 at Europe/Berlin '2026-03-29 01:30:00 UTC'     # just after the change to summer time
 at America/Sao_Paulo '2018-11-04 02:59:59 UTC' # the last second before a midnight that
 at America/Sao_Paulo '2018-11-04 03:00:00 UTC' # the change to summer time skips
+# A clock past the years a civil date holds: said so, not as a negative year.
+got=$(TZ=UTC faketime '40000-01-01 00:00:00' "$date_program" 2>&1)
+[ "$got" = "tarvand-date: today's date (the year 32767 or after) is outside 1799-03-21 to 3622-03-20, the days that can be converted" ] ||
+    fail "tarvand-date in the year 40000: $got"
 
 for locale in C en_US.UTF-8 de_DE.UTF-8 fa_IR.UTF-8; do
     LC_ALL=$locale LANG=$locale TZ=UTC window '*LocalesShortForm:*FillsTheBoxes*' || fail "the window in $locale: $(grep -A3 Failure "$work/log")"
