@@ -22,5 +22,7 @@ window, in four Persian layouts, with the computer's own date and a clock.
 
 The command tarvand-date prints the same conversion for scripts and panels,
 in both directions, for today or for any day from 1178 to 3000 in the Solar
-Hijri calendar (1799 to 3622), following the astronomical calendar.")
+Hijri calendar (1799 to 3622), following the astronomical calendar. The
+command tarvand-cal shows the months of that calendar as cal does, with the
+Gregorian months each spans, in Latin or Persian letters.")
 include(CPack)

@@ -6,10 +6,13 @@ source "$(dirname "$0")/../checks.sh"
 build=$1 source=$2
 
 id=org.tarvand.tarvand
-files=(bin/tarvand bin/tarvand-date share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-    share/icons/hicolor/scalable/apps/$id.svg share/man/man1/tarvand.1.gz
-    share/man/man1/tarvand-date.1.gz share/doc/tarvand/copyright share/doc/tarvand/changelog.gz
-    share/bash-completion/completions/tarvand-date share/zsh/vendor-completions/_tarvand-date)
+files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.desktop
+    share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
+    share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
+    share/doc/tarvand/copyright share/doc/tarvand/changelog.gz)
+for command in tarvand-date tarvand-cal; do
+    files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
+done
 for size in 16 24 32 48; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 
 cmake --install "$build" --prefix "$work/usr" >/dev/null || fail "cmake --install"
@@ -23,12 +26,14 @@ said=$(desktop-file-validate "$work/usr/share/applications/$id.desktop" 2>&1) &&
 said=$(appstreamcli validate --no-net --pedantic --strict "$work/usr/share/metainfo/$id.metainfo.xml" 2>&1)
 [ $? = 0 ] && ! grep -qE '^[EWIP]:' <<<"$said" || fail "appstreamcli: $said"
 
-# The manual page names the same long options as --help.
-help_options=$("$work/usr/bin/tarvand-date" --help | grep -oE -- '--[a-z-]+' | sort -u)
-man_options=$(zcat "$work/usr/share/man/man1/tarvand-date.1.gz" | grep -oE -- '\\-\\-[a-z]+(\\-[a-z]+)*' |
-    tr -d '\\' | sort -u)
-[ -n "$help_options" ] && [ "$help_options" = "$man_options" ] ||
-    fail "options in --help ($help_options) and the manual page ($man_options) differ"
+# Each manual page names the same long options as --help.
+for command in tarvand-date tarvand-cal; do
+    help_options=$("$work/usr/bin/$command" --help | grep -oE -- '--[a-z-]+' | sort -u)
+    man_options=$(zcat "$work/usr/share/man/man1/$command.1.gz" |
+        grep -oE -- '\\-\\-[a-z]+(\\-[a-z]+)*' | tr -d '\\' | sort -u)
+    [ -n "$help_options" ] && [ "$help_options" = "$man_options" ] ||
+        fail "$command: options in --help ($help_options) and the manual page ($man_options) differ"
+done
 
 # Bash completes the layouts after -l, and the options.
 completion() {
@@ -38,6 +43,12 @@ completion() {
 }
 [ "$(completion tarvand-date -l '')" = "0 1 2 3" ] || fail "bash completion after -l: $(completion tarvand-date -l '')"
 [ "$(completion tarvand-date --to)" = "--to-gregorian" ] || fail "bash completion of --to"
+completion_cal() {
+    bash -c 'source /usr/share/bash-completion/bash_completion; source "$1"; shift
+        COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
+        _tarvand_cal; echo "${COMPREPLY[*]}"' sh "$work/usr/share/bash-completion/completions/tarvand-cal" "$@"
+}
+[ "$(completion_cal tarvand-cal M)" = "Mordad Mehr" ] || fail "bash completion of tarvand-cal M"
 
 # Two package builds from the same commit, in different folders.
 for copy in a b/c; do
@@ -53,7 +64,7 @@ said=$(lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'roo
 dpkg-deb -x "$deb" "$work/x"
 for f in "${files[@]}"; do [ -s "$work/x/usr/$f" ] || fail "not in the package: $f"; done
 [ "$("$work/x/usr/bin/tarvand-date" --version)" = "tarvand-date 1.00" ] || fail "packaged tarvand-date"
-for program in tarvand tarvand-date; do
+for program in tarvand tarvand-date tarvand-cal; do
     elf=$(readelf -W --dynamic --program-headers --dyn-syms "$work/x/usr/bin/$program")
     for mark in 'FLAGS_1.*NOW.*PIE' 'GNU_RELRO' '__stack_chk_fail' '__[a-z]*_chk@'; do
         grep -qE "$mark" <<<"$elf" || fail "$program is not hardened: no $mark"

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "DateReading.h"
 #include "DateText.h"
 #include "LineReader.h"
 #include "Quote.h"
@@ -29,14 +30,6 @@ namespace {
 
 constexpr std::string_view Program = "tarvand-date";
 
-// The English names of the Solar months, and of the Gregorian ones, for messages.
-constexpr std::array<std::string_view, 12> MonthNamesInEnglish{
-    "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
-    "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
-constexpr std::array<std::string_view, 12> GregorianMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 // Where the conversion writes, and how.
 struct Output {
     const DateOptions& options;
@@ -51,20 +44,6 @@ void Report(Output& output, std::string_view message) {
     line.reserve(Program.size() + message.size() + 3);
     line.append(Program).append(": ").append(message) += '\n';
     output.err.Add(line);
-}
-
-// Takes a civil date; returns it written YYYY-MM-DD.
-std::string IsoText(std::chrono::year_month_day date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
-}
-
-// Returns the message's end for a Gregorian date outside the range.
-std::string OutsideTheRange() {
-    return " is outside " + IsoText(ToCivilDate(FirstSolarValue())) + " to " +
-           IsoText(ToCivilDate(LastSolarValue())) + ", the days that can be converted";
 }
 
 // Takes a date value that converts and the output; writes its conversion, one line a layout.
@@ -89,75 +68,11 @@ void PrintDate(DateValue value, Output& output) {
     output.out.Added();
 }
 
-// Takes a written date and its month and day; returns why there is no such month or day, naming
-// the month first, or nothing when both can exist.
-std::optional<std::string> NoSuchMonthOrDay(std::string_view text, int month, int day) {
-    if (month < 1 || month > 12 || day < 1) {
-        return "invalid date " + Quote(text) + ": there is no " +
-               (month < 1 || month > 12 ? "month " + std::to_string(month)
-                                        : "day " + std::to_string(day));
-    }
-    return std::nullopt;
-}
-
-// Takes a written Gregorian date; sets its date value, or returns why it cannot be converted.
-std::optional<std::string> ReadGregorian(std::string_view text, DateValue& value) {
-    const auto written = ParseIsoDate(text);
-    if (!written) {
-        return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
-    }
-    const auto [year, month, day] = *written;
-    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
-        return problem;
-    }
-    const std::chrono::year_month_day date{std::chrono::year{year},
-                                           std::chrono::month{static_cast<unsigned>(month)},
-                                           std::chrono::day{static_cast<unsigned>(day)}};
-    if (!date.ok()) {
-        const unsigned length =
-            static_cast<unsigned>((date.year() / date.month() / std::chrono::last).day());
-        return "invalid date " + Quote(text) + ": " +
-               std::string(GregorianMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
-               std::to_string(year) + " has " + std::to_string(length) + " days";
-    }
-    value = ToDateValue(date);
-    if (!ToSolarFields(value)) {
-        return "date " + Quote(text) + OutsideTheRange();
-    }
-    return std::nullopt;
-}
-
-// Takes a written Solar date; sets its date value, or returns why it cannot be converted.
-std::optional<std::string> ReadSolar(std::string_view text, DateValue& value) {
-    const auto date = ParseSolarDate(text);
-    if (!date) {
-        return "invalid date " + Quote(text) + " (expected YYYY/MM/DD)";
-    }
-    const auto [year, month, day] = *date;
-    if (year < FirstSolarYear || year > LastSolarYear) {
-        return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
-               std::to_string(LastSolarYear) + ", the years that can be converted";
-    }
-    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
-        return problem;
-    }
-    const auto converted = FromSolarDate(year, month, day);
-    if (!converted) {
-        const int length = SolarMonthLength(year, month);
-        const std::string name{MonthNamesInEnglish[static_cast<std::size_t>(month - 1)]};
-        const std::string common =
-            month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
-        return "invalid date " + Quote(text) + ": " + common + name + " has " +
-               std::to_string(length) + " days";
-    }
-    value = *converted;
-    return std::nullopt;
-}
-
 // Takes a written date and the output; writes its conversion, or returns why it cannot be done.
 std::optional<std::string> ConvertText(std::string_view text, Output& output) {
     DateValue value = 0;
-    auto problem = output.options.toGregorian ? ReadSolar(text, value) : ReadGregorian(text, value);
+    auto problem =
+        output.options.toGregorian ? ReadSolarDate(text, value) : ReadGregorianDate(text, value);
     if (!problem) {
         PrintDate(value, output);
     }

@@ -1,0 +1,217 @@
+#include "CalCommand.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+#include "DateReading.h"
+#include "DateText.h"
+#include "MonthGrid.h"
+#include "Quote.h"
+#include "calendar/LocalClock.h"
+#include "calendar/SolarYear.h"
+#include "calendar/ToSolarDate.h"
+
+#ifndef TARVAND_VERSION
+#error "the build defines TARVAND_VERSION"
+#endif
+
+namespace tarvand {
+
+namespace {
+
+constexpr std::string_view Program = "tarvand-cal";
+
+// Months side by side, and the blanks between them, as cal draws them.
+constexpr int MonthsInARow = 3;
+constexpr int Gap = 2;
+
+// A month, counted from Farvardin 1178 (month 0).
+int MonthIndex(int year, int month) { return (year - FirstSolarYear) * 12 + month - 1; }
+constexpr int LastMonthIndex = (LastSolarYear - FirstSolarYear + 1) * 12 - 1;
+
+// Takes the -d text and whether it is Solar; returns its day count, or the message that says why
+// it has none.
+std::variant<std::int64_t, std::string> ReadDate(const std::string& text, bool solar) {
+    DateValue value = 0;
+    if (auto problem = solar ? ReadSolarDate(text, value) : ReadGregorianDate(text, value)) {
+        return *problem;
+    }
+    return static_cast<std::int64_t>(value - SolarEpoch);
+}
+
+// Takes text and a width; returns a line with the text centred in that many columns.
+TextLine Centred(const TextLine& text, int width) {
+    TextLine line;
+    line.Pad((width - text.width) / 2);
+    line.Add(text.text, text.width);
+    line.Pad(width - line.width);
+    return line;
+}
+
+// Takes the lines of the months of one row, each as wide as the others, and the style; appends the
+// row to text, the months two blanks apart, each line without trailing blanks.
+void AppendRow(std::string& text, const std::vector<std::vector<TextLine>>& months,
+               const GridStyle& style) {
+    for (std::size_t i = 0; i < months.front().size(); ++i) {
+        std::string line = style.persian ? std::string(LeftToRightMark) : std::string();
+        for (std::size_t m = 0; m < months.size(); ++m) {
+            line += std::string(m > 0 ? Gap : 0, ' ');
+            line += months[m][i].text;
+        }
+        // No trailing blanks, nor marks that only follow them.
+        while (line.ends_with(' ') || line.ends_with(LeftToRightMark)) {
+            line.erase(line.size() - (line.ends_with(' ') ? 1 : LeftToRightMark.size()));
+        }
+        text += line;
+        text += '\n';
+    }
+}
+
+// Takes the options and today's day count; returns the first month to show and how many.
+std::pair<int, int> ChosenMonths(const CalOptions& options, std::int64_t around) {
+    int year = 0, month = 0, day = 0;
+    DaysToSolarDate(around, year, month, day);
+    year = options.year.value_or(year);
+    month = options.month.value_or(options.year && !options.date ? 1 : month);
+    int first = MonthIndex(year, month);
+    int count = options.months;
+    if (options.wholeYear) {
+        first = MonthIndex(year, 1);
+        count = 12;
+    } else if (options.around) {
+        first -= 1;
+    }
+    const int last = std::min(first + count - 1, LastMonthIndex);
+    first = std::max(first, 0);
+    return {first, last - first + 1};
+}
+
+// Takes the output, a message and its status; reports it.
+int Report(OutputBuffer& err, std::string_view message) {
+    err.Add(std::string(Program) + ": " + std::string(message) + "\n");
+    return 2;
+}
+
+}  // namespace
+
+int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& err, DateValue today,
+                  bool colourByDefault) {
+    if (options.action == CalOptions::Action::Help) {
+        out.Add(CalUsage());
+    } else if (options.action == CalOptions::Action::Version) {
+        out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
+    } else {
+        std::optional<std::int64_t> marked;
+        if (options.date) {
+            const auto date = ReadDate(*options.date, options.solarDate);
+            if (const auto* problem = std::get_if<std::string>(&date)) {
+                return Report(err, *problem);
+            }
+            marked = std::get<std::int64_t>(date);
+        } else if (ToSolarFields(today)) {
+            marked = static_cast<std::int64_t>(today - SolarEpoch);
+        } else if (!options.year) {
+            return Report(err,
+                          "today's date is outside 1799-03-21 to 3622-03-20, the days that "
+                          "can be shown; name a YEAR");
+        }
+        const GridStyle style{
+            .persian = options.persian,
+            .afghan = options.afghan,
+            .julian = options.julian,
+            .weekNumbers = options.weekNumbers,
+            .colour = options.colour == CalOptions::Colour::Always ||
+                      (options.colour == CalOptions::Colour::Auto && colourByDefault),
+            .yearInTitle = !options.wholeYear};
+        const auto [first, count] =
+            ChosenMonths(options, marked.value_or(SolarYearStart(*options.year)));
+        // Every month as wide as the widest header; one month alone has a header of one line.
+        std::vector<std::pair<TextLine, TextLine>> headers;
+        int width = GridWidth(style);
+        for (int index = first; index < first + count; ++index) {
+            headers.push_back(MonthHeader(FirstSolarYear + index / 12, index % 12 + 1, style));
+            if (count == 1) {  // one phrase: "Azar 1404 · Nov–Dec 2025"
+                auto& [title, span] = headers.back();
+                std::string joined = title.text;
+                if (joined.ends_with(LeftToRightMark)) {
+                    joined.resize(joined.size() - LeftToRightMark.size());
+                }
+                title = TextLine{};
+                title.Add(joined + " \u00B7 " + span.text);
+            }
+            width = std::max(
+                {width, headers.back().first.width, count == 1 ? 0 : headers.back().second.width});
+        }
+        std::string text;
+        if (options.wholeYear) {
+            const int year = FirstSolarYear + first / 12;
+            TextLine title;
+            const auto civil = [&](int y) {
+                const auto digits = std::to_string(
+                    int{ToCivilDate(SolarEpoch + static_cast<double>(SolarYearStart(y))).year()});
+                return style.persian ? PersianDigits(digits) : digits;
+            };
+            const std::string digits = std::to_string(year);
+            title.Add((style.persian ? PersianDigits(digits) : digits) + " \u00B7 " + civil(year) +
+                      "\u2013" + civil(year + 1));
+            const TextLine centred =
+                Centred(title, MonthsInARow * width + (MonthsInARow - 1) * Gap);
+            text += (style.persian ? std::string(LeftToRightMark) : "") +
+                    centred.text.substr(0, centred.text.find_last_not_of(' ') + 1) + "\n\n";
+        }
+        for (int row = 0; row * MonthsInARow < count; ++row) {
+            std::vector<std::vector<TextLine>> months;
+            for (int i = row * MonthsInARow; i < std::min(count, (row + 1) * MonthsInARow); ++i) {
+                const int index = first + i;
+                const auto& [title, span] = headers[static_cast<std::size_t>(i)];
+                std::vector<TextLine> lines{Centred(title, width)};
+                if (count > 1) {
+                    lines.push_back(Centred(span, width));
+                }
+                for (const TextLine& grid :
+                     MonthRows(FirstSolarYear + index / 12, index % 12 + 1, marked, style)) {
+                    lines.push_back(Centred(grid, width));
+                }
+                months.push_back(std::move(lines));
+            }
+            text += row > 0 ? "\n" : "";
+            AppendRow(text, months, style);
+        }
+        out.Add(text);
+    }
+    if (!out.Flush()) {
+        Report(err, std::string("write error: ") + std::strerror(out.Error()));
+        err.Flush();
+        return 2;
+    }
+    return 0;
+}
+
+int RunCalCommandLine(const std::vector<std::string>& arguments) {
+    OutputBuffer out(STDOUT_FILENO, 64 * 1024);
+    OutputBuffer err(STDERR_FILENO, PIPE_BUF);
+    // A Persian locale, as the environment names it, whether or not the machine has it.
+    std::string_view locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            locale = value;
+            break;
+        }
+    }
+    const auto parsed = ParseCalOptions(arguments, locale.starts_with("fa"));
+    if (const auto* error = std::get_if<CalUsageError>(&parsed)) {
+        return Report(err, error->message);
+    }
+    const char* noColour = std::getenv("NO_COLOR");
+    const bool colour = isatty(STDOUT_FILENO) == 1 && (noColour == nullptr || *noColour == '\0');
+    return RunCalCommand(std::get<CalOptions>(parsed), out, err, LocalToday(), colour);
+}
+
+}  // namespace tarvand

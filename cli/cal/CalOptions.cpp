@@ -1,0 +1,317 @@
+#include "CalOptions.h"
+
+#include <getopt.h>
+
+#include <array>
+#include <charconv>
+
+#include "CalNames.h"
+#include "DateText.h"
+#include "Quote.h"
+#include "calendar/SolarNames.h"
+#include "calendar/SolarYear.h"
+
+namespace tarvand {
+
+namespace {
+
+enum LongOnly { AfghanOption = 256, ColorOption, VersionOption };
+
+constexpr std::array<option, 16> LongOptions{{
+    {"one", no_argument, nullptr, '1'},
+    {"three", no_argument, nullptr, '3'},
+    {"year", no_argument, nullptr, 'y'},
+    {"months", required_argument, nullptr, 'n'},
+    {"julian", no_argument, nullptr, 'j'},
+    {"week", no_argument, nullptr, 'w'},
+    {"date", required_argument, nullptr, 'd'},
+    {"solar", no_argument, nullptr, 'g'},
+    {"persian", no_argument, nullptr, 'p'},
+    {"afghan", no_argument, nullptr, AfghanOption},
+    {"color", optional_argument, nullptr, ColorOption},
+    {"colour", optional_argument, nullptr, ColorOption},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, VersionOption},
+    {nullptr, 0, nullptr, 0},
+}};
+
+// The forms the operands take, for messages.
+const std::string Forms =
+    "(expected [[MONTH] YEAR]: MONTH 1 to 12 or a month name, YEAR 1178 to 3000)";
+
+// What option messages end with.
+const std::string SeeHelp = " (see 'tarvand-cal --help')";
+
+// Takes text; returns it with the Arabic yeh and kaf as Persian text types them (U+06CC, U+06A9)
+// and ASCII letters in lower case.
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with("\u064A")) {
+            folded += "\u06CC";
+            ++i;
+        } else if (rest.starts_with("\u0643")) {
+            folded += "\u06A9";
+            ++i;
+        } else {
+            const char c = text[i];
+            folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    return folded;
+}
+
+// Takes text of ASCII or Persian digits; returns its number, or nothing for any other text.
+std::optional<int> Number(const std::string& text) {
+    const std::string ascii = AsciiDigits(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (ascii.empty() || ascii[0] < '0' || ascii[0] > '9' || error != std::errc{} ||
+        end != ascii.data() + ascii.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Takes a year as written; returns it, or the message that says why it cannot be shown.
+std::variant<int, std::string> ReadYear(const std::string& text) {
+    const auto year = Number(text);
+    if (!year) {
+        return "invalid year " + Quote(text) + " " + Forms;
+    }
+    if (*year < FirstSolarYear || *year > LastSolarYear) {
+        return "year " + Quote(text) + " is outside the years that can be shown " + Forms;
+    }
+    return *year;
+}
+
+// Takes the operands; sets the month and year they give, or returns why they cannot be shown.
+std::optional<std::string> TakeOperands(const std::vector<std::string>& operands,
+                                        CalOptions& options) {
+    if (operands.size() > 2) {
+        return "extra operand " + Quote(operands[2]) + " " + Forms;
+    }
+    if (operands.size() == 2) {
+        const auto first = Number(operands[0]);
+        if (first && *first > 12 && operands[0].size() >= 4 && Number(operands[1])) {
+            return "two years given, " + Quote(operands[0]) + " and " + Quote(operands[1]) + " " +
+                   Forms;
+        }
+    }
+    const bool digits = operands.size() == 1 &&
+                        AsciiDigits(operands[0]).find_first_of("0123456789") != std::string::npos;
+    if (operands.size() == 1 && !digits) {  // a month name alone: this year's
+        const auto month = ReadMonth(operands[0]);
+        if (const auto* problem = std::get_if<std::string>(&month)) {
+            return *problem;
+        }
+        options.month = std::get<int>(month);
+        return std::nullopt;
+    }
+    if (!operands.empty()) {
+        const auto year = ReadYear(operands.back());
+        if (const auto* problem = std::get_if<std::string>(&year)) {
+            return *problem;
+        }
+        options.year = std::get<int>(year);
+    }
+    if (operands.size() == 2) {
+        const auto month = ReadMonth(operands[0]);
+        if (const auto* problem = std::get_if<std::string>(&month)) {
+            return *problem;
+        }
+        options.month = std::get<int>(month);
+    }
+    return std::nullopt;
+}
+
+// Takes the argument getopt stopped at, its answer and the option character; returns the message,
+// in GNU getopt's words.
+std::string BadOptionMessage(const std::string& argument, int answer, int optionChar) {
+    const std::string written = argument.substr(0, argument.find('='));
+    if (argument.starts_with("--")) {
+        return answer == ':' ? "option " + Quote(written) + " requires an argument"
+                             : "unrecognized option " + Quote(written);
+    }
+    const std::string letter(1, static_cast<char>(optionChar));
+    return answer == ':' ? "option requires an argument -- " + Quote(letter)
+                         : "invalid option -- " + Quote(letter);
+}
+
+}  // namespace
+
+std::variant<int, std::string> ReadMonth(const std::string& text) {
+    if (const auto number = Number(text)) {
+        if (*number < 1 || *number > 12) {
+            return "there is no month " + std::to_string(*number) + " " + Forms;
+        }
+        return *number;
+    }
+    const std::string wanted = Folded(text);
+    std::vector<std::pair<std::string_view, int>> found;
+    for (int month = 0; month < 12; ++month) {
+        const auto m = static_cast<std::size_t>(month);
+        for (const std::string_view name : {LatinMonthNames[m], LatinAfghanMonthNames[m],
+                                            PersianMonthNames[m], AfghanMonthNames[m]}) {
+            const std::string folded = Folded(name);
+            if (folded == wanted) {
+                return month + 1;
+            }
+            if (!wanted.empty() && std::string_view(folded).starts_with(wanted)) {
+                found.emplace_back(name, month + 1);
+            }
+        }
+    }
+    if (found.empty()) {
+        return "unknown month " + Quote(text) + " " + Forms;
+    }
+    for (const auto& [name, month] : found) {
+        if (month != found.front().second) {
+            std::string names;
+            for (std::size_t i = 0; i < found.size(); ++i) {
+                names += (i == 0                  ? ""
+                          : i + 1 == found.size() ? " or "
+                                                  : ", ") +
+                         std::string(found[i].first);
+            }
+            return "ambiguous month " + Quote(text) + ": " + names + " " + Forms;
+        }
+    }
+    return found.front().second;
+}
+
+std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::string>& arguments,
+                                                        bool persianLocale) {
+    std::vector<std::string> copies = arguments;
+    std::vector<char*> argv;
+    for (auto& argument : copies) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(copies.size());
+
+    CalOptions options;
+    options.persian = persianLocale;
+    optind = 0;
+    opterr = 0;
+    for (;;) {
+        const int previous = optind == 0 ? 1 : optind;
+        const int c = getopt_long(argc, argv.data(), ":13yn:jwd:gph", LongOptions.data(), nullptr);
+        if (c == -1) {
+            break;
+        }
+        switch (c) {
+            case '1':
+                options.months = 1;
+                options.around = options.wholeYear = false;
+                break;
+            case '3':
+                options.months = 3;
+                options.around = true;
+                options.wholeYear = false;
+                break;
+            case 'y':
+                options.wholeYear = true;
+                break;
+            case 'n': {
+                const auto count = Number(optarg);
+                if (!count || *count < 1 || *count > 12 * (LastSolarYear - FirstSolarYear + 1)) {
+                    return CalUsageError{"invalid number of months " + Quote(optarg) + SeeHelp};
+                }
+                options.months = *count;
+                options.around = options.wholeYear = false;
+                break;
+            }
+            case 'j':
+                options.julian = true;
+                break;
+            case 'w':
+                options.weekNumbers = true;
+                break;
+            case 'd':
+                options.date = optarg;
+                break;
+            case 'g':
+                options.solarDate = true;
+                break;
+            case 'p':
+                options.persian = true;
+                break;
+            case AfghanOption:
+                options.afghan = true;
+                break;
+            case ColorOption: {
+                const std::string when = optarg ? optarg : "always";
+                if (when == "always" || when == "yes" || when == "force") {
+                    options.colour = CalOptions::Colour::Always;
+                } else if (when == "never" || when == "no" || when == "none") {
+                    options.colour = CalOptions::Colour::Never;
+                } else if (when == "auto" || when == "tty" || when == "if-tty") {
+                    options.colour = CalOptions::Colour::Auto;
+                } else {
+                    return CalUsageError{"invalid argument " + Quote(when) +
+                                         " for '--color' (expected auto, always or never)" +
+                                         SeeHelp};
+                }
+                break;
+            }
+            case 'h':
+                options.action = CalOptions::Action::Help;
+                return options;
+            case VersionOption:
+                options.action = CalOptions::Action::Version;
+                return options;
+            default:
+                return CalUsageError{
+                    BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c, optopt) +
+                    SeeHelp};
+        }
+    }
+    std::vector<std::string> operands;
+    for (int i = optind; i < argc; ++i) {
+        operands.emplace_back(argv[static_cast<std::size_t>(i)]);
+    }
+    if (auto problem = TakeOperands(operands, options)) {
+        return CalUsageError{*problem};
+    }
+    if (options.date && (options.year || options.month)) {
+        return CalUsageError{"--date cannot be used with a MONTH or YEAR" + SeeHelp};
+    }
+    if (options.year && !options.month && operands.size() == 1) {
+        options.wholeYear = true;  // a YEAR alone, as cal shows it
+    }
+    return options;
+}
+
+std::string CalUsage() {
+    return R"(Usage: tarvand-cal [OPTION]... [[MONTH] YEAR]
+Show a month of the Solar Hijri (Iranian) calendar; by default this month.
+With YEAR alone, the whole year. Weeks start on Saturday; Friday is the last column.
+
+  -1, --one           show one month (the default)
+  -3, --three         show the month before, this month and the month after
+  -y, --year          show the whole year
+  -n, --months=N      show N months from this one
+  -j, --julian        number the days through the year (1 to 366)
+  -w, --week          show week numbers: week 1 holds 1 Farvardin
+  -d, --date=DATE     show the month of DATE, written YYYY-MM-DD, and mark it
+  -g, --solar         the DATE of --date is Solar Hijri, written YYYY/MM/DD
+  -p, --persian       Persian names and digits (the default in a Persian locale)
+      --afghan        the month names of Afghanistan (Hamal to Hut)
+      --color[=WHEN]  mark today and Fridays: WHEN is auto (on a terminal, the
+                        default), always or never; NO_COLOR set turns auto off
+  -h, --help          display this help and exit
+      --version       output version information and exit
+
+MONTH is a number 1 to 12 or a month name in Latin or Persian letters, Iranian or
+Afghan, or any start of one that names a single month: mehr, Meh, مهر. Digits may
+be ASCII or Persian. Every month from 1178 to 3000 can be shown, in the
+astronomical calendar. Each month's header names the Gregorian months it spans.
+
+Exit status: 0 if all went well; 2 for a bad option, month, year or date, or a
+write error.
+)";
+}
+
+}  // namespace tarvand

@@ -1,0 +1,60 @@
+// One month of the Solar Hijri calendar as cal draws it: a header, the weekday columns from
+// Saturday to Friday, and six rows of weeks.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvand {
+
+// How the months are drawn.
+struct GridStyle {
+    bool persian = false;  // Persian names and digits, with marks that keep the columns in order
+    bool afghan = false;   // the month names of Afghanistan
+    bool julian = false;   // days numbered through the year
+    bool weekNumbers = false;  // a column of week numbers before the days
+    bool colour = false;       // the marked day in reverse video, Fridays in red
+    bool yearInTitle =
+        true;  // "Azar 1404" rather than "Azar" (the year view has a title of its own)
+};
+
+// A line on a terminal: its bytes, and how many columns it takes.
+struct TextLine {
+    std::string text;
+    int width = 0;
+
+    // Takes text and the columns it takes; appends them.
+    void Add(std::string_view more, int columns);
+    // Takes UTF-8 text without escapes; appends it, counting its columns.
+    void Add(std::string_view more);
+    // Takes a count; appends that many blanks.
+    void Pad(int columns);
+};
+
+// Takes UTF-8 text without escapes; returns the columns a terminal gives it: one a character, none
+// for the left-to-right mark.
+int DisplayWidth(std::string_view text);
+
+// The Persian marks: U+200E, the left-to-right mark.
+inline constexpr std::string_view LeftToRightMark = "\u200E";
+
+// Takes a Solar year and month (1178 to 3000, 1 to 12) and the style; returns the two parts of its
+// header: "Azar 1404" and "Nov–Dec 2025" (or "Dec 2025–Jan 2026").
+std::pair<TextLine, TextLine> MonthHeader(int year, int month, const GridStyle& style);
+
+// Takes the style; returns the columns the weekday row and the week rows take.
+int GridWidth(const GridStyle& style);
+
+// Takes a Solar year and month, the day count of the marked day (or none) and the style; returns
+// the weekday row and the six week rows, each GridWidth(style) columns wide.
+std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t> marked,
+                                const GridStyle& style);
+
+// Takes a Solar year, 1178 to 3000, and a day count in it; returns its week of the year: weeks
+// start on Saturday, and week 1 holds 1 Farvardin.
+int WeekOfYear(int year, std::int64_t days);
+
+}  // namespace tarvand

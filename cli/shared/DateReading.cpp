@@ -1,0 +1,100 @@
+#include "DateReading.h"
+
+#include <array>
+#include <cstdio>
+
+#include "DateText.h"
+#include "Quote.h"
+#include "calendar/SolarYear.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+
+namespace {
+
+// The English names of the Solar months, and of the Gregorian ones, for messages.
+constexpr std::array<std::string_view, 12> MonthNamesInEnglish{
+    "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
+    "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
+constexpr std::array<std::string_view, 12> GregorianMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// Takes a written date and its month and day; returns why there is no such month or day, naming
+// the month first, or nothing when both can exist.
+std::optional<std::string> NoSuchMonthOrDay(std::string_view text, int month, int day) {
+    if (month < 1 || month > 12 || day < 1) {
+        return "invalid date " + Quote(text) + ": there is no " +
+               (month < 1 || month > 12 ? "month " + std::to_string(month)
+                                        : "day " + std::to_string(day));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string IsoText(std::chrono::year_month_day date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+std::string OutsideTheRange() {
+    return " is outside " + IsoText(ToCivilDate(FirstSolarValue())) + " to " +
+           IsoText(ToCivilDate(LastSolarValue())) + ", the days that can be converted";
+}
+
+std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& value) {
+    const auto written = ParseIsoDate(text);
+    if (!written) {
+        return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
+    }
+    const auto [year, month, day] = *written;
+    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
+        return problem;
+    }
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok()) {
+        const unsigned length =
+            static_cast<unsigned>((date.year() / date.month() / std::chrono::last).day());
+        return "invalid date " + Quote(text) + ": " +
+               std::string(GregorianMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
+               std::to_string(year) + " has " + std::to_string(length) + " days";
+    }
+    value = ToDateValue(date);
+    if (!ToSolarFields(value)) {
+        return "date " + Quote(text) + OutsideTheRange();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value) {
+    const auto date = ParseSolarDate(text);
+    if (!date) {
+        return "invalid date " + Quote(text) + " (expected YYYY/MM/DD)";
+    }
+    const auto [year, month, day] = *date;
+    if (year < FirstSolarYear || year > LastSolarYear) {
+        return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
+               std::to_string(LastSolarYear) + ", the years that can be converted";
+    }
+    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
+        return problem;
+    }
+    const auto converted = FromSolarDate(year, month, day);
+    if (!converted) {
+        const int length = SolarMonthLength(year, month);
+        const std::string name{MonthNamesInEnglish[static_cast<std::size_t>(month - 1)]};
+        const std::string common =
+            month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
+        return "invalid date " + Quote(text) + ": " + common + name + " has " +
+               std::to_string(length) + " days";
+    }
+    value = *converted;
+    return std::nullopt;
+}
+
+}  // namespace tarvand

@@ -1,0 +1,28 @@
+// Dates as the user writes them, checked against their calendars, with the messages that say
+// what is wrong: both commands read them the same way.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/DateValue.h"
+
+namespace tarvand {
+
+// Takes a civil date; returns it written YYYY-MM-DD.
+std::string IsoText(std::chrono::year_month_day date);
+
+// Returns the end of a message for a Gregorian date outside the days that convert:
+// " is outside 1799-03-21 to 3622-03-20, the days that can be converted".
+std::string OutsideTheRange();
+
+// Takes a written Gregorian date (YYYY-MM-DD, ASCII or Persian digits); sets its date value, or
+// returns why it cannot be converted, naming the part that is wrong.
+std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& value);
+
+// The same for a Solar Hijri date (YYYY/MM/DD).
+std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value);
+
+}  // namespace tarvand

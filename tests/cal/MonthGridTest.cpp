@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "CalOptions.h"
+#include "MonthGrid.h"
+#include "calendar/DateValue.h"
+#include "calendar/SolarYear.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+namespace {
+
+// Every month from 1178 to 3000: day 1 under its weekday (Saturday the first column), the days
+// running on to the month's last, and each row's week number one more than the row before.
+TEST(MonthGrid, PutsEveryMonthsDaysUnderTheirWeekdays) {
+    for (int year = FirstSolarYear; year <= LastSolarYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const auto rows = MonthRows(year, month, std::nullopt, {.weekNumbers = true});
+            ASSERT_EQ(7U, rows.size());
+            const DateValue first = *FromSolarDate(year, month, 1);
+            const std::size_t one = rows[1].text.find_first_not_of(' ', 3);
+            ASSERT_EQ(Weekday(first) % 7, static_cast<int>(one - 3) / 3) << year << "/" << month;
+            int expected = 1, week = 0;
+            for (std::size_t r = 1; r < rows.size(); ++r) {
+                std::istringstream cells(rows[r].text);
+                int number = 0;
+                if (!(cells >> number)) continue;
+                if (week != 0) {
+                    ASSERT_EQ(week + 1, number) << year << "/" << month;
+                }
+                week = number;
+                while (cells >> number) ASSERT_EQ(expected++, number) << year << "/" << month;
+            }
+            ASSERT_EQ(SolarMonthLength(year, month) + 1, expected) << year << "/" << month;
+        }
+        // Week 1 holds 1 Farvardin; the last day is in week 53, or 54 when 1 Farvardin is a Friday
+        // of a leap year.
+        EXPECT_EQ(1, WeekOfYear(year, SolarYearStart(year)));
+        const int last = WeekOfYear(year, SolarYearStart(year + 1) - 1);
+        const bool friday = Weekday(*FromSolarDate(year, 1, 1)) == 6;
+        EXPECT_EQ(friday && IsSolarLeapYear(year - BaseYear) ? 54 : 53, last) << year;
+    }
+}
+
+TEST(CalOptions, ReadsMonthsByNumberOrAnyStartOfAName) {
+    const std::pair<const char*, int> months[] = {{"7", 7},
+                                                  {"۱۲", 12},
+                                                  {"mehr", 7},
+                                                  {"Meh", 7},
+                                                  {"ESF", 12},
+                                                  {"\u0645\u0647\u0631", 7},
+                                                  {"\u062F\u064A", 10},  // Dey, Arabic yeh
+                                                  {"hut", 12},
+                                                  {"\u062D\u0645\u0644", 1},
+                                                  {"Kh", 3}};
+    for (const auto& [text, month] : months) {
+        const auto read = ReadMonth(text);
+        ASSERT_TRUE(std::holds_alternative<int>(read)) << text << ": " << std::get<1>(read);
+        EXPECT_EQ(month, std::get<int>(read)) << text;
+    }
+    for (const char* bad : {"0", "13", "m", "zzz", ""}) {
+        EXPECT_TRUE(std::holds_alternative<std::string>(ReadMonth(bad))) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace tarvand

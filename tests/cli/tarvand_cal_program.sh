@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# tarvand-cal as a real program: whole grids as text, the order a bidirectional terminal shows,
+# colour only where asked for, and the refusals.
+source "$(dirname "$0")/../checks.sh"
+export LC_ALL=C.UTF-8
+unset NO_COLOR
+program=$1
+
+# grid EXPECTED [ARGUMENT...]: the program prints exactly EXPECTED (after a newline) and status 0.
+grid() {
+    local expected=$1 got
+    shift
+    got=$("$program" "$@" 2>&1)
+    [ "$?:$got" = "0:${expected#$'\n'}" ] || fail "tarvand-cal $*" "$got"
+}
+grid "
+Azar 1404 · Nov–Dec 2025
+  Sh Ye Do Se Ch Pa Jo
+   1  2  3  4  5  6  7
+   8  9 10 11 12 13 14
+  15 16 17 18 19 20 21
+  22 23 24 25 26 27 28
+  29 30" 9 1404
+grid "
+  Esfand 1403 · Feb–Mar 2025
+    Sh  Ye  Do  Se  Ch  Pa  Jo
+49                 337 338 339
+50 340 341 342 343 344 345 346
+51 347 348 349 350 351 352 353
+52 354 355 356 357 358 359 360
+53 361 362 363 364 365 366" -j -w esf 1403
+lrm=$'\u200e'
+grid "
+${lrm}فروردین ۱۴۰۴ · مارس–آوریل ۲۰۲۵
+$lrm      ش$lrm  ی$lrm  د$lrm  س$lrm  چ$lrm  پ$lrm  ج
+$lrm                        ۱
+$lrm      ۲  ۳  ۴  ۵  ۶  ۷  ۸
+$lrm      ۹ ۱۰ ۱۱ ۱۲ ۱۳ ۱۴ ۱۵
+$lrm     ۱۶ ۱۷ ۱۸ ۱۹ ۲۰ ۲۱ ۲۲
+$lrm     ۲۳ ۲۴ ۲۵ ۲۶ ۲۷ ۲۸ ۲۹
+$lrm     ۳۰ ۳۱" -p 1 1404
+grid "$(cat "$(dirname "$0")/cal-1404.txt")" -y 1404
+[ "$("$program" -3 dey 1404 | head -n 2)" = "     Azar 1404              Dey 1404            Bahman 1404
+    Nov–Dec 2025       Dec 2025–Jan 2026        Jan–Feb 2026" ] || fail "tarvand-cal -3 dey 1404"
+[ "$(LC_ALL=fa_IR.UTF-8 "$program" 1 1404)" = "$("$program" -p 1 1404)" ] || fail "a Persian locale"
+
+# On a terminal that reorders right-to-left text (fribidi shows what it draws), the days and the
+# weekday letters stay where they are, and each month's header stays over its month.
+"$program" -p -3 1 1405 >"$work/logical"
+fribidi --nopad --nobreak <"$work/logical" >"$work/visual"
+python3 - "$work/logical" "$work/visual" <<'PYTHON' || fail "bidi order" "$(cat "$work/visual")"
+import re, sys, unicodedata
+logical = open(sys.argv[1]).read().replace("\u200e", "").splitlines()
+visual = [unicodedata.normalize("NFKC", l).replace("\u200e", "") for l in open(sys.argv[2]).read().splitlines()]
+# where a header's phrases stand: each run of characters and single blanks as x
+place = lambda line: re.sub(r"\S( \S|\S)*", lambda m: "x" * len(m.group()), line)
+for i, (l, v) in enumerate(zip(logical, visual)):
+    # rows of days and weekday letters are drawn as written; in the headers, letters, digits and
+    # blanks keep their columns (each phrase reads right to left within its own place)
+    if (v != l if i >= 2 else place(v) != place(l)):
+        sys.exit(f"line {i + 1}: {v!r} for {l!r}")
+PYTHON
+
+# Colour: today (here the day of --date) in reverse video and Fridays in red, on a terminal or
+# when asked; never into a pipe, nor with NO_COLOR set.
+"$program" --color=always -d 2025-03-21 | grep -qF $'\e[7m\e[31m1\e[39m\e[27m' || fail "--color=always"
+"$program" | grep -q $'\e' && fail "colour into a pipe"
+script -qec "$program -d 2025-03-22" /dev/null | grep -qF $'\e[7m2\e[27m' || fail "colour on a terminal"
+NO_COLOR=1 script -qec "$program" /dev/null | grep -q $'\e' && fail "colour with NO_COLOR"
+
+# Refusals: one line naming what is wrong and the accepted forms, status 2, nothing on stdout.
+forms="(expected [[MONTH] YEAR]: MONTH 1 to 12 or a month name, YEAR 1178 to 3000)"
+while IFS='|' read -r arguments message; do
+    # shellcheck disable=SC2086
+    out=$("$program" $arguments 2>"$work/err")
+    status=$?
+    [ "$status:$out:$(cat "$work/err")" = "2::tarvand-cal: $message" ] ||
+        fail "tarvand-cal $arguments" "status $status, out: $out" "err: $(cat "$work/err")"
+done <<TABLE
+13 1404|there is no month 13 $forms
+0 1404|there is no month 0 $forms
+zzz 1404|unknown month 'zzz' $forms
+m 1404|ambiguous month 'm': Mordad, Mehr or Mizan $forms
+mehr 3001|year '3001' is outside the years that can be shown $forms
+1177|year '1177' is outside the years that can be shown $forms
+1404 1405|two years given, '1404' and '1405' $forms
+1 2 3|extra operand '3' $forms
+-d 2025-02-29|invalid date '2025-02-29': February 2025 has 28 days
+-g -d 1404/12/30|invalid date '1404/12/30': 1404 is a common year, Esfand has 29 days
+--color=maybe|invalid argument 'maybe' for '--color' (expected auto, always or never) (see 'tarvand-cal --help')
+TABLE
