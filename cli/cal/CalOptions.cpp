@@ -1,11 +1,10 @@
 #include "CalOptions.h"
 
-#include <getopt.h>
-
 #include <array>
 #include <charconv>
 
 #include "CalNames.h"
+#include "CommandLine.h"
 #include "DateText.h"
 #include "Quote.h"
 #include "calendar/SolarNames.h"
@@ -126,19 +125,6 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
     return std::nullopt;
 }
 
-// Takes the argument getopt stopped at, its answer and the option character; returns the message,
-// in GNU getopt's words.
-std::string BadOptionMessage(const std::string& argument, int answer, int optionChar) {
-    const std::string written = argument.substr(0, argument.find('='));
-    if (argument.starts_with("--")) {
-        return answer == ':' ? "option " + Quote(written) + " requires an argument"
-                             : "unrecognized option " + Quote(written);
-    }
-    const std::string letter(1, static_cast<char>(optionChar));
-    return answer == ':' ? "option requires an argument -- " + Quote(letter)
-                         : "invalid option -- " + Quote(letter);
-}
-
 }  // namespace
 
 std::variant<int, std::string> ReadMonth(const std::string& text) {
@@ -183,13 +169,8 @@ std::variant<int, std::string> ReadMonth(const std::string& text) {
 
 std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::string>& arguments,
                                                         bool persianLocale) {
-    std::vector<std::string> copies = arguments;
-    std::vector<char*> argv;
-    for (auto& argument : copies) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    const int argc = static_cast<int>(copies.size());
+    WritableArguments argv(arguments);
+    const int argc = argv.Count();
 
     CalOptions options;
     options.persian = persianLocale;
@@ -197,7 +178,7 @@ std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::s
     opterr = 0;
     for (;;) {
         const int previous = optind == 0 ? 1 : optind;
-        const int c = getopt_long(argc, argv.data(), ":13yn:jwd:gph", LongOptions.data(), nullptr);
+        const int c = getopt_long(argc, argv.Data(), ":13yn:jwd:gph", LongOptions.data(), nullptr);
         if (c == -1) {
             break;
         }
@@ -263,14 +244,14 @@ std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::s
                 options.action = CalOptions::Action::Version;
                 return options;
             default:
-                return CalUsageError{
-                    BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c, optopt) +
-                    SeeHelp};
+                return CalUsageError{BadOptionMessage(arguments[static_cast<std::size_t>(previous)],
+                                                      c, optopt, LongOptions.data()) +
+                                     SeeHelp};
         }
     }
     std::vector<std::string> operands;
     for (int i = optind; i < argc; ++i) {
-        operands.emplace_back(argv[static_cast<std::size_t>(i)]);
+        operands.push_back(argv.At(i));
     }
     if (auto problem = TakeOperands(operands, options)) {
         return CalUsageError{*problem};

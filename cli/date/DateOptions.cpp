@@ -1,11 +1,9 @@
 #include "DateOptions.h"
 
-#include <getopt.h>
-
 #include <array>
 #include <charconv>
-#include <cstring>
 
+#include "CommandLine.h"
 #include "DateText.h"
 #include "Quote.h"
 #include "calendar/SolarFormat.h"
@@ -36,47 +34,6 @@ int ParseLayout(const std::string& text) {
     return ascii.size() == 1 && ascii[0] >= '0' && ascii[0] <= '3' ? ascii[0] - '0' : -1;
 }
 
-// Takes a long option as written, without its dashes and any "=value"; returns the options whose
-// names start with it.
-std::vector<const option*> Matching(std::string_view name) {
-    std::vector<const option*> found;
-    for (const option& candidate : LongOptions) {
-        if (candidate.name != nullptr && std::string_view(candidate.name).starts_with(name)) {
-            if (name == candidate.name) {
-                return {&candidate};
-            }
-            found.push_back(&candidate);
-        }
-    }
-    return found;
-}
-
-// Takes the argument getopt stopped at, getopt's answer (':' or '?') and the option character it
-// reports; returns the message for the user, in GNU getopt's words.
-std::string BadOptionMessage(const std::string& argument, int answer, int optionChar) {
-    if (!argument.starts_with("--")) {
-        return answer == ':'
-                   ? "option requires an argument -- " +
-                         Quote(std::string(1, static_cast<char>(optionChar)))
-                   : "invalid option -- " + Quote(std::string(1, static_cast<char>(optionChar)));
-    }
-    const std::string written = argument.substr(0, argument.find('='));
-    const auto found = Matching(std::string_view(written).substr(2));
-    if (found.size() > 1) {
-        std::string message = "option " + Quote(written) + " is ambiguous; possibilities:";
-        for (const option* candidate : found) {
-            message += " '--" + std::string(candidate->name) + "'";
-        }
-        return message;
-    }
-    if (found.empty()) {
-        return "unrecognized option " + Quote(written);
-    }
-    const std::string name = "'--" + std::string(found[0]->name) + "'";
-    return answer == ':' ? "option " + name + " requires an argument"
-                         : "option " + name + " doesn't allow an argument";
-}
-
 // Takes an operand; records it as the output format, or returns why it cannot be one.
 std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& options) {
     if (!operand.starts_with('+') || options.format) {
@@ -103,14 +60,8 @@ std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& o
 }  // namespace
 
 std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::string>& arguments) {
-    // getopt_long wants writable C strings, so it works on copies.
-    std::vector<std::string> copies = arguments;
-    std::vector<char*> argv;
-    for (auto& argument : copies) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    const int argc = static_cast<int>(copies.size());
+    WritableArguments argv(arguments);
+    const int argc = argv.Count();
 
     DateOptions options;
     bool layoutChosen = false;
@@ -121,16 +72,14 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
         // from a bad option.
         const int previous = optind == 0 ? 1 : optind;
         const int c = optionsEnded ? -1
-                                   : getopt_long(argc, argv.data(), "+:d:f:l:agph",
+                                   : getopt_long(argc, argv.Data(), "+:d:f:l:agph",
                                                  LongOptions.data(), nullptr);
         if (c == -1) {
-            optionsEnded = optionsEnded ||
-                           (optind > previous &&
-                            std::strcmp(argv[static_cast<std::size_t>(optind - 1)], "--") == 0);
+            optionsEnded = optionsEnded || (optind > previous && argv.At(optind - 1) == "--");
             if (optind >= argc) {
                 break;
             }
-            if (auto error = TakeOperand(argv[static_cast<std::size_t>(optind)], options)) {
+            if (auto error = TakeOperand(argv.At(optind), options)) {
                 return *error;
             }
             ++optind;
@@ -172,8 +121,8 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                 options.action = DateOptions::Action::Version;
                 return options;
             default:
-                return UsageError{
-                    BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c, optopt)};
+                return UsageError{BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c,
+                                                   optopt, LongOptions.data())};
         }
     }
     if (options.date && options.file) {
