@@ -11,10 +11,11 @@ local_seconds LocalNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     const bool written = localtime_r(&now, &local) != nullptr;
-    const long long civilYear = written ? local.tm_year + 1900LL : (now < 0 ? -1LL : 1LL) << 40;
-    if (civilYear > int{year::max()} || civilYear < int{year::min()}) {
+    const long long civilYear = local.tm_year + 1900LL;
+    if (!written || civilYear > int{year::max()} || civilYear < int{year::min()}) {
         // Past the years a civil date holds: the last (or first) moment it can.
-        return civilYear > 0
+        const bool late = written ? civilYear > 0 : now > 0;
+        return late
                    ? local_days{year::max() / December / 31} + hours{23} + minutes{59} + seconds{59}
                    : local_days{year::min() / January / 1};
     }

@@ -163,25 +163,6 @@ void AppendConversion(std::string& text, const SolarDate& date, const Conversion
     }
 }
 
-// Takes text written from a given index on; rewrites that part in Persian digits and letters.
-void MakePersian(std::string& text, std::size_t from) {
-    std::string persian;
-    persian.reserve(2 * (text.size() - from));
-    for (std::size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            persian += PersianDigitLead;
-            persian += static_cast<char>(PersianZeroTrail + (c - '0'));
-        } else if (text.compare(i, ArabicYeh.size(), ArabicYeh) == 0) {
-            persian += PersianYeh;
-            i += ArabicYeh.size() - 1;
-        } else {
-            persian += c;
-        }
-    }
-    text.replace(from, std::string::npos, persian);
-}
-
 }  // namespace
 
 std::string_view UnknownConversion(std::string_view format) {
@@ -223,6 +204,24 @@ void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_vie
     if (style.persian) {
         MakePersian(text, start);
     }
+}
+
+void MakePersian(std::string& text, std::size_t from) {
+    std::string persian;
+    persian.reserve(2 * (text.size() - from));
+    for (std::size_t i = from; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            persian += PersianDigitLead;
+            persian += static_cast<char>(PersianZeroTrail + (c - '0'));
+        } else if (text.compare(i, ArabicYeh.size(), ArabicYeh) == 0) {
+            persian += PersianYeh;
+            i += ArabicYeh.size() - 1;
+        } else {
+            persian += c;
+        }
+    }
+    text.replace(from, std::string::npos, persian);
 }
 
 std::string FormatSolarDate(const SolarDate& date, std::string_view format,

@@ -40,6 +40,10 @@ std::string_view UnknownConversion(std::string_view format);
 void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_view format,
                        const FormatStyle& style);
 
+// Takes text and an index in it; rewrites the text from there on with Persian digits (U+06F0 to
+// U+06F9) and the Persian yeh (U+06CC), as the persian style writes.
+void MakePersian(std::string& text, std::size_t from = 0);
+
 // The same, as a new text.
 std::string FormatSolarDate(const SolarDate& date, std::string_view format,
                             const FormatStyle& style = {});

@@ -27,6 +27,11 @@ inline constexpr std::array<std::string_view, 12> MonthNames{
     "\u0627\u0633\u0641\u0646\u062F",                    // Esfand
 };
 
+// The same in Latin letters, for messages and for those who read no Persian.
+inline constexpr std::array<std::string_view, 12> LatinMonthNames{
+    "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
+    "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
+
 // The month names used in Afghanistan (Dari), Hamal to Hut, with the Persian yeh (U+06CC).
 inline constexpr std::array<std::string_view, 12> AfghanMonthNames{
     "\u062D\u0645\u0644",              // Hamal

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "DateReading.h"
-#include "DateText.h"
 #include "MonthGrid.h"
 #include "Quote.h"
 #include "calendar/LocalClock.h"
@@ -78,7 +77,7 @@ std::pair<int, int> ChosenMonths(const CalOptions& options, std::int64_t around)
     int year = 0, month = 0, day = 0;
     DaysToSolarDate(around, year, month, day);
     year = options.year.value_or(year);
-    month = options.month.value_or(options.year && !options.date ? 1 : month);
+    month = options.month.value_or(options.year ? 1 : month);
     int first = MonthIndex(year, month);
     int count = options.months;
     if (options.wholeYear) {
@@ -92,7 +91,7 @@ std::pair<int, int> ChosenMonths(const CalOptions& options, std::int64_t around)
     return {first, last - first + 1};
 }
 
-// Takes the output, a message and its status; reports it.
+// Takes the output and a message; reports it, and returns the exit status of a refusal, 2.
 int Report(OutputBuffer& err, std::string_view message) {
     err.Add(std::string(Program) + ": " + std::string(message) + "\n");
     return 2;
@@ -151,19 +150,16 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         std::string text;
         if (options.wholeYear) {
             const int year = FirstSolarYear + first / 12;
-            TextLine title;
-            const auto civil = [&](int y) {
-                const auto digits = std::to_string(
-                    int{ToCivilDate(SolarEpoch + static_cast<double>(SolarYearStart(y))).year()});
-                return style.persian ? PersianDigits(digits) : digits;
+            const auto civil = [&](int y) {  // the Gregorian year of 1 Farvardin
+                return Digits(
+                    int{ToCivilDate(SolarEpoch + static_cast<double>(SolarYearStart(y))).year()},
+                    style);
             };
-            const std::string digits = std::to_string(year);
-            title.Add((style.persian ? PersianDigits(digits) : digits) + " \u00B7 " + civil(year) +
-                      "\u2013" + civil(year + 1));
-            const TextLine centred =
-                Centred(title, MonthsInARow * width + (MonthsInARow - 1) * Gap);
-            text += (style.persian ? std::string(LeftToRightMark) : "") +
-                    centred.text.substr(0, centred.text.find_last_not_of(' ') + 1) + "\n\n";
+            TextLine title;
+            title.Add(Digits(year, style) + " \u00B7 " + civil(year) + "\u2013" + civil(year + 1));
+            AppendRow(text, {{Centred(title, MonthsInARow * width + (MonthsInARow - 1) * Gap)}},
+                      style);
+            text += '\n';
         }
         for (int row = 0; row * MonthsInARow < count; ++row) {
             std::vector<std::vector<TextLine>> months;
@@ -206,7 +202,7 @@ int RunCalCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     const auto parsed = ParseCalOptions(arguments, locale.starts_with("fa"));
-    if (const auto* error = std::get_if<CalUsageError>(&parsed)) {
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
         return Report(err, error->message);
     }
     const char* noColour = std::getenv("NO_COLOR");

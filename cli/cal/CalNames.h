@@ -5,12 +5,11 @@
 #include <array>
 #include <string_view>
 
+#include "calendar/SolarNames.h"
+
 namespace tarvand {
 
-// Index 0 is Farvardin (or Hamal).
-inline constexpr std::array<std::string_view, 12> LatinMonthNames{
-    "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
-    "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
+// Index 0 is Hamal (or Farvardin). The Iranian names in Latin letters are LatinMonthNames.
 inline constexpr std::array<std::string_view, 12> LatinAfghanMonthNames{
     "Hamal", "Sawr",  "Jawza", "Saratan", "Asad", "Sonbola",
     "Mizan", "Aqrab", "Qaws",  "Jadi",    "Dalw", "Hut"};

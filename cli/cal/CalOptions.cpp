@@ -167,8 +167,8 @@ std::variant<int, std::string> ReadMonth(const std::string& text) {
     return found.front().second;
 }
 
-std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::string>& arguments,
-                                                        bool persianLocale) {
+std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::string>& arguments,
+                                                     bool persianLocale) {
     WritableArguments argv(arguments);
     const int argc = argv.Count();
 
@@ -198,7 +198,7 @@ std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::s
             case 'n': {
                 const auto count = Number(optarg);
                 if (!count || *count < 1 || *count > 12 * (LastSolarYear - FirstSolarYear + 1)) {
-                    return CalUsageError{"invalid number of months " + Quote(optarg) + SeeHelp};
+                    return UsageError{"invalid number of months " + Quote(optarg) + SeeHelp};
                 }
                 options.months = *count;
                 options.around = options.wholeYear = false;
@@ -231,9 +231,8 @@ std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::s
                 } else if (when == "auto" || when == "tty" || when == "if-tty") {
                     options.colour = CalOptions::Colour::Auto;
                 } else {
-                    return CalUsageError{"invalid argument " + Quote(when) +
-                                         " for '--color' (expected auto, always or never)" +
-                                         SeeHelp};
+                    return UsageError{"invalid argument " + Quote(when) +
+                                      " for '--color' (expected auto, always or never)" + SeeHelp};
                 }
                 break;
             }
@@ -244,9 +243,9 @@ std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::s
                 options.action = CalOptions::Action::Version;
                 return options;
             default:
-                return CalUsageError{BadOptionMessage(arguments[static_cast<std::size_t>(previous)],
-                                                      c, optopt, LongOptions.data()) +
-                                     SeeHelp};
+                return UsageError{BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c,
+                                                   optopt, LongOptions.data()) +
+                                  SeeHelp};
         }
     }
     std::vector<std::string> operands;
@@ -254,10 +253,10 @@ std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::s
         operands.push_back(argv.At(i));
     }
     if (auto problem = TakeOperands(operands, options)) {
-        return CalUsageError{*problem};
+        return UsageError{*problem};
     }
     if (options.date && (options.year || options.month)) {
-        return CalUsageError{"--date cannot be used with a MONTH or YEAR" + SeeHelp};
+        return UsageError{"--date cannot be used with a MONTH or YEAR" + SeeHelp};
     }
     if (options.year && !options.month && operands.size() == 1) {
         options.wholeYear = true;  // a YEAR alone, as cal shows it

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "CommandLine.h"
+
 namespace tarvand {
 
 // What the command line asks for.
@@ -27,17 +29,12 @@ struct CalOptions {
     Colour colour = Colour::Auto;     // --color
 };
 
-// A command line that cannot be run, with the message that says why.
-struct CalUsageError {
-    std::string message;
-};
-
 // Takes the arguments, program name first, and whether the locale is Persian; returns the
 // options, or the error in the first bad one. Operands: [[MONTH] YEAR], MONTH a number 1 to 12
 // or a month name, Latin or Persian, Iranian or Afghan, or any unambiguous start of one; YEAR
 // 1178 to 3000; digits ASCII or Persian.
-std::variant<CalOptions, CalUsageError> ParseCalOptions(const std::vector<std::string>& arguments,
-                                                        bool persianLocale);
+std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::string>& arguments,
+                                                     bool persianLocale);
 
 // Takes a month as written; returns its number 1 to 12, or the message that says why it is none.
 std::variant<int, std::string> ReadMonth(const std::string& text);

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "CalNames.h"
-#include "DateText.h"
 #include "calendar/DateValue.h"
+#include "calendar/SolarFormat.h"
 #include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
@@ -20,12 +20,6 @@ constexpr std::string_view FridayOn = "\x1B[31m", FridayOff = "\x1B[39m";
 // Takes a day count; returns its column, 0 for Saturday up to 6 for Friday.
 int Column(std::int64_t days) { return Weekday(SolarEpoch + static_cast<double>(days)) % 7; }
 
-// Takes a number and the style; returns it in the style's digits.
-std::string Digits(std::int64_t number, const GridStyle& style) {
-    const std::string ascii = std::to_string(number);
-    return style.persian ? PersianDigits(ascii) : ascii;
-}
-
 // Takes a name and the style; returns it as the line holds it: a Persian name followed by a mark,
 // so that a terminal that reorders right-to-left text keeps it in its column.
 std::string Name(std::string_view name, const GridStyle& style) {
@@ -38,6 +32,14 @@ std::string_view GregorianName(unsigned month, const GridStyle& style) {
 }
 
 }  // namespace
+
+std::string Digits(std::int64_t number, const GridStyle& style) {
+    std::string digits = std::to_string(number);
+    if (style.persian) {
+        MakePersian(digits);
+    }
+    return digits;
+}
 
 void TextLine::Add(std::string_view more, int columns) {
     text += more;

@@ -34,6 +34,9 @@ struct TextLine {
     void Pad(int columns);
 };
 
+// Takes a number and the style; returns it in the style's digits.
+std::string Digits(std::int64_t number, const GridStyle& style);
+
 // Takes UTF-8 text without escapes; returns the columns a terminal gives it: one a character, none
 // for the left-to-right mark.
 int DisplayWidth(std::string_view text);

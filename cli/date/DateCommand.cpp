@@ -51,8 +51,11 @@ void PrintDate(DateValue value, Output& output) {
     std::string& text = output.out.Pending();
     const DateOptions& options = output.options;
     if (options.toGregorian) {
-        text += options.persian ? PersianDigits(IsoText(ToCivilDate(value)))
-                                : IsoText(ToCivilDate(value));
+        const std::size_t start = text.size();
+        text += IsoText(ToCivilDate(value));
+        if (options.persian) {
+            MakePersian(text, start);
+        }
         text += '\n';
     } else {
         const SolarDate date = *ToSolarFields(value);

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "CommandLine.h"
+
 namespace tarvand {
 
 // What the command line asks for.
@@ -20,11 +22,6 @@ struct DateOptions {
     bool afghan = false;                // --afghan: the month names used in Afghanistan
     std::optional<std::string> date;    // -d: a date instead of today (not checked here)
     std::optional<std::string> file;    // -f: a file of dates, "-" for standard input
-};
-
-// A command line that cannot be run, with the message that says why.
-struct UsageError {
-    std::string message;
 };
 
 // Takes the arguments, program name first; returns the options, or the error in the first bad one.

@@ -25,6 +25,11 @@ private:
     std::vector<char*> pointers_;
 };
 
+// A command line that cannot be run, with the message that says why.
+struct UsageError {
+    std::string message;
+};
+
 // Takes the argument getopt stopped at, getopt's answer (':' or '?'), the option character it
 // reports and the long options (ended by an entry without a name); returns the message for the
 // user, in GNU getopt's words, naming the possibilities of an ambiguous abbreviation.

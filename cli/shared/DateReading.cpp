@@ -5,6 +5,7 @@
 
 #include "DateText.h"
 #include "Quote.h"
+#include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
@@ -12,10 +13,7 @@ namespace tarvand {
 
 namespace {
 
-// The English names of the Solar months, and of the Gregorian ones, for messages.
-constexpr std::array<std::string_view, 12> MonthNamesInEnglish{
-    "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",
-    "Mehr",      "Aban",        "Azar",    "Dey", "Bahman", "Esfand"};
+// The English names of the Gregorian months, for messages.
 constexpr std::array<std::string_view, 12> GregorianMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
@@ -87,7 +85,7 @@ std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value
     const auto converted = FromSolarDate(year, month, day);
     if (!converted) {
         const int length = SolarMonthLength(year, month);
-        const std::string name{MonthNamesInEnglish[static_cast<std::size_t>(month - 1)]};
+        const std::string name{LatinMonthNames[static_cast<std::size_t>(month - 1)]};
         const std::string common =
             month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
         return "invalid date " + Quote(text) + ": " + common + name + " has " +

@@ -84,20 +84,6 @@ std::string AsciiDigits(std::string_view text) {
     return ascii;
 }
 
-std::string PersianDigits(std::string_view text) {
-    std::string persian;
-    persian.reserve(2 * text.size());
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            persian += '\xDB';  // U+06F0..U+06F9 are DB B0..DB B9 in UTF-8
-            persian += static_cast<char>(0xB0 + (c - '0'));
-        } else {
-            persian += c;
-        }
-    }
-    return persian;
-}
-
 std::optional<WrittenDate> ParseIsoDate(std::string_view text) {
     return ParseThreeNumbers(text, '-');
 }

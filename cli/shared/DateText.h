@@ -12,9 +12,6 @@ namespace tarvand {
 // Takes UTF-8 text; returns it with Persian and Arabic-Indic digits replaced by ASCII ones.
 std::string AsciiDigits(std::string_view text);
 
-// Takes text; returns it with ASCII digits replaced by Persian ones (U+06F0 to U+06F9).
-std::string PersianDigits(std::string_view text);
-
 // A date as written, not yet checked against its calendar.
 struct WrittenDate {
     int year = 0;
