@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <cstdio>
 #include <optional>
 
 #include "SolarNames.h"
@@ -13,7 +14,22 @@ namespace tarvand {
 namespace {
 
 // The conversion letters AppendSolarFormat knows.
-constexpr std::string_view Letters = "YyCmdejBbhAauwFnt%";
+constexpr std::string_view Letters = "YyCmdejBbhAauwHkIlMSNpPZzsFTRrxXcnt%";
+
+// Takes a character; returns true when it is one of Letters (a table: formats are read per line).
+bool IsLetter(char c) {
+    static constexpr auto Table = [] {
+        std::array<bool, 256> table{};
+        for (const char letter : Letters) {
+            table[static_cast<unsigned char>(letter)] = true;
+        }
+        return table;
+    }();
+    return Table[static_cast<unsigned char>(c)];
+}
+
+// Takes a character; returns true when it is a flag.
+bool IsFlag(char c) { return c == '-' || c == '_' || c == '0' || c == '^' || c == '#'; }
 
 // UTF-8 of the Arabic yeh (U+064A) and the Persian yeh (U+06CC); Persian digits start at U+06F0,
 // whose UTF-8 is DB B0, so digit d is DB (B0 + d).
@@ -26,6 +42,7 @@ constexpr unsigned char PersianZeroTrail = 0xB0;
 struct Conversion {
     char flag = 0;   // '-', '_', '0', or 0 for none
     int width = -1;  // -1 for the letter's own
+    int colons = 0;  // before z: %:z, %::z, %:::z
     char letter = 0;
     std::size_t length = 0;  // characters from % to the letter, both included
 };
@@ -34,12 +51,13 @@ struct Conversion {
 // change nothing here, since Persian letters have no case.
 constexpr std::string_view Flags = "-_0^#";
 
-// Takes a format and an index; returns the index past the flags, width and E or O modifier
-// (alternative representations and digits, which change nothing here) that start there.
+// Takes a format and an index; returns the index past the flags, width, E or O modifier
+// (alternative representations and digits, which change nothing here) and colons that start there.
 std::size_t SkipFlagsAndWidth(std::string_view format, std::size_t i) {
     i = std::min(format.find_first_not_of(Flags, i), format.size());
     i = std::min(format.find_first_not_of("0123456789", i), format.size());
-    return i + 1 < format.size() && (format[i] == 'E' || format[i] == 'O') ? i + 1 : i;
+    i += i + 1 < format.size() && (format[i] == 'E' || format[i] == 'O') ? 1 : 0;
+    return std::min(format.find_first_not_of(':', i), format.size());
 }
 
 // Takes a format and the index of a %; returns the conversion there, or nothing when it is not
@@ -52,7 +70,7 @@ std::optional<Conversion> ReadConversion(std::string_view format, std::size_t at
         return conversion;
     }
     std::size_t i = at + 1;
-    for (; i < format.size() && Flags.find(format[i]) != std::string_view::npos; ++i) {
+    for (; i < format.size() && IsFlag(format[i]); ++i) {
         conversion.flag = format[i] == '^' || format[i] == '#' ? conversion.flag : format[i];
     }
     if (i < format.size() && format[i] >= '1' && format[i] <= '9') {
@@ -68,7 +86,11 @@ std::optional<Conversion> ReadConversion(std::string_view format, std::size_t at
     if (i + 1 < format.size() && (format[i] == 'E' || format[i] == 'O')) {
         ++i;
     }
-    if (i >= format.size() || Letters.find(format[i]) == std::string_view::npos) {
+    for (; i < format.size() && format[i] == ':'; ++i) {
+        ++conversion.colons;
+    }
+    if (i >= format.size() || !IsLetter(format[i]) ||
+        (conversion.colons > 0 && (format[i] != 'z' || conversion.colons > 3))) {
         return std::nullopt;
     }
     conversion.letter = format[i];
@@ -95,18 +117,77 @@ void AppendPadded(std::string& text, const Conversion& conversion, std::string_v
         pad = conversion.flag == '_' ? ' ' : conversion.flag == '0' ? '0' : pad;
         width = conversion.width >= 0 ? conversion.width : width;
     }
-    text.append(static_cast<std::size_t>(std::max(0, width - CharacterCount(body))), pad);
+    if (width > 0) {
+        const int missing = width - CharacterCount(body);
+        if (missing > 0) {
+            text.append(static_cast<std::size_t>(missing), pad);
+        }
+    }
     text += body;
 }
 
-// Takes text, a conversion, a number 0 to 9999 and the pad and width it takes by itself; appends
-// the number.
-void AppendNumber(std::string& text, const Conversion& conversion, int number, char pad,
+// Takes text, a conversion, a number and the pad and width it takes by itself; appends the
+// number. Zeros pad after a minus sign, blanks before it.
+void AppendNumber(std::string& text, const Conversion& conversion, std::int64_t number, char pad,
                   int width) {
-    char digits[8];
+    if (conversion.flag == 0 && conversion.width < 0 && number >= 0 && number < 10000 &&
+        width <= 4) {  // the usual case, written directly: formats are written per line
+        char digits[4];
+        int length = 0;
+        std::int64_t rest = number;
+        do {
+            digits[3 - length++] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        } while (rest > 0);
+        while (length < width) {
+            digits[3 - length++] = pad;
+        }
+        text.append(digits + 4 - length, static_cast<std::size_t>(length));
+        return;
+    }
+    char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    AppendPadded(text, conversion, std::string_view(digits, static_cast<std::size_t>(end - digits)),
-                 pad, width);
+    std::string_view body(digits, static_cast<std::size_t>(end - digits));
+    const bool zeros = conversion.flag == '0' || (conversion.flag == 0 && pad == '0');
+    if (number < 0 && zeros) {
+        text += '-';
+        body.remove_prefix(1);
+        width = (conversion.width >= 0 ? conversion.width : width) - 1;
+        Conversion rest = conversion;
+        rest.width = -1;
+        return AppendPadded(text, rest, body, pad, width);
+    }
+    AppendPadded(text, conversion, body, pad, width);
+}
+
+// Takes a count of nanoseconds and a conversion; appends it as %N writes it: nine digits, or as
+// many as the width asks, cut or filled on the right.
+void AppendNanoseconds(std::string& text, const Conversion& conversion, int nanosecond) {
+    char digits[10];
+    std::snprintf(digits, sizeof digits, "%09d", nanosecond);
+    const int width = conversion.flag == '-' || conversion.width < 0 ? 9 : conversion.width;
+    text.append(digits, static_cast<std::size_t>(std::min(width, 9)));
+    text.append(static_cast<std::size_t>(std::max(0, width - 9)),
+                conversion.flag == '_' ? ' ' : '0');
+}
+
+// Takes an offset from UTC in seconds and the colons of %z; returns it as the conversion writes
+// it: +hhmm, +hh:mm, +hh:mm:ss, or with three colons as briefly as it can be said exactly.
+std::string OffsetText(int offset, int colons) {
+    const char sign = offset < 0 ? '-' : '+';
+    offset = offset < 0 ? -offset : offset;
+    const int hours = offset / 3600, minutes = offset / 60 % 60, seconds = offset % 60;
+    char written[16];
+    if (colons == 0) {
+        std::snprintf(written, sizeof written, "%c%02d%02d", sign, hours, minutes);
+    } else if (colons == 2 || (colons == 3 && seconds != 0)) {
+        std::snprintf(written, sizeof written, "%c%02d:%02d:%02d", sign, hours, minutes, seconds);
+    } else if (colons == 1 || minutes != 0) {
+        std::snprintf(written, sizeof written, "%c%02d:%02d", sign, hours, minutes);
+    } else {
+        std::snprintf(written, sizeof written, "%c%02d", sign, hours);
+    }
+    return written;
 }
 
 // Takes a Solar date that exists; returns its day of the year, 1 to 366.
@@ -120,11 +201,74 @@ int DayOfYear(const SolarDate& date) {
 // on Saturday: 0 for Saturday up to 6 for Friday.
 int PersianWeekday(int weekday) { return weekday % 7; }
 
-// Takes a Solar date, a conversion and the style; appends what the conversion writes.
-void AppendConversion(std::string& text, const SolarDate& date, const Conversion& conversion,
+// Takes a format of conversions that are all known, a moment and the style; returns the format's
+// text for the moment, for the letters that stand for several fields.
+std::string Composite(std::string_view format, const SolarDate& date, const SolarClock& clock,
                       const FormatStyle& style) {
+    std::string text;
+    AppendSolarFormat(text, date, clock, format, {.persian = false, .afghan = style.afghan});
+    return text;
+}
+
+// Takes an hour 0 to 23; returns it on the 12-hour clock, 1 to 12.
+int TwelveHour(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
+
+// Takes an hour 0 to 23, whether %P asked, and the style; returns before or after noon.
+std::string_view Meridiem(int hour, bool lower, const FormatStyle& style) {
+    if (style.persian) {
+        return hour < 12 ? "\u0642.\u0638" : "\u0628.\u0638";  // before noon, after noon
+    }
+    return hour < 12 ? (lower ? "am" : "AM") : (lower ? "pm" : "PM");
+}
+
+// Takes a Solar date, its time of day, a conversion and the style; appends what the conversion
+// writes.
+void AppendConversion(std::string& text, const SolarDate& date, const SolarClock& clock,
+                      const Conversion& conversion, const FormatStyle& style) {
     const auto month = static_cast<std::size_t>(date.month - 1);
     switch (conversion.letter) {
+        case 'H':
+            return AppendNumber(text, conversion, clock.hour, '0', 2);
+        case 'k':
+            return AppendNumber(text, conversion, clock.hour, ' ', 2);
+        case 'I':
+            return AppendNumber(text, conversion, TwelveHour(clock.hour), '0', 2);
+        case 'l':
+            return AppendNumber(text, conversion, TwelveHour(clock.hour), ' ', 2);
+        case 'M':
+            return AppendNumber(text, conversion, clock.minute, '0', 2);
+        case 'S':
+            return AppendNumber(text, conversion, clock.second, '0', 2);
+        case 'N':
+            return AppendNanoseconds(text, conversion, clock.nanosecond);
+        case 'p':
+        case 'P':
+            return AppendPadded(text, conversion,
+                                Meridiem(clock.hour, conversion.letter == 'P', style), ' ', 0);
+        case 's':
+            return AppendNumber(text, conversion, clock.epochSeconds, '0', 1);
+        case 'z':
+            return AppendPadded(text, conversion, OffsetText(clock.offset, conversion.colons), ' ',
+                                0);
+        case 'Z':
+            return AppendPadded(text, conversion, clock.zone, ' ', 0);
+        case 'T':
+        case 'X':
+            return AppendPadded(text, conversion, Composite("%H:%M:%S", date, clock, style), ' ',
+                                0);
+        case 'R':
+            return AppendPadded(text, conversion, Composite("%H:%M", date, clock, style), ' ', 0);
+        case 'r':
+            return AppendPadded(text, conversion,
+                                Composite("%I:%M:%S ", date, clock, style) +
+                                    std::string(Meridiem(clock.hour, false, style)),
+                                ' ', 0);
+        case 'x':
+            return AppendPadded(text, conversion, Composite("%Y/%m/%d", date, clock, style), ' ',
+                                0);
+        case 'c':
+            return AppendPadded(text, conversion,
+                                Composite("%A %-d %B %Y %H:%M:%S", date, clock, style), ' ', 0);
         case 'Y':
             return AppendNumber(text, conversion, date.year, '0', 4);
         case 'y':
@@ -153,7 +297,8 @@ void AppendConversion(std::string& text, const SolarDate& date, const Conversion
             return AppendPadded(text, conversion,
                                 DayNames[static_cast<std::size_t>(date.weekday - 1)], ' ', 0);
         case 'F':
-            return AppendPadded(text, conversion, FormatSolarDate(date, "%Y-%m-%d"), '0', 0);
+            return AppendPadded(text, conversion, Composite("%Y-%m-%d", date, clock, style), '0',
+                                0);
         case 'n':
             return AppendPadded(text, conversion, "\n", ' ', 0);
         case 't':
@@ -164,6 +309,22 @@ void AppendConversion(std::string& text, const SolarDate& date, const Conversion
 }
 
 }  // namespace
+
+bool UsesClock(std::string_view format) {
+    constexpr std::string_view ClockLetters = "HkIlMSNpPZzsTRrXc";
+    for (std::size_t at = format.find('%'); at != std::string_view::npos;
+         at = format.find('%', at)) {
+        const auto conversion = ReadConversion(format, at);
+        if (!conversion) {
+            return false;
+        }
+        if (ClockLetters.find(conversion->letter) != std::string_view::npos) {
+            return true;
+        }
+        at += conversion->length;
+    }
+    return false;
+}
 
 std::string_view UnknownConversion(std::string_view format) {
     for (std::size_t at = format.find('%'); at != std::string_view::npos;
@@ -187,6 +348,17 @@ std::string_view UnknownConversion(std::string_view format) {
 
 void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_view format,
                        const FormatStyle& style) {
+    SolarClock midnight;
+    if (format.find('s') != std::string_view::npos) {  // only %s needs the moment
+        constexpr std::int64_t UnixDay = 25569;        // 1970-01-01 as a day number from 1899-12-30
+        const auto day = FromSolarDate(date.year, date.month, date.day);
+        midnight.epochSeconds = (static_cast<std::int64_t>(day.value_or(0)) - UnixDay) * 86400;
+    }
+    AppendSolarFormat(text, date, midnight, format, style);
+}
+
+void AppendSolarFormat(std::string& text, const SolarDate& date, const SolarClock& clock,
+                       std::string_view format, const FormatStyle& style) {
     const std::size_t start = text.size();
     for (std::size_t i = 0; i < format.size();) {
         const std::size_t at = format.find('%', i);
@@ -198,7 +370,7 @@ void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_vie
         if (!conversion) {  // not written: the caller checks with UnknownConversion
             break;
         }
-        AppendConversion(text, date, *conversion, style);
+        AppendConversion(text, date, clock, *conversion, style);
         i = at + conversion->length;
     }
     if (style.persian) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,17 @@ struct FormatStyle {
     bool afghan = false;   // the month names used in Afghanistan
 };
 
+// A moment's time of day in the zone it is shown in, beside its Solar date.
+struct SolarClock {
+    int hour = 0;                   // 0 to 23
+    int minute = 0;                 // 0 to 59
+    int second = 0;                 // 0 to 60 (60 for a leap second)
+    int nanosecond = 0;             // 0 to 999,999,999
+    int offset = 0;                 // the zone's offset from UTC, seconds east
+    std::string_view zone = "UTC";  // the zone's abbreviation
+    std::int64_t epochSeconds = 0;  // seconds since 1970-01-01 00:00 UTC, whole seconds down
+};
+
 // The layouts of ToSolarDate, by format code, as formats: in the default style each writes the
 // same text as ToSolarDate with that code.
 inline constexpr std::array<std::string_view, 4> LayoutFormats{"%Y/%m/%d", "%-d %B %Y",
@@ -23,20 +35,35 @@ inline constexpr std::array<std::string_view, 4> LayoutFormats{"%Y/%m/%d", "%-d 
 // The widest padding a conversion may ask for; a date is short.
 inline constexpr int MaxFormatWidth = 255;
 
+// Takes a format whose conversions are all known; returns true when one of them writes more than
+// the date (a time, an offset, a zone or seconds since 1970).
+bool UsesClock(std::string_view format);
+
 // Takes a format; returns the first conversion in it that FormatSolarDate does not know (such as
 // "%Q", or "%256d"), or the empty text when it knows them all.
 std::string_view UnknownConversion(std::string_view format);
 
-// Takes a Solar date that exists (as ToSolarFields gives it), a format whose conversions are all
-// known, a style and text; appends the date written through the format. The conversions, each as
-// %[flag][width]letter:
+// Takes a Solar date that exists (as ToSolarFields gives it), its time of day, a format whose
+// conversions are all known, a style and text; appends the moment written through the format.
+// The conversions, each as %[flag][width]letter:
 //   %Y year   %y year in two digits   %C century   %m month 01-12   %d day 01-31
 //   %e day, blank-padded   %j day of the year 001-366   %B, %b, %h month name
 //   %A, %a weekday name   %u weekday 1-7, Saturday 1   %w weekday 0-6, Saturday 0
-//   %F %Y-%m-%d   %n newline   %t tab   %% a %
+//   %H hour 00-23   %k hour, blank-padded   %I hour 01-12   %l hour 1-12, blank-padded
+//   %M minute   %S second   %N nanoseconds (a width keeps that many digits)
+//   %p AM or PM (Persian in the persian style)   %P am or pm   %s seconds since 1970 UTC
+//   %z +hhmm   %:z +hh:mm   %::z +hh:mm:ss   %:::z +hh, with :mm or :ss where needed
+//   %Z the zone's abbreviation
+//   %F %Y-%m-%d   %T %H:%M:%S   %R %H:%M   %r %I:%M:%S %p
+//   %x %Y/%m/%d   %X %H:%M:%S   %c %A %-d %B %Y %H:%M:%S
+//   %n newline   %t tab   %% a %
 // Flags: - no padding, _ pad with blanks, 0 pad with zeros; ^ and # change nothing. A width, up to
-// MaxFormatWidth, pads to that many characters (%F with zeros, %n %t %% with blanks, by default).
-// The modifiers E and O change nothing. A % that ends the format is written as it is.
+// MaxFormatWidth, pads to that many characters (the texts of several fields with blanks, or zeros
+// for %F). The modifiers E and O change nothing. A % that ends the format is written as it is.
+void AppendSolarFormat(std::string& text, const SolarDate& date, const SolarClock& clock,
+                       std::string_view format, const FormatStyle& style);
+
+// The same for a date alone: its time letters give midnight UTC.
 void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_view format,
                        const FormatStyle& style);
 

@@ -1,23 +1,25 @@
 #include "DateCommand.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <string>
 
 #include "DateReading.h"
 #include "DateText.h"
 #include "LineReader.h"
+#include "MomentReading.h"
 #include "Quote.h"
-#include "calendar/LocalClock.h"
 #include "calendar/SolarFormat.h"
-#include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
 #ifndef TARVAND_VERSION
@@ -35,7 +37,11 @@ struct Output {
     const DateOptions& options;
     OutputBuffer& out;
     OutputBuffer& err;
+    const TimeZone& zone;
+    Instant now;
     FormatStyle style{.persian = options.persian, .afghan = options.afghan};
+    // Whether the output shows more than the date, so that a date alone needs its moment.
+    bool needsClock = options.toGregorian || (options.format && UsesClock(*options.format));
 };
 
 // Takes the output and a message; writes "tarvand-date: " and the message as one line.
@@ -46,40 +52,94 @@ void Report(Output& output, std::string_view message) {
     output.err.Add(line);
 }
 
-// Takes a date value that converts and the output; writes its conversion, one line a layout.
-void PrintDate(DateValue value, Output& output) {
-    std::string& text = output.out.Pending();
+// Takes a wall time, the text after its date and whether to write the offset; appends the
+// Gregorian date and time in ISO 8601, as date -d reads it back: 2026-03-21T18:00:00+03:30, with
+// the nanoseconds when there are any.
+void AppendIsoDateTime(std::string& text, const WallTime& wall, int nanosecond) {
+    text += IsoText(std::chrono::year_month_day{wall.day});
+    const int offset = wall.offset < 0 ? -wall.offset : wall.offset;
+    char time[48];
+    int length = std::snprintf(time, sizeof time, "T%02d:%02d:%02d", wall.secondOfDay / 3600,
+                               wall.secondOfDay / 60 % 60, wall.secondOfDay % 60);
+    if (nanosecond != 0) {
+        length += std::snprintf(time + length, sizeof time - static_cast<std::size_t>(length),
+                                ".%09d", nanosecond);
+        while (time[length - 1] == '0') {
+            --length;
+        }
+    }
+    std::snprintf(time + length, sizeof time - static_cast<std::size_t>(length), "%c%02d:%02d",
+                  wall.offset < 0 ? '-' : '+', offset / 3600, offset / 60 % 60);
+    text += time;
+}
+
+// Takes a moment, the text it was read from (empty for now) and the output; writes it, one line a
+// layout, or returns why it cannot.
+std::optional<std::string> PrintMoment(const Moment& moment, std::string_view written,
+                                       Output& output) {
     const DateOptions& options = output.options;
+    DateValue value = moment.dateOnly.value_or(0);
+    Instant instant = moment.instant;
+    std::optional<WallTime> wall;
+    if (!moment.dateOnly || output.needsClock) {
+        if (moment.dateOnly) {
+            const auto midnight = output.zone.FromWall(
+                DateValueEpoch + std::chrono::days{static_cast<int>(value)}, 0, 0);
+            instant = midnight.value_or(Instant{});
+        }
+        wall = output.zone.ToWall(instant);
+        const bool converts =
+            wall && wall->year >= 1799 && wall->year <= 3622 &&
+            ToSolarFields(static_cast<DateValue>((wall->day - DateValueEpoch).count()));
+        if (!converts) {
+            return OutsideMessage(written, options.toGregorian, wall);
+        }
+        value = static_cast<DateValue>((wall->day - DateValueEpoch).count());
+    }
+    std::string& text = output.out.Pending();
+    const std::size_t start = text.size();
     if (options.toGregorian) {
-        const std::size_t start = text.size();
-        text += IsoText(ToCivilDate(value));
+        if (moment.showsTime) {
+            AppendIsoDateTime(text, *wall, instant.nanosecond);
+        } else {
+            text += IsoText(ToCivilDate(value));
+        }
         if (options.persian) {
             MakePersian(text, start);
         }
         text += '\n';
     } else {
         const SolarDate date = *ToSolarFields(value);
+        SolarClock clock;
+        if (wall) {
+            clock = {.hour = wall->secondOfDay / 3600,
+                     .minute = wall->secondOfDay / 60 % 60,
+                     .second = wall->secondOfDay % 60,
+                     .nanosecond = instant.nanosecond,
+                     .offset = wall->offset,
+                     .zone = wall->zone,
+                     .epochSeconds = instant.seconds};
+        }
         const int first = options.all ? 0 : options.layout;
         const int last = options.all ? FormatCount - 1 : options.layout;
         for (int layout = first; layout <= last; ++layout) {
             const auto format = options.format ? std::string_view(*options.format)
                                                : LayoutFormats[static_cast<std::size_t>(layout)];
-            AppendSolarFormat(text, date, format, output.style);
+            AppendSolarFormat(text, date, clock, format, output.style);
             text += '\n';
         }
     }
     output.out.Added();
+    return std::nullopt;
 }
 
-// Takes a written date and the output; writes its conversion, or returns why it cannot be done.
+// Takes a written moment and the output; writes it, or returns why it cannot be read.
 std::optional<std::string> ConvertText(std::string_view text, Output& output) {
-    DateValue value = 0;
-    auto problem =
-        output.options.toGregorian ? ReadSolarDate(text, value) : ReadGregorianDate(text, value);
-    if (!problem) {
-        PrintDate(value, output);
+    auto moment = ReadMoment(text, output.options.toGregorian, output.now, output.zone);
+    if (auto* problem = std::get_if<std::string>(&moment)) {
+        return std::move(*problem);
     }
-    return problem;
+    return PrintMoment(std::get<Moment>(moment), text, output);
 }
 
 // Takes text; returns true when it holds nothing but blanks.
@@ -148,26 +208,31 @@ int ConvertFile(int in, Output& output) {
     return status;
 }
 
-// Takes the output and today's date value; converts the one date the options name.
-int ConvertOne(Output& output, DateValue today) {
-    if (output.options.date) {
-        if (const auto problem = ConvertText(*output.options.date, output)) {
-            Report(output, *problem);
-            return ExitTrouble;
+// Takes the output; converts the one moment the options name: --date, --reference, or now.
+int ConvertOne(Output& output) {
+    const DateOptions& options = output.options;
+    std::optional<std::string> problem;
+    if (options.date) {
+        problem = ConvertText(*options.date, output);
+    } else if (options.reference) {
+        struct stat status {};
+        if (stat(options.reference->c_str(), &status) != 0) {
+            problem = "cannot stat " + QuoteName(*options.reference) + ": " + std::strerror(errno);
+        } else {
+            const Moment moment{
+                .instant = {status.st_mtim.tv_sec, static_cast<int>(status.st_mtim.tv_nsec)},
+                .showsTime = true,
+                .dateOnly = std::nullopt};
+            problem = PrintMoment(moment, QuoteName(*options.reference), output);
         }
-    } else if (!ToSolarFields(today)) {
-        const auto civil = ToCivilDate(today);
-        const bool edge = civil.year() == std::chrono::year::max() ||
-                          civil.year() == std::chrono::year::min();  // the clock is past them
-        Report(output,
-               "today's date " +
-                   (edge ? "(the year " + std::to_string(int{civil.year()}) +
-                               (civil.year() > std::chrono::year{0} ? " or after)" : " or before)")
-                         : Quote(IsoText(civil))) +
-                   OutsideTheRange());
-        return ExitTrouble;
     } else {
-        PrintDate(today, output);
+        problem =
+            PrintMoment(Moment{.instant = output.now, .showsTime = false, .dateOnly = std::nullopt},
+                        {}, output);
+    }
+    if (problem) {
+        Report(output, *problem);
+        return ExitTrouble;
     }
     return ExitSuccess;
 }
@@ -175,8 +240,7 @@ int ConvertOne(Output& output, DateValue today) {
 }  // namespace
 
 int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, OutputBuffer& err,
-                   DateValue today) {
-    Output output{options, out, err};
+                   Instant now, const char* tz) {
     int status = ExitSuccess;
     switch (options.action) {
         case DateOptions::Action::Help:
@@ -185,12 +249,20 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
         case DateOptions::Action::Version:
             out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
             break;
-        case DateOptions::Action::Convert:
-            status = options.file ? ConvertFile(in, output) : ConvertOne(output, today);
+        case DateOptions::Action::Convert: {
+            auto chosen = TimeZone::Choose(options.utc, tz);
+            if (const auto* problem = std::get_if<std::string>(&chosen)) {
+                err.Add(std::string(Program) + ": " + *problem + '\n');
+                err.Flush();
+                return ExitTrouble;
+            }
+            Output output{options, out, err, std::get<TimeZone>(chosen), now};
+            status = options.file ? ConvertFile(in, output) : ConvertOne(output);
             break;
+        }
     }
     if (!out.Flush()) {
-        Report(output, std::string("write error: ") + std::strerror(out.Error()));
+        err.Add(std::string(Program) + ": write error: " + std::strerror(out.Error()) + '\n');
         status = ExitTrouble;
     }
     err.Flush();
@@ -206,7 +278,11 @@ int RunDateCommandLine(const std::vector<std::string>& arguments) {
                 " --help')\n");
         return ExitTrouble;
     }
-    return RunDateCommand(std::get<DateOptions>(parsed), STDIN_FILENO, out, err, LocalToday());
+    timespec clock{};
+    clock_gettime(CLOCK_REALTIME, &clock);
+    return RunDateCommand(std::get<DateOptions>(parsed), STDIN_FILENO, out, err,
+                          Instant{clock.tv_sec, static_cast<int>(clock.tv_nsec)},
+                          std::getenv("TZ"));
 }
 
 }  // namespace tarvand

@@ -15,9 +15,12 @@ namespace {
 constexpr int VersionOption = 256;
 constexpr int AfghanOption = 257;
 
-constexpr std::array<option, 11> LongOptions{{
+constexpr std::array<option, 14> LongOptions{{
     {"date", required_argument, nullptr, 'd'},
     {"file", required_argument, nullptr, 'f'},
+    {"reference", required_argument, nullptr, 'r'},
+    {"utc", no_argument, nullptr, 'u'},
+    {"universal", no_argument, nullptr, 'u'},
     {"layout", required_argument, nullptr, 'l'},
     {"all", no_argument, nullptr, 'a'},
     {"to-gregorian", no_argument, nullptr, 'g'},
@@ -72,7 +75,7 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
         // from a bad option.
         const int previous = optind == 0 ? 1 : optind;
         const int c = optionsEnded ? -1
-                                   : getopt_long(argc, argv.Data(), "+:d:f:l:agph",
+                                   : getopt_long(argc, argv.Data(), "+:d:f:r:l:aguph",
                                                  LongOptions.data(), nullptr);
         if (c == -1) {
             optionsEnded = optionsEnded || (optind > previous && argv.At(optind - 1) == "--");
@@ -91,6 +94,12 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                 break;
             case 'f':
                 options.file = optarg;
+                break;
+            case 'r':
+                options.reference = optarg;
+                break;
+            case 'u':
+                options.utc = true;
                 break;
             case 'l':
                 options.layout = ParseLayout(optarg);
@@ -127,6 +136,9 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
     }
     if (options.date && options.file) {
         return UsageError{"--date and --file cannot be used together"};
+    }
+    if (options.reference && (options.date || options.file)) {
+        return UsageError{"--reference cannot be used with --date or --file"};
     }
     if (options.format && layoutChosen) {
         return UsageError{"multiple output formats specified"};

@@ -43,12 +43,9 @@ std::string OutsideTheRange() {
            IsoText(ToCivilDate(LastSolarValue())) + ", the days that can be converted";
 }
 
-std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& value) {
-    const auto written = ParseIsoDate(text);
-    if (!written) {
-        return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
-    }
-    const auto [year, month, day] = *written;
+std::optional<std::string> CheckGregorianDate(std::string_view text, const WrittenDate& written,
+                                              DateValue& value) {
+    const auto [year, month, day] = written;
     if (auto problem = NoSuchMonthOrDay(text, month, day)) {
         return problem;
     }
@@ -63,21 +60,33 @@ std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& v
                std::to_string(year) + " has " + std::to_string(length) + " days";
     }
     value = ToDateValue(date);
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& value) {
+    const auto written = ParseIsoDate(text);
+    if (!written) {
+        return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
+    }
+    if (auto problem = CheckGregorianDate(text, *written, value)) {
+        return problem;
+    }
     if (!ToSolarFields(value)) {
         return "date " + Quote(text) + OutsideTheRange();
     }
     return std::nullopt;
 }
 
-std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value) {
-    const auto date = ParseSolarDate(text);
-    if (!date) {
-        return "invalid date " + Quote(text) + " (expected YYYY/MM/DD)";
-    }
-    const auto [year, month, day] = *date;
+std::string SolarYearsMessage(std::string_view text) {
+    return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
+           std::to_string(LastSolarYear) + ", the years that can be converted";
+}
+
+std::optional<std::string> CheckSolarDate(std::string_view text, const WrittenDate& written,
+                                          DateValue& value) {
+    const auto [year, month, day] = written;
     if (year < FirstSolarYear || year > LastSolarYear) {
-        return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
-               std::to_string(LastSolarYear) + ", the years that can be converted";
+        return SolarYearsMessage(text);
     }
     if (auto problem = NoSuchMonthOrDay(text, month, day)) {
         return problem;
@@ -93,6 +102,14 @@ std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value
     }
     value = *converted;
     return std::nullopt;
+}
+
+std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value) {
+    const auto date = ParseSolarDate(text);
+    if (!date) {
+        return "invalid date " + Quote(text) + " (expected YYYY/MM/DD)";
+    }
+    return CheckSolarDate(text, *date, value);
 }
 
 }  // namespace tarvand

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "DateText.h"
 #include "calendar/DateValue.h"
 
 namespace tarvand {
@@ -24,5 +25,18 @@ std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& v
 
 // The same for a Solar Hijri date (YYYY/MM/DD).
 std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value);
+
+// Takes the text a Gregorian date was read from and its numbers; sets its date value, or returns
+// why no such day exists. Any year 0 to 9999: the days that convert are not checked.
+std::optional<std::string> CheckGregorianDate(std::string_view text, const WrittenDate& date,
+                                              DateValue& value);
+
+// Takes the text a Solar date was read from and its numbers; sets its date value, or returns why
+// no such day exists in 1178 to 3000.
+std::optional<std::string> CheckSolarDate(std::string_view text, const WrittenDate& date,
+                                          DateValue& value);
+
+// Takes a written Solar date outside the years that convert; returns the message that says so.
+std::string SolarYearsMessage(std::string_view text);
 
 }  // namespace tarvand

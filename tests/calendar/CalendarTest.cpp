@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "calendar/SolarFormat.h"
+#include "calendar/SolarMonths.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
@@ -129,9 +130,98 @@ TEST(SolarFormat, WritesEachConversionWithItsFlagsAndStyle) {
     EXPECT_EQ("004 1 0", FormatSolarDate({1403, 1, 4, 7}, "%j %u %w"));
     EXPECT_EQ(std::string(254, '0') + "5", FormatSolarDate(date, "%255d"));
     const std::pair<const char*, const char*> unknown[] = {
-        {"%Y%Q", "%Q"},         {"%-", "%-"},    {"%_5k", "%_5k"}, {"%256d", "%256d"},
-        {"%\u00E9", "%\u00E9"}, {"%Y %% %", ""}, {"%E", "%E"}};
+        {"%Y%Q", "%Q"},     {"%-", "%-"},           {"%_5q", "%_5q"},
+        {"%256d", "%256d"}, {"%\u00E9", "%\u00E9"}, {"%Y %% %", ""},
+        {"%E", "%E"},       {"%:H", "%:H"},         {"%::::z", "%::::z"}};
     for (const auto& [format, expected] : unknown) EXPECT_EQ(expected, UnknownConversion(format));
+}
+
+TEST(SolarFormat, WritesTheTimeOfDayInItsZone) {
+    const SolarDate date{1403, 12, 30, 5};  // Thursday 20 March 2025
+    const SolarClock evening{.hour = 23,
+                             .minute = 5,
+                             .second = 9,
+                             .nanosecond = 12'345'000,
+                             .offset = 12'600,
+                             .zone = "+0330",
+                             .epochSeconds = 1'742'499'309};
+    const SolarClock morning{.hour = 0,
+                             .minute = 30,
+                             .second = 0,
+                             .nanosecond = 0,
+                             .offset = -(4 * 3600 + 56 * 60 + 2),
+                             .zone = "LMT",
+                             .epochSeconds = -5'364'662'400};
+    const FormatStyle persian{.persian = true};
+    const std::tuple<SolarClock, const char*, FormatStyle, const char*> cases[] = {
+        {evening, "%H|%k|%I|%l|%M|%S|%p|%P|%s", {}, "23|23|11|11|05|09|PM|pm|1742499309"},
+        {morning, "%H|%k|%I|%l|%-M|%_S|%p|%P|%s", {}, "00| 0|12|12|30| 0|AM|am|-5364662400"},
+        {evening, "%N|%3N|%-N|%12N|%_12N", {}, "012345000|012|012345000|012345000000|012345000   "},
+        {evening, "%z|%:z|%::z|%:::z|%Z|%_8Z", {}, "+0330|+03:30|+03:30:00|+03:30|+0330|   +0330"},
+        {morning, "%z|%:z|%::z|%:::z|%Z", {}, "-0456|-04:56|-04:56:02|-04:56:02|LMT"},
+        {evening, "%T|%R|%r|%X|%x", {}, "23:05:09|23:05|11:05:09 PM|23:05:09|1403/12/30"},
+        {evening,
+         "%c",
+         {},
+         "\u067E\u0646\u062C\u0634\u0646\u0628\u0647 30 \u0627\u0633\u0641\u0646\u062F 1403 "
+         "23:05:09"},
+        {morning, "%p %r", persian,
+         "\u0642.\u0638 \u06F1\u06F2:\u06F3\u06F0:\u06F0\u06F0 \u0642.\u0638"},
+        {evening, "%P %_6s", persian,
+         "\u0628.\u0638 \u06F1\u06F7\u06F4\u06F2\u06F4\u06F9\u06F9\u06F3\u06F0\u06F9"},
+        {morning, "%012s|%_13s", {}, "-05364662400|  -5364662400"},
+    };
+    for (const auto& [clock, format, style, expected] : cases) {
+        std::string text;
+        AppendSolarFormat(text, date, clock, format, style);
+        EXPECT_EQ(expected, text) << format;
+    }
+    // A date alone is at midnight UTC.
+    EXPECT_EQ("1742428800 00:00:00 +0000 UTC", FormatSolarDate(date, "%s %T %z %Z"));
+    EXPECT_FALSE(UsesClock("%Y/%m/%d %A %B %j %F %%H"));
+    for (const char* format : {"%H", "%_3k", "%s", "%:z", "%Z", "%c", "%X", "%N", "%r"}) {
+        EXPECT_TRUE(UsesClock(format)) << format;
+    }
+}
+
+TEST(AddSolarMonths, KeepsTheDayOrClampsItToTheMonthsLastDay) {
+    struct Case {
+        int year, month, day;
+        std::int64_t months;
+        std::optional<std::tuple<int, int, int>> expected;
+    };
+    const Case cases[] = {
+        {1404, 6, 31, 1, {{1404, 7, 30}}},     {1404, 6, 31, -1, {{1404, 5, 31}}},
+        {1403, 12, 30, 12, {{1404, 12, 29}}},  {1403, 11, 30, 1, {{1403, 12, 30}}},
+        {1404, 11, 30, 1, {{1404, 12, 29}}},   {1404, 1, 15, -13, {{1402, 12, 15}}},
+        {1404, 1, 31, 0, {{1404, 1, 31}}},     {1178, 1, 1, -1, std::nullopt},
+        {3000, 12, 1, 1, std::nullopt},        {3000, 12, 30, -21'875, {{1178, 1, 30}}},
+        {1404, 1, 1, INT64_MAX, std::nullopt}, {1404, 1, 1, INT64_MIN, std::nullopt},
+    };
+    for (const auto& [year, month, day, months, expected] : cases) {
+        const auto value = AddSolarMonths(year, month, day, months);
+        ASSERT_EQ(expected.has_value(), value.has_value()) << year << "/" << month << " " << months;
+        if (value) {
+            const SolarDate got = *ToSolarFields(*value);
+            EXPECT_EQ(*expected, std::tuple(got.year, got.month, got.day))
+                << year << "/" << month << "/" << day << " " << months;
+        }
+    }
+    // Over the whole range, from the last day of every month: there and back lands on the day the
+    // shorter of the two months allows.
+    for (int year = FirstSolarYear; year <= LastSolarYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const int last = SolarMonthLength(year, month);
+            const auto there = AddSolarMonths(year, month, last, 7);
+            if (!there) {
+                ASSERT_GE(year * 12 + month + 7, LastSolarYear * 12 + 13) << year << "/" << month;
+                continue;
+            }
+            const SolarDate to = *ToSolarFields(*there);
+            ASSERT_EQ(std::min(last, SolarMonthLength(to.year, to.month)), to.day);
+            ASSERT_EQ((to.year * 12 + to.month) - (year * 12 + month), 7);
+        }
+    }
 }
 
 // Takes a path from the source tree; returns its lines that are not comments.

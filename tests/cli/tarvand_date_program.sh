@@ -44,7 +44,7 @@ check 2 '' "$p: option '--all' doesn't allow an argument $see" --all=yes
 check 2 '' "$p: extra operand 'today' $see" today
 check 2 '' "$p: --date and --file cannot be used together $see" -d 2011-03-02 -f -
 check 2 '' "$p: multiple output formats specified $see" -l 1 +%Y
-check 2 '' "$p: invalid conversion '%_5k' in format '+%Y %_5k' $see" '+%Y %_5k'
+check 2 '' "$p: invalid conversion '%_5q' in format '+%Y %_5q' $see" '+%Y %_5q'
 check 2 '' "$p: invalid conversion '%256d' in format '+%256d' (a width goes up to 255) $see" +%256d
 check 2 '' "$p: cannot read '$work/none': No such file or directory" -f "$work/none"
 check 0 "$wed ۱۱ حوت ۱۳۸۹ ۳۴۷ ۵" '' -d 2011-03-02 -p --afghan '+%A %-d %B %Y %j %u'
@@ -64,7 +64,7 @@ check 2 '' "$p: invalid date '\u202E1403\u00A0\u200B\u2028\uFEFF' $bad" -d $'\u2
 # A line of 1,024 bytes, and its CR LF form; a line of only CR; a byte order mark after the start.
 line=$(printf ' %.0s' {1..1014})2011-03-02
 input=$'\xef\xbb\xbf2011-03-02\nnonsense\n2013-03-21\r\n\n \n1700-01-01\n2059-03-21\r\n\r\n'"$line"$'\r\n'"$line"$'\n\xef\xbb\xbf2011-03-02\n1'"$line"
-check 1 $'1389/12/11\n1392/01/01\n1438/01/01\n1389/12/11\n1389/12/11' "$p: standard input:2: invalid date 'nonsense' $bad
+check 1 $'1389/12/11\n1392/01/01\n1438/01/01\n1389/12/11\n1389/12/11' "$p: standard input:2: invalid date 'nonsense': unknown word 'nonsense'
 $p: standard input:6: date '1700-01-01' $outside
 $p: standard input:11: invalid date '\uFEFF2011-03-02' $bad
 $p: standard input:12: line too long (over 1024 bytes)" -f -
@@ -92,3 +92,77 @@ coproc "$program" -f -
 echo 2011-03-02 >&"${COPROC[1]}"
 read -t 10 -r answer <&"${COPROC[0]}" && [ "$answer" = 1389/12/11 ] || fail "no answer before the next line"
 kill "$COPROC_PID"
+
+# Moments: each input, read in a file, and the moment it names in Tehran, in UTC (-u) and in New
+# York, on a clock stopped at 2026-12-07 12:00 local time. Nowruz and Tehran's old summer time.
+table=$(cat <<'END'
+2025-03-20 23:30|1403/12/30 23:30:00 +0330|1403/12/30 23:30:00 +0000|1403/12/30 23:30:00 -0400
+2025-03-20T23:30:15.25|1403/12/30 23:30:15 +0330|1403/12/30 23:30:15 +0000|1403/12/30 23:30:15 -0400
+2025-03-20T20:00:00Z|1403/12/30 23:30:00 +0330|1403/12/30 20:00:00 +0000|1403/12/30 16:00:00 -0400
+2025-03-20T20:00+03:30|1403/12/30 20:00:00 +0330|1403/12/30 16:30:00 +0000|1403/12/30 12:30:00 -0400
+2025-03-20t20:00:00-05|1404/01/01 04:30:00 +0330|1404/01/01 01:00:00 +0000|1403/12/30 21:00:00 -0400
+2025-03-20 20:00 +0330|1403/12/30 20:00:00 +0330|1403/12/30 16:30:00 +0000|1403/12/30 12:30:00 -0400
+2025-03-20 UTC|1403/12/30 03:30:00 +0330|1403/12/30 00:00:00 +0000|1403/12/29 20:00:00 -0400
+@1742502600|1404/01/01 00:00:00 +0330|1403/12/30 20:30:00 +0000|1403/12/30 16:30:00 -0400
+@-1.5|1348/10/11 03:29:58 +0330|1348/10/10 23:59:58 +0000|1348/10/10 18:59:58 -0500
+۲۰۲۵-۰۳-۲۰ ۲۰:۰۰|1403/12/30 20:00:00 +0330|1403/12/30 20:00:00 +0000|1403/12/30 20:00:00 -0400
+2025-03-20 +3 days|1404/01/03 00:00:00 +0330|1404/01/03 00:00:00 +0000|1404/01/03 00:00:00 -0400
+2025-03-20 -2 weeks|1403/12/16 00:00:00 +0330|1403/12/16 00:00:00 +0000|1403/12/16 00:00:00 -0500
+2025-03-20 1 month ago|1403/11/30 00:00:00 +0330|1403/11/30 00:00:00 +0000|1403/11/30 00:00:00 -0500
+2025-03-20 NEXT YEAR|1404/12/29 00:00:00 +0330|1404/12/29 00:00:00 +0000|1404/12/29 00:00:00 -0400
+2025-09-22 +1 month|1404/07/30 00:00:00 +0330|1404/07/30 00:00:00 +0000|1404/07/30 00:00:00 -0400
+2025-03-20 23:30 +90 minutes|1404/01/01 01:00:00 +0330|1404/01/01 01:00:00 +0000|1404/01/01 01:00:00 -0400
+2025-03-20 tomorrow|1404/01/01 00:00:00 +0330|1404/01/01 00:00:00 +0000|1404/01/01 00:00:00 -0400
+yesterday|1405/09/15 12:00:00 +0330|1405/09/15 08:30:00 +0000|1405/09/15 12:00:00 -0500
++1 hour|1405/09/16 13:00:00 +0330|1405/09/16 09:30:00 +0000|1405/09/16 13:00:00 -0500
+2025-03-20T23:59:59Z|1404/01/01 03:29:59 +0330|1403/12/30 23:59:59 +0000|1403/12/30 19:59:59 -0400
+2025-03-21T04:00:00Z|1404/01/01 07:30:00 +0330|1404/01/01 04:00:00 +0000|1404/01/01 00:00:00 -0400
+2008-03-20T20:29:59Z|1387/01/01 23:59:59 +0330|1387/01/01 20:29:59 +0000|1387/01/01 16:29:59 -0400
+2008-03-20T20:30:00Z|1387/01/02 01:00:00 +0430|1387/01/01 20:30:00 +0000|1387/01/01 16:30:00 -0400
+2008-03-20 12:00 +1 day|1387/01/02 12:00:00 +0430|1387/01/02 12:00:00 +0000|1387/01/02 12:00:00 -0400
+2022-09-21T19:29:59Z|1401/06/30 23:59:59 +0430|1401/06/30 19:29:59 +0000|1401/06/30 15:29:59 -0400
+2022-09-21T19:30:00Z|1401/06/30 23:00:00 +0330|1401/06/30 19:30:00 +0000|1401/06/30 15:30:00 -0400
+1799-03-21T12:00:00Z|1178/01/01 15:25:44 +0325|1178/01/01 12:00:00 +0000|1178/01/01 07:03:58 -0456
+END
+)
+column=2
+for zone in Asia/Tehran -u America/New_York; do
+    [ "$zone" = -u ] && set -- -u || set --
+    cut -d'|' -f1 <<<"$table" | TZ=${zone/-u/Asia/Tehran} faketime '2026-12-07 12:00:00' \
+        "$program" "$@" -f - '+%Y/%m/%d %T %z' >"$work/got"
+    cut -d'|' -f"$column" <<<"$table" | diff - "$work/got" >"$work/diff" || fail "moments $zone" "$(cat "$work/diff")"
+    column=$((column + 1))
+done
+export TZ=Asia/Tehran
+input=
+check 0 '2026-03-21T18:00:00+03:30' '' -g -d '1404/12/29 18:00 +1 day'
+check 0 '2025-10-22' '' -g -d '1404/06/31 +1 month'
+check 0 '۲۰۲۶-۰۳-۲۰T۲۰:۳۰:۰۰.۲۵+۰۰:۰۰' '' -g -p -u -d '1404/12/29 20:30:00.25'
+check 0 '1404/01/01' '' -u -d '2025-03-21T00:00:00Z'
+check 0 '1403/12/30' '' -u -d '2025-03-20T23:59:59+00:00'
+check 0 "11:30:15 PM pm 23 11 015 +0330 +0330 +03:30 +03:30:00 +03:30 1742500815" '' -d '2025-03-20 23:30:15.015' '+%r %P %k %l %3N %Z %z %:z %::z %:::z %s'
+check 0 "۱۱:۳۰:۱۵ ب.ظ" '' -p -d '2025-03-20 23:30:15' '+%r'
+touch -d '2025-03-20 20:30:00 UTC' "$work/stamped"
+check 0 '1404/01/01 00:00:00' '' -r "$work/stamped" '+%Y/%m/%d %T'
+# Refusals, each naming what is wrong.
+check 2 '' "$p: invalid date '2025-03-20 25:00': hour 25" -d '2025-03-20 25:00'
+check 2 '' "$p: invalid date '2025-03-20T10:61': minute 61" -d 2025-03-20T10:61
+check 2 '' "$p: invalid date 'tomorow': unknown word 'tomorow'" -d tomorow
+check 2 '' "$p: invalid date '10:00+25:00': offset '+25:00'" -d 10:00+25:00
+check 2 '' "$p: invalid date '1404/13/01 10:00': there is no month 13" -g -d '1404/13/01 10:00'
+check 2 '' "$p: invalid date 'next fortnite': unknown unit 'fortnite'" -d 'next fortnite'
+check 2 '' "$p: invalid date '+3': offset '+3' without a date or time before it" -d +3
+check 2 '' "$p: date '3622-03-20 +1 day' $outside" -d '3622-03-20 +1 day'
+check 2 '' "$p: date '1178/01/01 -1 month' is outside 1178 to 3000, the years that can be converted" -g -d '1178/01/01 -1 month'
+check 2 '' "$p: cannot stat '$work/none': No such file or directory" -r "$work/none"
+check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work/stamped" -d now
+TZ=Asia/Tehrn check 2 '' "$p: invalid time zone 'Asia/Tehrn': TZ names no zone file and is not a POSIX rule"
+TZ='<+0330>-3:30' check 0 '+0330 +0330' '' -d '2025-03-20 10:00' '+%Z %z'
+TZ='EST5EDT,M3.2.0,M11.1.0' check 0 'EDT' '' -d '2025-06-01 10:00' '+%Z'
+# Each message goes out in one write of at most PIPE_BUF bytes, so that messages from programs
+# sharing a pipe do not mix.
+if [ -z "${ASAN_OPTIONS-}" ]; then
+    yes "$(printf 'x%.0s' {1..1000})" | head -n 200 | strace -o "$work/writes" -e trace=write "$program" -f - 2>/dev/null
+    largest=$(grep -o '^write(2, .*= [0-9]*' "$work/writes" | sed 's/.*= //' | sort -n | tail -n 1)
+    [ -n "$largest" ] && [ "$largest" -le "$(getconf PIPE_BUF /)" ] || fail "a write to stderr of ${largest:-no} bytes"
+fi

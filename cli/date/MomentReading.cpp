@@ -1,0 +1,126 @@
+#include "MomentReading.h"
+
+#include "DateReading.h"
+#include "MomentText.h"
+#include "Quote.h"
+#include "calendar/SolarMonths.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr std::int64_t SecondsPerDay = 86400;
+
+// The most days a relative item may move a date: more than the calendar holds.
+constexpr std::int64_t MaxDayShift = 1'000'000;
+
+// Takes a date value; returns the day it names.
+sys_days DayOf(DateValue value) { return DateValueEpoch + days{static_cast<days::rep>(value)}; }
+
+// Takes a wall time; returns its date value when it falls on a day that converts.
+std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall) {
+    if (!wall || wall->year < 1799 || wall->year > 3622) {
+        return std::nullopt;
+    }
+    const auto value = static_cast<DateValue>((wall->day - DateValueEpoch).count());
+    return ToSolarFields(value) ? std::optional(value) : std::nullopt;
+}
+
+}  // namespace
+
+std::string OutsideMessage(std::string_view text, bool solar, const std::optional<WallTime>& wall) {
+    if (!text.empty()) {
+        return solar ? SolarYearsMessage(text) : "date " + Quote(text) + OutsideTheRange();
+    }
+    const bool edge = !wall || wall->year > int{year::max()} || wall->year < int{year::min()};
+    const bool late = wall ? wall->year > 0 : true;
+    return "today's date " +
+           (edge ? std::string(late ? "(the year 32767 or after)" : "(the year -32767 or before)")
+                 : Quote(IsoText(year_month_day{wall->day}))) +
+           OutsideTheRange();
+}
+
+std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, Instant now,
+                                             const TimeZone& zone) {
+    auto parsed = ParseMoment(text, solar);
+    if (auto* problem = std::get_if<std::string>(&parsed)) {
+        return "invalid date " + Quote(text) + *problem;
+    }
+    const auto& written = std::get<WrittenMoment>(parsed);
+    Moment moment{.instant = now, .showsTime = written.showsTime, .dateOnly = std::nullopt};
+
+    std::optional<DateValue> date;
+    if (written.date) {
+        DateValue value = 0;
+        auto problem = solar ? CheckSolarDate(text, *written.date, value)
+                             : CheckGregorianDate(text, *written.date, value);
+        if (problem) {
+            return *problem;
+        }
+        date = value;
+    }
+    const bool shifted = written.months != 0 || written.days != 0 || written.seconds != 0;
+    if (date && !written.secondOfDay && !written.offset && !shifted) {
+        if (!ToSolarFields(*date)) {
+            return OutsideMessage(text, solar, std::nullopt);
+        }
+        moment.dateOnly = date;
+        return moment;
+    }
+
+    if (written.epoch) {
+        moment.instant = *written.epoch;
+    } else if (date || written.secondOfDay || written.offset) {
+        sys_days day;
+        if (date) {
+            day = DayOf(*date);
+        } else {
+            const auto today = ConvertibleDay(zone.ToWall(now));
+            if (!today) {
+                return OutsideMessage({}, solar, zone.ToWall(now));
+            }
+            day = DayOf(*today);
+        }
+        const int second = written.secondOfDay.value_or(0);
+        if (written.offset) {
+            moment.instant = {
+                day.time_since_epoch().count() * SecondsPerDay + second - *written.offset,
+                written.nanosecond};
+        } else if (const auto local = zone.FromWall(day, second, written.nanosecond)) {
+            moment.instant = *local;
+        } else {
+            return OutsideMessage(text, solar, std::nullopt);
+        }
+    }
+
+    if (written.months != 0 || written.days != 0) {
+        const auto wall = zone.ToWall(moment.instant);
+        const auto from = ConvertibleDay(wall);
+        if (!from || written.days < -MaxDayShift || written.days > MaxDayShift) {
+            return OutsideMessage(text, solar, std::nullopt);
+        }
+        std::optional<DateValue> to = from;
+        if (written.months != 0) {
+            const SolarDate start = *ToSolarFields(*from);
+            to = AddSolarMonths(start.year, start.month, start.day, written.months);
+        }
+        // The wall time as written, when it was: a time that a change of clocks skipped on the
+        // first day may well exist on the last.
+        const bool asWritten = !written.epoch && !written.offset && (date || written.secondOfDay);
+        const int second = asWritten ? written.secondOfDay.value_or(0) : wall->secondOfDay % 86400;
+        const auto local =
+            to ? zone.FromWall(DayOf(*to) + days{written.days}, second, moment.instant.nanosecond)
+               : std::nullopt;
+        if (!local) {
+            return OutsideMessage(text, solar, std::nullopt);
+        }
+        moment.instant = *local;
+    }
+    moment.instant.seconds += written.seconds;
+    return moment;
+}
+
+}  // namespace tarvand

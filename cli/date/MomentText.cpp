@@ -1,0 +1,429 @@
+#include "MomentText.h"
+
+#include <array>
+
+#include "Quote.h"
+
+namespace tarvand {
+
+namespace {
+
+// Takes a character; returns true for a blank between items.
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The most digits of a relative count; more could only land outside the calendar.
+constexpr std::size_t MaxCountDigits = 9;
+
+// The most whole digits of @SECONDS: some 30 million years, far past the calendar.
+constexpr std::size_t MaxEpochDigits = 15;
+
+// The largest offset from UTC that is read, as GNU date reads it: 24 hours.
+constexpr int MaxOffset = 24 * 3600;
+
+// A unit of relative items, and what one of it adds.
+struct Unit {
+    std::string_view name;  // singular; a trailing s is also taken
+    std::int64_t WrittenMoment::*field;
+    int size;
+};
+
+constexpr std::array<Unit, 10> Units{{
+    {"year", &WrittenMoment::months, 12},
+    {"month", &WrittenMoment::months, 1},
+    {"fortnight", &WrittenMoment::days, 14},
+    {"week", &WrittenMoment::days, 7},
+    {"day", &WrittenMoment::days, 1},
+    {"hour", &WrittenMoment::seconds, 3600},
+    {"minute", &WrittenMoment::seconds, 60},
+    {"min", &WrittenMoment::seconds, 60},
+    {"second", &WrittenMoment::seconds, 1},
+    {"sec", &WrittenMoment::seconds, 1},
+}};
+
+// Takes a word as written and a word in lower case; returns true when they are the same word.
+bool SameWord(std::string_view written, std::string_view word) {
+    if (written.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = written[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Takes a word; returns the unit it names (day or days), or nothing.
+const Unit* FindUnit(std::string_view word) {
+    for (const Unit& unit : Units) {
+        if (SameWord(word, unit.name) ||
+            (word.size() == unit.name.size() + 1 && (word.back() == 's' || word.back() == 'S') &&
+             SameWord(word.substr(0, unit.name.size()), unit.name))) {
+            return &unit;
+        }
+    }
+    return nullptr;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Takes text and the most digits to read; reads an unsigned number at its front, drops it and
+// returns it with the count of its digits, or nothing when no digit is there or more than `most`.
+std::optional<std::pair<std::int64_t, std::size_t>> TakeDigits(std::string_view& text,
+                                                               std::size_t most) {
+    std::size_t n = 0;
+    while (n < text.size() && IsDigit(text[n])) {
+        ++n;
+    }
+    if (n == 0 || n > most) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        value = value * 10 + (text[i] - '0');
+    }
+    text.remove_prefix(n);
+    return std::pair{value, n};
+}
+
+// Takes a date as written, Y{4} sep M{1,2} sep D{1,2}, and its separator; returns its numbers, or
+// nothing when it is not of that shape.
+std::optional<WrittenDate> ReadDateNumbers(std::string_view text, char separator) {
+    const auto year = TakeDigits(text, 4);
+    if (!year || year->second != 4 || !text.starts_with(separator)) {
+        return std::nullopt;
+    }
+    text.remove_prefix(1);
+    const auto month = TakeDigits(text, 2);
+    if (!month || !text.starts_with(separator)) {
+        return std::nullopt;
+    }
+    text.remove_prefix(1);
+    const auto day = TakeDigits(text, 2);
+    if (!day || !text.empty()) {
+        return std::nullopt;
+    }
+    return WrittenDate{static_cast<int>(year->first), static_cast<int>(month->first),
+                       static_cast<int>(day->first)};
+}
+
+// Takes a token; returns the signed count it writes (+3, -2, 15), or nothing.
+std::optional<std::int64_t> ReadCount(std::string_view token) {
+    const bool negative = token.starts_with('-');
+    token.remove_prefix(negative || token.starts_with('+') ? 1 : 0);
+    const auto digits = TakeDigits(token, MaxCountDigits);
+    if (!digits || !token.empty()) {
+        return std::nullopt;
+    }
+    return negative ? -digits->first : digits->first;
+}
+
+// Takes a token such as +03:30, +0330, -05 or Z; returns the offset in seconds east of UTC, or
+// nothing when it is not an offset of at most 24 hours.
+std::optional<int> ReadOffset(std::string_view token) {
+    if (SameWord(token, "z")) {
+        return 0;
+    }
+    if (token.empty() || (token.front() != '+' && token.front() != '-')) {
+        return std::nullopt;
+    }
+    const int sign = token.front() == '-' ? -1 : 1;
+    token.remove_prefix(1);
+    const auto hours = TakeDigits(token, 4);
+    if (!hours) {
+        return std::nullopt;
+    }
+    std::int64_t h = hours->first, m = 0;
+    if (hours->second > 2) {  // +hhmm
+        if (hours->second != 4) {
+            return std::nullopt;
+        }
+        m = h % 100;
+        h /= 100;
+    } else if (!token.empty()) {  // +hh:mm
+        token.remove_prefix(token.front() == ':' ? 1 : token.size());
+        const auto minutes = TakeDigits(token, 2);
+        if (!minutes || minutes->second != 2) {
+            return std::nullopt;
+        }
+        m = minutes->first;
+    }
+    const std::int64_t seconds = h * 3600 + m * 60;
+    if (!token.empty() || m > 59 || seconds > MaxOffset) {
+        return std::nullopt;
+    }
+    return sign * static_cast<int>(seconds);
+}
+
+// Takes a token such as @1700000000, @-1.5; returns the moment it names, or nothing.
+std::optional<Instant> ReadEpoch(std::string_view token) {
+    token.remove_prefix(1);
+    const bool negative = token.starts_with('-');
+    token.remove_prefix(negative || token.starts_with('+') ? 1 : 0);
+    const auto whole = TakeDigits(token, MaxEpochDigits);
+    if (!whole) {
+        return std::nullopt;
+    }
+    int nanosecond = 0;
+    if (!token.empty() && (token.front() == '.' || token.front() == ',')) {
+        token.remove_prefix(1);
+        int scale = 100'000'000;
+        for (; !token.empty() && IsDigit(token.front()); token.remove_prefix(1), scale /= 10) {
+            nanosecond += (token.front() - '0') * scale;  // past nine digits, scale is 0
+        }
+    }
+    if (!token.empty()) {
+        return std::nullopt;
+    }
+    Instant moment{whole->first, nanosecond};
+    if (negative) {  // -1.5 is 2 seconds before 1970, plus half a second
+        moment.seconds = -moment.seconds - (nanosecond > 0 ? 1 : 0);
+        moment.nanosecond = nanosecond > 0 ? 1'000'000'000 - nanosecond : 0;
+    }
+    return moment;
+}
+
+// The items of a written moment, one at a time: blank-separated tokens.
+class Tokens {
+public:
+    explicit Tokens(std::string_view text) : rest_(text) {}
+
+    // Returns the next token without taking it; the empty text at the end.
+    std::string_view Peek() const {
+        std::size_t start = 0;
+        while (start < rest_.size() && IsBlank(rest_[start])) {
+            ++start;
+        }
+        std::size_t end = start;
+        while (end < rest_.size() && !IsBlank(rest_[end])) {
+            ++end;
+        }
+        return rest_.substr(start, end - start);
+    }
+
+    // Returns the next token and takes it.
+    std::string_view Next() {
+        const auto token = Peek();
+        rest_.remove_prefix(token.empty() ? rest_.size()
+                                          : static_cast<std::size_t>(token.data() - rest_.data()) +
+                                                token.size());
+        return token;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+// Reads a written moment's items into its parts.
+class MomentReader {
+public:
+    MomentReader(std::string_view text, bool solar) : tokens_(text), solar_(solar) {}
+
+    std::variant<WrittenMoment, std::string> Read() {
+        bool first = true;
+        for (auto token = tokens_.Next(); !token.empty(); token = tokens_.Next(), first = false) {
+            if (auto problem = ReadItem(token, first)) {
+                return *problem;
+            }
+        }
+        if (first) {
+            return Shape();
+        }
+        return moment_;
+    }
+
+private:
+    // The end of the message for text that is not of any shape a moment takes.
+    std::string Shape() const {
+        return solar_ ? " (expected YYYY/MM/DD)" : " (expected YYYY-MM-DD)";
+    }
+
+    // Takes a token, and whether it is the first; reads it, with the tokens that belong to it.
+    std::optional<std::string> ReadItem(std::string_view token, bool first) {
+        const char lead = token.front();
+        if (lead == '@') {
+            const auto epoch = ReadEpoch(token);
+            if (!first || !epoch) {
+                return !first ? ": " + Quote(token) + " must come first"
+                              : ": invalid count of seconds " + Quote(token);
+            }
+            moment_.epoch = epoch;
+            moment_.showsTime = true;
+            return std::nullopt;
+        }
+        if (IsDigit(lead) && token.find(solar_ ? '/' : '-') != std::string_view::npos) {
+            return ReadDate(token);
+        }
+        if (IsDigit(lead) && token.find(':') != std::string_view::npos) {
+            return ReadTime(token);
+        }
+        if (const auto count = ReadCount(token)) {
+            if (const Unit* unit = FindUnit(tokens_.Peek())) {
+                tokens_.Next();
+                return AddRelative(*unit, *count);
+            }
+            if (lead != '+' && lead != '-') {
+                return Shape();
+            }
+        }
+        if (lead == '+' || lead == '-') {
+            return ReadOffsetItem(token);
+        }
+        if ((lead >= 'a' && lead <= 'z') || (lead >= 'A' && lead <= 'Z')) {
+            return ReadWord(token);
+        }
+        return Shape();
+    }
+
+    // A date, with a time and offset after a T.
+    std::optional<std::string> ReadDate(std::string_view token) {
+        std::size_t t = 0;  // the T before a time
+        while (t < token.size() && token[t] != 'T' && token[t] != 't') {
+            ++t;
+        }
+        t = t == token.size() ? std::string_view::npos : t;
+        const auto date = ReadDateNumbers(token.substr(0, t), solar_ ? '/' : '-');
+        if (!date) {
+            return Shape();
+        }
+        if (moment_.date) {
+            return ": a second date " + Quote(token);
+        }
+        moment_.date = date;
+        return t == std::string_view::npos ? std::nullopt : ReadTime(token.substr(t + 1));
+    }
+
+    // A time of day, HH:MM[:SS[.fraction]], with an offset or Z after it.
+    std::optional<std::string> ReadTime(std::string_view token) {
+        const std::string_view written = token;
+        const auto hour = TakeDigits(token, 2);
+        if (!hour || !token.starts_with(':')) {
+            return " (expected HH:MM[:SS])";
+        }
+        token.remove_prefix(1);
+        const auto minute = TakeDigits(token, 2);
+        std::optional<std::pair<std::int64_t, std::size_t>> second;
+        if (minute && token.starts_with(':')) {
+            token.remove_prefix(1);
+            second = TakeDigits(token, 2);
+            if (!second) {
+                return " (expected HH:MM[:SS])";
+            }
+        }
+        if (!minute || minute->second != 2 || (second && second->second != 2)) {
+            return " (expected HH:MM[:SS])";
+        }
+        int nanosecond = 0;
+        if (second && (token.starts_with('.') || token.starts_with(','))) {
+            token.remove_prefix(1);
+            if (token.empty() || !IsDigit(token.front())) {
+                return " (expected HH:MM[:SS])";
+            }
+            int scale = 100'000'000;
+            for (; !token.empty() && IsDigit(token.front()); token.remove_prefix(1), scale /= 10) {
+                nanosecond += (token.front() - '0') * scale;
+            }
+        }
+        if (hour->first > 23) {
+            return ": hour " + std::to_string(hour->first);
+        }
+        if (minute->first > 59) {
+            return ": minute " + std::to_string(minute->first);
+        }
+        if (second && second->first > 59) {
+            return ": second " + std::to_string(second->first);
+        }
+        if (moment_.secondOfDay) {
+            return ": a second time " + Quote(written);
+        }
+        moment_.secondOfDay = static_cast<int>(hour->first * 3600 + minute->first * 60 +
+                                               (second ? second->first : 0));
+        moment_.nanosecond = nanosecond;
+        moment_.showsTime = true;
+        return token.empty() ? std::nullopt : ReadOffsetItem(token);
+    }
+
+    // An offset from UTC after a date or time.
+    std::optional<std::string> ReadOffsetItem(std::string_view token) {
+        const auto offset = ReadOffset(token);
+        if (!offset) {
+            return ": offset " + Quote(token);
+        }
+        if (!moment_.date && !moment_.secondOfDay) {
+            return ": offset " + Quote(token) + " without a date or time before it";
+        }
+        if (moment_.offset) {
+            return ": a second offset " + Quote(token);
+        }
+        moment_.offset = offset;
+        moment_.showsTime = true;
+        return std::nullopt;
+    }
+
+    // A word: now, today, yesterday, tomorrow, next/last/this and a unit, a unit, Z, UTC or GMT.
+    std::optional<std::string> ReadWord(std::string_view token) {
+        if (SameWord(token, "now") || SameWord(token, "today")) {
+            moment_.showsTime = moment_.showsTime || SameWord(token, "now");
+            return std::nullopt;
+        }
+        if (SameWord(token, "yesterday") || SameWord(token, "tomorrow")) {
+            moment_.days += SameWord(token, "tomorrow") ? 1 : -1;
+            return std::nullopt;
+        }
+        if (SameWord(token, "utc") || SameWord(token, "gmt") || SameWord(token, "z")) {
+            return ReadOffsetItem("Z");
+        }
+        const bool next = SameWord(token, "next"), last = SameWord(token, "last");
+        if (next || last || SameWord(token, "this")) {
+            const auto word = tokens_.Next();
+            const Unit* unit = FindUnit(word);
+            if (unit == nullptr) {
+                return word.empty() ? ": no unit after " + Quote(token)
+                                    : ": unknown unit " + Quote(word);
+            }
+            return AddRelative(*unit, next ? 1 : last ? -1 : 0);
+        }
+        if (const Unit* unit = FindUnit(token)) {
+            return AddRelative(*unit, 1);
+        }
+        return ": unknown word " + Quote(token);
+    }
+
+    // Adds count units, negated by an "ago" after them.
+    std::optional<std::string> AddRelative(const Unit& unit, std::int64_t count) {
+        if (SameWord(tokens_.Peek(), "ago")) {
+            tokens_.Next();
+            count = -count;
+        }
+        moment_.*unit.field += count * unit.size;
+        moment_.showsTime = moment_.showsTime || unit.field == &WrittenMoment::seconds;
+        return std::nullopt;
+    }
+
+    Tokens tokens_;
+    bool solar_;
+    WrittenMoment moment_;
+};
+
+// Takes text; returns true when it holds a byte outside ASCII.
+bool HasNonAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::variant<WrittenMoment, std::string> ParseMoment(std::string_view text, bool solar) {
+    if (HasNonAscii(text)) {
+        const std::string ascii = AsciiDigits(text);
+        return MomentReader(ascii, solar).Read();
+    }
+    return MomentReader(text, solar).Read();
+}
+
+}  // namespace tarvand

@@ -1,0 +1,35 @@
+// Moments as people write them for date -d: a date, a time of day, an offset, @SECONDS, the words
+// now, today, yesterday and tomorrow, and relative items such as "+3 days" or "1 month ago".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "DateText.h"
+#include "TimeZone.h"
+
+namespace tarvand {
+
+// The parts of a written moment, not yet checked against a calendar or a zone.
+struct WrittenMoment {
+    std::optional<WrittenDate> date;  // YYYY-MM-DD, or YYYY/MM/DD for Solar dates
+    std::optional<int> secondOfDay;   // a time of day: HH:MM[:SS[.fraction]]
+    int nanosecond = 0;               // the fraction of that time's second
+    std::optional<int> offset;        // seconds east of UTC: Z, UTC, +hh, +hhmm, +hh:mm
+    std::optional<Instant> epoch;     // @SECONDS
+    std::int64_t months = 0;          // relative months, years counting 12
+    std::int64_t days = 0;            // relative days, weeks counting 7
+    std::int64_t seconds = 0;         // relative hours, minutes and seconds
+    bool showsTime = false;           // a time, an offset, @SECONDS, "now" or a clock unit
+};
+
+// Takes a written moment (ASCII, Persian or Arabic-Indic digits; words in any case, items blank
+// apart) and whether its date is Solar (YYYY/MM/DD) rather than Gregorian (YYYY-MM-DD); returns
+// its parts, or the end of a message that says what is wrong, such as ": hour 25",
+// ": unknown word 'tomorow'" or " (expected YYYY-MM-DD)", to follow "invalid date 'TEXT'".
+std::variant<WrittenMoment, std::string> ParseMoment(std::string_view text, bool solar);
+
+}  // namespace tarvand

@@ -1,0 +1,64 @@
+// Moments and the zone they are shown in: TZ or the system's zone through the C library, or UTC.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace tarvand {
+
+// A moment: seconds since 1970-01-01 00:00 UTC, and nanoseconds after that second.
+struct Instant {
+    std::int64_t seconds = 0;
+    int nanosecond = 0;  // 0 to 999,999,999
+};
+
+// A moment as a wall clock in a zone shows it.
+struct WallTime {
+    std::int64_t year = 0;      // the Gregorian year, which may be past chrono's
+    std::chrono::sys_days day;  // the date, as a day count; set only when the year is within ±32767
+    int secondOfDay = 0;        // 0 to 86,400 (a leap second counts as its minute's 60th)
+    int offset = 0;             // seconds east of UTC
+    std::string_view zone;      // the zone's abbreviation, valid until the zone changes
+};
+
+// The zone times are shown in: UTC, or the local zone of the C library (TZ, or /etc/localtime).
+class TimeZone {
+public:
+    // Takes whether UTC was asked for and the value of TZ (nothing when unset); returns the zone,
+    // or why TZ names no zone: a TZ that is neither a zone file nor a POSIX rule is refused, where
+    // the C library would quietly use UTC.
+    static std::variant<TimeZone, std::string> Choose(bool utc, const char* tz);
+
+    // Takes a moment; returns the wall time the zone shows then, or nothing when the C library
+    // cannot say (a year past an int).
+    std::optional<WallTime> ToWall(Instant moment) const;
+
+    // Takes a date, a time of day in seconds 0 to 86,399 and the nanosecond; returns the moment the
+    // zone's wall clock shows them, as mktime reads it (a time that a change of offset skips or
+    // repeats gets one of the offsets around it), or nothing when it cannot say.
+    std::optional<Instant> FromWall(std::chrono::sys_days day, int secondOfDay,
+                                    int nanosecond) const;
+
+private:
+    explicit TimeZone(bool utc) : utc_(utc) {}
+
+    // Takes the path of the zone's compiled file; when its rule past its last change of offset is
+    // a fixed offset, keeps that offset and the moment from which it holds.
+    void ReadFixedTail(const std::string& path);
+
+    // Takes a moment, an offset and an abbreviation; returns the wall time at that offset.
+    static WallTime AtOffset(Instant moment, int offset, std::string_view zone);
+
+    bool utc_;
+    // From fixedFrom_ on, the C library's answer is fixedOffset_ and fixedZone_: it would
+    // otherwise read the file's closing rule again for every moment.
+    std::int64_t fixedFrom_ = INT64_MAX;
+    int fixedOffset_ = 0;
+    std::string fixedZone_;
+};
+
+}  // namespace tarvand
