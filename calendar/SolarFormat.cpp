@@ -38,14 +38,7 @@ constexpr std::string_view PersianYeh = "\u06CC";
 constexpr char PersianDigitLead = '\xDB';
 constexpr unsigned char PersianZeroTrail = 0xB0;
 
-// One conversion of a format: %, flag, width and letter.
-struct Conversion {
-    char flag = 0;   // '-', '_', '0', or 0 for none
-    int width = -1;  // -1 for the letter's own
-    int colons = 0;  // before z: %:z, %::z, %:::z
-    char letter = 0;
-    std::size_t length = 0;  // characters from % to the letter, both included
-};
+using Conversion = SolarFormatter::Conversion;
 
 // The flags after a %: the three that pad, and ^ and # (upper case and the other case), which
 // change nothing here, since Persian letters have no case.
@@ -201,13 +194,39 @@ int DayOfYear(const SolarDate& date) {
 // on Saturday: 0 for Saturday up to 6 for Friday.
 int PersianWeekday(int weekday) { return weekday % 7; }
 
-// Takes a format of conversions that are all known, a moment and the style; returns the format's
-// text for the moment, for the letters that stand for several fields.
-std::string Composite(std::string_view format, const SolarDate& date, const SolarClock& clock,
-                      const FormatStyle& style) {
+// Takes a formatter, a moment and the style; returns the formatter's text for the moment, for the
+// letters that stand for several fields. Digits stay ASCII: the whole text is made Persian after.
+std::string Composite(const SolarFormatter& formatter, const SolarDate& date,
+                      const SolarClock& clock, const FormatStyle& style) {
     std::string text;
-    AppendSolarFormat(text, date, clock, format, {.persian = false, .afghan = style.afghan});
+    formatter.Append(text, date, clock, {.persian = false, .afghan = style.afghan});
     return text;
+}
+
+// The formats the composite letters stand for, each read once.
+const SolarFormatter& IsoDate() {
+    static const SolarFormatter formatter("%Y-%m-%d");
+    return formatter;
+}
+const SolarFormatter& SlashDate() {
+    static const SolarFormatter formatter("%Y/%m/%d");
+    return formatter;
+}
+const SolarFormatter& Time() {
+    static const SolarFormatter formatter("%H:%M:%S");
+    return formatter;
+}
+const SolarFormatter& HourMinute() {
+    static const SolarFormatter formatter("%H:%M");
+    return formatter;
+}
+const SolarFormatter& TwelveHourTime() {
+    static const SolarFormatter formatter("%I:%M:%S ");
+    return formatter;
+}
+const SolarFormatter& DateAndTime() {
+    static const SolarFormatter formatter("%A %-d %B %Y %H:%M:%S");
+    return formatter;
 }
 
 // Takes an hour 0 to 23; returns it on the 12-hour clock, 1 to 12.
@@ -254,21 +273,21 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
             return AppendPadded(text, conversion, clock.zone, ' ', 0);
         case 'T':
         case 'X':
-            return AppendPadded(text, conversion, Composite("%H:%M:%S", date, clock, style), ' ',
-                                0);
+            return AppendPadded(text, conversion, Composite(Time(), date, clock, style), ' ', 0);
         case 'R':
-            return AppendPadded(text, conversion, Composite("%H:%M", date, clock, style), ' ', 0);
+            return AppendPadded(text, conversion, Composite(HourMinute(), date, clock, style), ' ',
+                                0);
         case 'r':
             return AppendPadded(text, conversion,
-                                Composite("%I:%M:%S ", date, clock, style) +
+                                Composite(TwelveHourTime(), date, clock, style) +
                                     std::string(Meridiem(clock.hour, false, style)),
                                 ' ', 0);
         case 'x':
-            return AppendPadded(text, conversion, Composite("%Y/%m/%d", date, clock, style), ' ',
+            return AppendPadded(text, conversion, Composite(SlashDate(), date, clock, style), ' ',
                                 0);
         case 'c':
-            return AppendPadded(text, conversion,
-                                Composite("%A %-d %B %Y %H:%M:%S", date, clock, style), ' ', 0);
+            return AppendPadded(text, conversion, Composite(DateAndTime(), date, clock, style), ' ',
+                                0);
         case 'Y':
             return AppendNumber(text, conversion, date.year, '0', 4);
         case 'y':
@@ -297,8 +316,7 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
             return AppendPadded(text, conversion,
                                 DayNames[static_cast<std::size_t>(date.weekday - 1)], ' ', 0);
         case 'F':
-            return AppendPadded(text, conversion, Composite("%Y-%m-%d", date, clock, style), '0',
-                                0);
+            return AppendPadded(text, conversion, Composite(IsoDate(), date, clock, style), '0', 0);
         case 'n':
             return AppendPadded(text, conversion, "\n", ' ', 0);
         case 't':
@@ -357,25 +375,37 @@ void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_vie
     AppendSolarFormat(text, date, midnight, format, style);
 }
 
-void AppendSolarFormat(std::string& text, const SolarDate& date, const SolarClock& clock,
-                       std::string_view format, const FormatStyle& style) {
-    const std::size_t start = text.size();
+SolarFormatter::SolarFormatter(std::string_view format) {
     for (std::size_t i = 0; i < format.size();) {
         const std::size_t at = format.find('%', i);
-        text.append(format.substr(i, at - i));
-        if (at == std::string_view::npos) {
+        const auto conversion =
+            at == std::string_view::npos ? std::nullopt : ReadConversion(format, at);
+        // An unknown conversion ends the format: the caller checks with UnknownConversion.
+        pieces_.push_back({format.substr(i, at - i), conversion.value_or(Conversion{})});
+        if (!conversion) {
             break;
         }
-        const auto conversion = ReadConversion(format, at);
-        if (!conversion) {  // not written: the caller checks with UnknownConversion
-            break;
-        }
-        AppendConversion(text, date, clock, *conversion, style);
         i = at + conversion->length;
+    }
+}
+
+void SolarFormatter::Append(std::string& text, const SolarDate& date, const SolarClock& clock,
+                            const FormatStyle& style) const {
+    const std::size_t start = text.size();
+    for (const Piece& piece : pieces_) {
+        text += piece.literal;
+        if (piece.conversion.letter != 0) {
+            AppendConversion(text, date, clock, piece.conversion, style);
+        }
     }
     if (style.persian) {
         MakePersian(text, start);
     }
+}
+
+void AppendSolarFormat(std::string& text, const SolarDate& date, const SolarClock& clock,
+                       std::string_view format, const FormatStyle& style) {
+    SolarFormatter(format).Append(text, date, clock, style);
 }
 
 void MakePersian(std::string& text, std::size_t from) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ToSolarDate.h"
 
@@ -66,6 +67,35 @@ void AppendSolarFormat(std::string& text, const SolarDate& date, const SolarCloc
 // The same for a date alone: its time letters give midnight UTC.
 void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_view format,
                        const FormatStyle& style);
+
+// A format read once, to write many moments through it.
+class SolarFormatter {
+public:
+    // One conversion of a format: %, flag, width, colons and letter.
+    struct Conversion {
+        char flag = 0;   // '-', '_', '0', or 0 for none
+        int width = -1;  // -1 for the letter's own
+        int colons = 0;  // before z: %:z, %::z, %:::z
+        char letter = 0;
+        std::size_t length = 0;  // characters from % to the letter, both included
+    };
+
+    // Takes a format whose conversions are all known (see UnknownConversion); keeps a view of it,
+    // which must outlive the formatter.
+    explicit SolarFormatter(std::string_view format);
+
+    // Appends a moment written through the format, as AppendSolarFormat does.
+    void Append(std::string& text, const SolarDate& date, const SolarClock& clock,
+                const FormatStyle& style) const;
+
+private:
+    // Text written as it is, then a conversion (none after the last text).
+    struct Piece {
+        std::string_view literal;
+        Conversion conversion;
+    };
+    std::vector<Piece> pieces_;
+};
 
 // Takes text and an index in it; rewrites the text from there on with Persian digits (U+06F0 to
 // U+06F9) and the Persian yeh (U+06CC), as the persian style writes.

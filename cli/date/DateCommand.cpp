@@ -13,6 +13,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "DateReading.h"
 #include "DateText.h"
@@ -32,6 +33,18 @@ namespace {
 
 constexpr std::string_view Program = "tarvand-date";
 
+// Takes the options; returns the formats of the lines each moment prints: +FORMAT, or the layouts.
+std::vector<SolarFormatter> Formats(const DateOptions& options) {
+    std::vector<SolarFormatter> formats;
+    const int first = options.all ? 0 : options.layout;
+    const int last = options.all ? FormatCount - 1 : options.layout;
+    for (int layout = first; layout <= last; ++layout) {
+        formats.emplace_back(options.format ? std::string_view(*options.format)
+                                            : LayoutFormats[static_cast<std::size_t>(layout)]);
+    }
+    return formats;
+}
+
 // Where the conversion writes, and how.
 struct Output {
     const DateOptions& options;
@@ -42,6 +55,7 @@ struct Output {
     FormatStyle style{.persian = options.persian, .afghan = options.afghan};
     // Whether the output shows more than the date, so that a date alone needs its moment.
     bool needsClock = options.toGregorian || (options.format && UsesClock(*options.format));
+    std::vector<SolarFormatter> formats = Formats(options);  // read once, written per line
 };
 
 // Takes the output and a message; writes "tarvand-date: " and the message as one line.
@@ -81,6 +95,7 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
     DateValue value = moment.dateOnly.value_or(0);
     Instant instant = moment.instant;
     std::optional<WallTime> wall;
+    std::optional<SolarDate> date;
     if (!moment.dateOnly || output.needsClock) {
         if (moment.dateOnly) {
             const auto midnight = output.zone.FromWall(
@@ -88,13 +103,13 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
             instant = midnight.value_or(Instant{});
         }
         wall = output.zone.ToWall(instant);
-        const bool converts =
-            wall && wall->year >= 1799 && wall->year <= 3622 &&
-            ToSolarFields(static_cast<DateValue>((wall->day - DateValueEpoch).count()));
-        if (!converts) {
+        if (wall && wall->year >= 1799 && wall->year <= 3622) {
+            value = static_cast<DateValue>((wall->day - DateValueEpoch).count());
+            date = ToSolarFields(value);
+        }
+        if (!date) {
             return OutsideMessage(written, options.toGregorian, wall);
         }
-        value = static_cast<DateValue>((wall->day - DateValueEpoch).count());
     }
     std::string& text = output.out.Pending();
     const std::size_t start = text.size();
@@ -109,7 +124,9 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
         }
         text += '\n';
     } else {
-        const SolarDate date = *ToSolarFields(value);
+        if (!date) {
+            date = ToSolarFields(value);
+        }
         SolarClock clock;
         if (wall) {
             clock = {.hour = wall->secondOfDay / 3600,
@@ -120,12 +137,8 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
                      .zone = wall->zone,
                      .epochSeconds = instant.seconds};
         }
-        const int first = options.all ? 0 : options.layout;
-        const int last = options.all ? FormatCount - 1 : options.layout;
-        for (int layout = first; layout <= last; ++layout) {
-            const auto format = options.format ? std::string_view(*options.format)
-                                               : LayoutFormats[static_cast<std::size_t>(layout)];
-            AppendSolarFormat(text, date, clock, format, output.style);
+        for (const SolarFormatter& format : output.formats) {
+            format.Append(text, *date, clock, output.style);
             text += '\n';
         }
     }

@@ -151,13 +151,16 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
 
 std::string DateUsage() {
     return R"(Usage: tarvand-date [OPTION]... [+FORMAT]
-Print a date in the Solar Hijri (Iranian) calendar; by default today's local date.
+Print a moment in the Solar Hijri (Iranian) calendar: by default now, local time.
 
-  -d, --date=DATE     convert DATE, written YYYY-MM-DD, instead of today
-  -f, --file=FILE     convert each date in FILE, one a line;
+  -d, --date=STRING   show the moment STRING names instead of now
+  -f, --file=FILE     like --date, once for each line of FILE;
                         with FILE -, read standard input
+  -r, --reference=FILE  show the last modification time of FILE
+  -u, --utc, --universal  show times in UTC rather than the local zone
   -g, --to-gregorian  the dates given are Solar Hijri, written YYYY/MM/DD;
-                        print each as a Gregorian YYYY-MM-DD
+                        print each as a Gregorian YYYY-MM-DD, or, when a time
+                        was given, as YYYY-MM-DDTHH:MM:SS+hh:mm
   -l, --layout=N      print layout N:
                         0  year/month/day, zero-padded (the default)  +%Y/%m/%d
                         1  day, month name, year                      +%-d %B %Y
@@ -170,22 +173,51 @@ Print a date in the Solar Hijri (Iranian) calendar; by default today's local dat
   -h, --help          display this help and exit
       --version       output version information and exit
 
+STRING is made of items, blank apart, as date(1) reads them:
+  2025-03-20          a date (with -g, a Solar date: 1404/12/29)
+  23:30  23:30:15.25  a time of day; 2025-03-20T23:30:15 joins both
+  Z  UTC  +03:30  +0330  -05   an offset from UTC, after a date or time
+  @1742502600         seconds since 1970-01-01 00:00 UTC (negative, fractional)
+  now  today  yesterday  tomorrow
+  +3 days  -2 weeks  1 month ago  next year  last month  +90 minutes
+Months and years count on the Solar calendar, and a day the month lacks
+becomes its last day: 1404/06/31 +1 month is 1404/07/30. Days and weeks keep
+the time of day; hours, minutes and seconds are elapsed time.
+
 FORMAT controls the output, as in date(1). The conversions:
   %%   a literal %
   %A   weekday name; %a the same
   %B   month name; %b and %h the same
   %C   century: the year divided by 100 (14)
+  %c   date and time: %A %-d %B %Y %H:%M:%S
   %d   day of the month (01)
   %e   day of the month, blank-padded ( 1); the same as %_d
   %F   the full date, as %Y-%m-%d
+  %H   hour (00..23)
+  %I   hour (01..12)
   %j   day of the year (001..366)
+  %k   hour, blank-padded ( 0..23); the same as %_H
+  %l   hour, blank-padded ( 1..12); the same as %_I
+  %M   minute (00..59)
   %m   month (01..12)
+  %N   nanoseconds (000000000..999999999); %3N milliseconds
   %n   a newline
+  %p   AM or PM (with -p, the Persian ق.ظ or ب.ظ); %P am or pm
+  %R   24-hour hour and minute, as %H:%M
+  %r   12-hour time, as %I:%M:%S %p
+  %S   second (00..60)
+  %s   seconds since 1970-01-01 00:00 UTC
+  %T   time, as %H:%M:%S
   %t   a tab
   %u   day of the week (1..7); 1 is Saturday, the first day of the Persian week
   %w   day of the week (0..6); 0 is Saturday
+  %X   time, as %H:%M:%S
+  %x   date, as %Y/%m/%d
   %Y   year
   %y   last two digits of the year (00..99)
+  %z   +hhmm offset from UTC (+0330)
+  %:z  +hh:mm (+03:30); %::z +hh:mm:ss; %:::z as short as it can be (+03:30)
+  %Z   the zone's abbreviation (+0330)
 By default numbers are padded with zeros. After the %, these flags may come:
   -  (hyphen) do not pad the field
   _  (underscore) pad with blanks
@@ -196,12 +228,14 @@ A % at the end of FORMAT is written as it is.
 
 Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be
 written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30
-(1799-03-21 to 3622-03-20) converts, in the astronomical calendar. In FILE, blank
-lines and a UTF-8 byte order mark at the start are skipped, and a line longer
-than 1024 bytes (a CR before its newline not counted) is reported as too long.
+(1799-03-21 to 3622-03-20) converts, in the astronomical calendar. Times are
+shown in the zone TZ names, or the system's; a TZ that names no zone is refused.
+In FILE, blank lines and a UTF-8 byte order mark at the start are skipped, and a
+line longer than 1024 bytes (a CR before its newline not counted) is reported
+as too long.
 
 Exit status: 0 if all went well; 1 if some lines of FILE could not be converted;
-2 for a bad option, format, date or file, or a read or write error.
+2 for a bad option, format, date, zone or file, or a read or write error.
 )";
 }
 

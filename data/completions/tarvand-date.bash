@@ -5,7 +5,7 @@ _tarvand_date() {
     _init_completion -s || return
 
     case $prev in
-        -f | --file)
+        -f | --file | -r | --reference)
             _filedir
             return
             ;;
@@ -20,8 +20,9 @@ _tarvand_date() {
     $split && return
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--date= --file= --layout= --all --to-gregorian --persian
-            --afghan --help --version -d -f -l -a -g -p -h' -- "$cur"))
+        COMPREPLY=($(compgen -W '--date= --file= --reference= --utc --universal --layout= --all
+            --to-gregorian --persian --afghan --help --version -d -f -r -u -l -a -g -p -h' \
+            -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
     fi
 } &&
