@@ -115,7 +115,7 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
     const std::size_t start = text.size();
     if (options.toGregorian) {
         if (moment.showsTime) {
-            AppendIsoDateTime(text, *wall, instant.nanosecond);
+            AppendIsoDateTime(text, *wall, moment.showsFraction ? instant.nanosecond : 0);
         } else {
             text += IsoText(ToCivilDate(value));
         }
@@ -239,9 +239,11 @@ int ConvertOne(Output& output) {
             problem = PrintMoment(moment, QuoteName(*options.reference), output);
         }
     } else {
-        problem =
-            PrintMoment(Moment{.instant = output.now, .showsTime = false, .dateOnly = std::nullopt},
-                        {}, output);
+        problem = PrintMoment(Moment{.instant = output.now,
+                                     .showsTime = false,
+                                     .showsFraction = false,
+                                     .dateOnly = std::nullopt},
+                              {}, output);
     }
     if (problem) {
         Report(output, *problem);

@@ -50,7 +50,11 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         return "invalid date " + Quote(text) + *problem;
     }
     const auto& written = std::get<WrittenMoment>(parsed);
-    Moment moment{.instant = now, .showsTime = written.showsTime, .dateOnly = std::nullopt};
+    Moment moment{.instant = now,
+                  .showsTime = written.showsTime,
+                  .showsFraction =
+                      written.nanosecond != 0 || (written.epoch && written.epoch->nanosecond != 0),
+                  .dateOnly = std::nullopt};
 
     std::optional<DateValue> date;
     if (written.date) {

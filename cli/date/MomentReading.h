@@ -16,6 +16,7 @@ namespace tarvand {
 struct Moment {
     Instant instant;                    // when dateOnly is set, not yet known
     bool showsTime = false;             // the text named a time (see WrittenMoment)
+    bool showsFraction = false;         // it named a fraction of a second
     std::optional<DateValue> dateOnly;  // a date and nothing else: that day, which converts
 };
 

@@ -337,7 +337,7 @@ private:
         if (minute->first > 59) {
             return ": minute " + std::to_string(minute->first);
         }
-        if (second && second->first > 59) {
+        if (second && second->first > 60) {  // 60: a leap second, read as the next minute
             return ": second " + std::to_string(second->first);
         }
         if (moment_.secondOfDay) {
