@@ -1,7 +1,5 @@
 #include "DateValue.h"
 
-#include <cmath>
-
 namespace tarvand {
 
 using namespace std::chrono;
@@ -10,7 +8,11 @@ namespace {
 
 // Takes a date value; returns the day it falls on, as a whole day number.
 sys_days DayOf(DateValue value) {
-    return DateValueEpoch + days{static_cast<days::rep>(std::floor(value))};
+    // The whole days, rounded down (a cast rounds toward zero); no call into the maths library,
+    // which the command-line programs then need not load.
+    auto whole = static_cast<days::rep>(value);
+    whole -= static_cast<DateValue>(whole) > value ? 1 : 0;
+    return DateValueEpoch + days{whole};
 }
 
 }  // namespace

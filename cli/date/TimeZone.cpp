@@ -1,6 +1,7 @@
 #include "TimeZone.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -173,10 +174,14 @@ std::int64_t BigEndian(const unsigned char* bytes, int size) {
 // Takes a file; returns all its bytes up to a size no zone file reaches, or nothing.
 std::optional<std::string> ReadSmallFile(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    struct stat status {};
+    if (fd < 0 || fstat(fd, &status) != 0 || status.st_size > 256 * 1024) {
+        if (fd >= 0) {
+            close(fd);
+        }
         return std::nullopt;
     }
-    std::string bytes(256 * 1024, '\0');
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
     std::size_t size = 0;
     for (ssize_t n = 0;
          size < bytes.size() && (n = read(fd, bytes.data() + size, bytes.size() - size)) > 0;) {
