@@ -74,15 +74,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::optional<std::pair<std::int64_t, std::size_t>> TakeDigits(std::string_view& text,
                                                                std::size_t most) {
     std::size_t n = 0;
-    while (n < text.size() && IsDigit(text[n])) {
-        ++n;
+    std::int64_t value = 0;
+    for (; n < text.size() && n <= most && IsDigit(text[n]); ++n) {  // one digit past most, at most
+        value = value * 10 + (text[n] - '0');
     }
     if (n == 0 || n > most) {
         return std::nullopt;
-    }
-    std::int64_t value = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        value = value * 10 + (text[i] - '0');
     }
     text.remove_prefix(n);
     return std::pair{value, n};
