@@ -256,22 +256,24 @@ WallTime TimeZone::AtOffset(Instant moment, int offset, std::string_view zone) {
 }
 
 std::variant<TimeZone, std::string> TimeZone::Choose(bool utc, const char* tz) {
-    if (!utc && tz != nullptr && *tz != '\0') {
-        const std::string_view text(tz);
-        const bool file = text.front() == ':' ? NamesZoneFile(text.substr(1))
-                                              : NamesZoneFile(text) || IsPosixRule(text);
-        if (!file) {
-            return "invalid time zone " + Quote(text) +
+    TimeZone zone(utc);
+    if (utc) {
+        return zone;
+    }
+    // As the C library reads TZ: unset, the system's zone; empty, UTC; a leading ':' is dropped,
+    // and what is left names a zone file or is a POSIX rule; nothing left, the system's zone.
+    std::string_view name = tz == nullptr ? "/etc/localtime" : tz;
+    if (tz != nullptr && *tz != '\0') {
+        name.remove_prefix(name.front() == ':' ? 1 : 0);
+        name = name.empty() ? "/etc/localtime" : name;
+        if (!NamesZoneFile(name) && !IsPosixRule(name)) {
+            return "invalid time zone " + Quote(tz) +
                    ": TZ names no zone file and is not a POSIX rule";
         }
     }
-    TimeZone zone(utc);
-    if (!utc) {
-        tzset();
-        const std::string_view text = tz == nullptr ? "/etc/localtime" : tz;
-        if (!text.empty()) {
-            zone.ReadFixedTail(ZoneFilePath(text.starts_with(':') ? text.substr(1) : text));
-        }
+    tzset();
+    if (!name.empty()) {
+        zone.ReadFixedTail(ZoneFilePath(name));
     }
     return zone;
 }

@@ -159,6 +159,14 @@ check 2 '' "$p: cannot stat '$work/none': No such file or directory" -r "$work/n
 check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work/stamped" -d now
 TZ=Asia/Tehrn check 2 '' "$p: invalid time zone 'Asia/Tehrn': TZ names no zone file and is not a POSIX rule"
 TZ='<+0330>-3:30' check 0 '+0330 +0330' '' -d '2025-03-20 10:00' '+%Z %z'
+TZ=:America/New_York check 0 'EDT' '' -d '2025-06-01 10:00' '+%Z'
+check 2 '' "$p: --to-gregorian cannot be used with --layout, --all or +FORMAT $see" -g +%Y
+# date(1) reads -g's date-times back to the moment meant; 00:30 on 2 Farvardin 1387 was skipped.
+for moment in '1404/12/29 18:00:30.5 +1 day=1774103430.500000000' '@-1.5=-2.500000000' \
+    '1387/01/02 00:30=1206046800.000000000'; do
+    [ "$(date -d "$("$program" -g -d "${moment%=*}")" +%s.%N)" = "${moment#*=}" ] ||
+        fail "date(1) reads back -g -d '${moment%=*}'"
+done
 TZ='EST5EDT,M3.2.0,M11.1.0' check 0 'EDT' '' -d '2025-06-01 10:00' '+%Z'
 # Each message goes out in one write of at most PIPE_BUF bytes, so that messages from programs
 # sharing a pipe do not mix.
