@@ -14,7 +14,7 @@ namespace tarvand {
 namespace {
 
 // The conversion letters AppendSolarFormat knows.
-constexpr std::string_view Letters = "YyCmdejBbhAauwHkIlMSNpPZzsFTRrxXcnt%";
+constexpr std::string_view Letters = "YyCmdejBbhAauwHkIlMSNpPZzsFTRrxXcont%";
 
 // Takes a character; returns true when it is one of Letters (a table: formats are read per line).
 bool IsLetter(char c) {
@@ -326,23 +326,28 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
     }
 }
 
-}  // namespace
-
-bool UsesClock(std::string_view format) {
-    constexpr std::string_view ClockLetters = "HkIlMSNpPZzsTRrXc";
+// Takes a format whose conversions are all known and letters; returns true when one of its
+// conversions is one of the letters.
+bool UsesLetters(std::string_view format, std::string_view letters) {
     for (std::size_t at = format.find('%'); at != std::string_view::npos;
          at = format.find('%', at)) {
         const auto conversion = ReadConversion(format, at);
         if (!conversion) {
             return false;
         }
-        if (ClockLetters.find(conversion->letter) != std::string_view::npos) {
+        if (letters.find(conversion->letter) != std::string_view::npos) {
             return true;
         }
         at += conversion->length;
     }
     return false;
 }
+
+}  // namespace
+
+bool UsesClock(std::string_view format) { return UsesLetters(format, "HkIlMSNpPZzsTRrXc"); }
+
+bool UsesOccasions(std::string_view format) { return UsesLetters(format, "o"); }
 
 std::string_view UnknownConversion(std::string_view format) {
     for (std::size_t at = format.find('%'); at != std::string_view::npos;
@@ -390,11 +395,13 @@ SolarFormatter::SolarFormatter(std::string_view format) {
 }
 
 void SolarFormatter::Append(std::string& text, const SolarDate& date, const SolarClock& clock,
-                            const FormatStyle& style) const {
+                            const FormatStyle& style, std::string_view occasions) const {
     const std::size_t start = text.size();
     for (const Piece& piece : pieces_) {
         text += piece.literal;
-        if (piece.conversion.letter != 0) {
+        if (piece.conversion.letter == 'o') {
+            AppendPadded(text, piece.conversion, occasions, ' ', 0);
+        } else if (piece.conversion.letter != 0) {
             AppendConversion(text, date, clock, piece.conversion, style);
         }
     }

@@ -40,6 +40,9 @@ inline constexpr int MaxFormatWidth = 255;
 // the date (a time, an offset, a zone or seconds since 1970).
 bool UsesClock(std::string_view format);
 
+// The same for %o, the day's occasions.
+bool UsesOccasions(std::string_view format);
+
 // Takes a format; returns the first conversion in it that FormatSolarDate does not know (such as
 // "%Q", or "%256d"), or the empty text when it knows them all.
 std::string_view UnknownConversion(std::string_view format);
@@ -57,7 +60,7 @@ std::string_view UnknownConversion(std::string_view format);
 //   %Z the zone's abbreviation
 //   %F %Y-%m-%d   %T %H:%M:%S   %R %H:%M   %r %I:%M:%S %p
 //   %x %Y/%m/%d   %X %H:%M:%S   %c %A %-d %B %Y %H:%M:%S
-//   %n newline   %t tab   %% a %
+//   %o the day's occasions, as given   %n newline   %t tab   %% a %
 // Flags: - no padding, _ pad with blanks, 0 pad with zeros; ^ and # change nothing. A width, up to
 // MaxFormatWidth, pads to that many characters (the texts of several fields with blanks, or zeros
 // for %F). The modifiers E and O change nothing. A % that ends the format is written as it is.
@@ -84,9 +87,10 @@ public:
     // which must outlive the formatter.
     explicit SolarFormatter(std::string_view format);
 
-    // Appends a moment written through the format, as AppendSolarFormat does.
+    // Appends a moment written through the format, as AppendSolarFormat does, with the day's
+    // occasions for %o.
     void Append(std::string& text, const SolarDate& date, const SolarClock& clock,
-                const FormatStyle& style) const;
+                const FormatStyle& style, std::string_view occasions = {}) const;
 
 private:
     // Text written as it is, then a conversion (none after the last text).

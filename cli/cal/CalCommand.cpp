@@ -7,10 +7,13 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 
 #include "DateReading.h"
+#include "IcsExport.h"
 #include "MonthGrid.h"
+#include "OccasionList.h"
 #include "Quote.h"
 #include "calendar/LocalClock.h"
 #include "calendar/SolarYear.h"
@@ -99,12 +102,26 @@ int Report(OutputBuffer& err, std::string_view message) {
 
 }  // namespace
 
-int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& err, DateValue today,
-                  bool colourByDefault) {
+int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& err,
+                  const CalContext& context) {
+    const DateValue today = context.today;
+    const bool colourByDefault = context.colourByDefault;
     if (options.action == CalOptions::Action::Help) {
         out.Add(CalUsage());
     } else if (options.action == CalOptions::Action::Version) {
         out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
+    } else if (options.ics) {
+        const int thisYear = ToSolarFields(today) ? ToSolarFields(today)->year : LastSolarYear;
+        const auto [firstYear, lastYear] = options.icsYears.value_or(
+            std::pair{options.year.value_or(thisYear),
+                      options.year.value_or(std::min(thisYear + 9, LastSolarYear))});
+        std::vector<Occasion> occasions;
+        if (context.occasions != nullptr) {
+            occasions = context.occasions->Between(
+                SolarEpoch + static_cast<double>(SolarYearStart(firstYear)),
+                SolarEpoch + static_cast<double>(SolarYearStart(lastYear + 1) - 1));
+        }
+        out.Add(IcsCalendar(occasions, context.now, std::string(Program) + ' ' + TARVAND_VERSION));
     } else {
         std::optional<std::int64_t> marked;
         if (options.date) {
@@ -130,6 +147,27 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             .yearInTitle = !options.wholeYear};
         const auto [first, count] =
             ChosenMonths(options, marked.value_or(SolarYearStart(*options.year)));
+        // The holidays and events of the months shown.
+        std::vector<Occasion> occasions;
+        HolidayDays holidays;
+        if (context.occasions != nullptr) {
+            const int lastIndex = first + count - 1;
+            const auto firstDay = *SolarDateToDays(FirstSolarYear + first / 12, first % 12 + 1, 1);
+            const int lastYear = FirstSolarYear + lastIndex / 12, lastMonth = lastIndex % 12 + 1;
+            const auto lastDay =
+                *SolarDateToDays(lastYear, lastMonth, SolarMonthLength(lastYear, lastMonth));
+            occasions = context.occasions->Between(SolarEpoch + static_cast<double>(firstDay),
+                                                   SolarEpoch + static_cast<double>(lastDay));
+            for (const Occasion& occasion : occasions) {
+                if (IsHoliday(occasion)) {
+                    const auto day = static_cast<std::int64_t>(occasion.day - SolarEpoch);
+                    // Underlined as estimated only when nothing sure falls on the day.
+                    const auto known = holidays.find(day);
+                    holidays[day] =
+                        occasion.estimated && (known == holidays.end() || known->second);
+                }
+            }
+        }
         // Every month as wide as the widest header; one month alone has a header of one line.
         std::vector<std::pair<TextLine, TextLine>> headers;
         int width = GridWidth(style);
@@ -170,14 +208,17 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                 if (count > 1) {
                     lines.push_back(Centred(span, width));
                 }
-                for (const TextLine& grid :
-                     MonthRows(FirstSolarYear + index / 12, index % 12 + 1, marked, style)) {
+                for (const TextLine& grid : MonthRows(FirstSolarYear + index / 12, index % 12 + 1,
+                                                      marked, style, holidays)) {
                     lines.push_back(Centred(grid, width));
                 }
                 months.push_back(std::move(lines));
             }
             text += row > 0 ? "\n" : "";
             AppendRow(text, months, style);
+        }
+        if (options.events && !occasions.empty()) {
+            text += (text.ends_with("\n\n") ? "" : "\n") + OccasionList(occasions, style);
         }
         out.Add(text);
     }
@@ -207,7 +248,20 @@ int RunCalCommandLine(const std::vector<std::string>& arguments) {
     }
     const char* noColour = std::getenv("NO_COLOR");
     const bool colour = isatty(STDOUT_FILENO) == 1 && (noColour == nullptr || *noColour == '\0');
-    return RunCalCommand(std::get<CalOptions>(parsed), out, err, LocalToday(), colour);
+    const CalOptions& options = std::get<CalOptions>(parsed);
+    std::optional<OccasionBook> book;
+    if (options.action == CalOptions::Action::Show) {
+        std::vector<std::string> messages;
+        book.emplace(OccasionFiles::FromEnvironment(), messages);
+        for (const std::string& message : messages) {
+            Report(err, message);
+        }
+    }
+    return RunCalCommand(options, out, err,
+                         {.today = LocalToday(),
+                          .colourByDefault = colour,
+                          .occasions = book ? &*book : nullptr,
+                          .now = static_cast<std::int64_t>(std::time(nullptr))});
 }
 
 }  // namespace tarvand

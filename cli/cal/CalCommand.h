@@ -5,16 +5,27 @@
 #include <vector>
 
 #include "CalOptions.h"
+#include "OccasionBook.h"
 #include "OutputBuffer.h"
 #include "calendar/DateValue.h"
 
 namespace tarvand {
 
-// Takes the options, the outputs, today's date value and whether colour is wanted when the options
-// leave it to the terminal; prints the months and returns the exit status, 0 or 2. Messages go to
-// err, one line each, starting with "tarvand-cal: ".
-int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& err, DateValue today,
-                  bool colourByDefault);
+// What the months are drawn with besides the options: today, whether colour is wanted when the
+// options leave it to the terminal, the holidays and events, and the moment (seconds since 1970)
+// an export is stamped with.
+struct CalContext {
+    DateValue today = 0;
+    bool colourByDefault = false;
+    const OccasionBook* occasions = nullptr;  // none: no holidays, no events
+    std::int64_t now = 0;
+};
+
+// Takes the options, the outputs and the context; prints the months, or the iCalendar file, and
+// returns the exit status, 0 or 2. Messages go to err, one line each, starting with
+// "tarvand-cal: ".
+int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& err,
+                  const CalContext& context);
 
 // Takes the arguments, program name first; runs the command on the real outputs, the local clock,
 // the locale and the terminal. Returns the exit status.

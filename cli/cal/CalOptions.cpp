@@ -14,9 +14,11 @@ namespace tarvand {
 
 namespace {
 
-enum LongOnly { AfghanOption = 256, ColorOption, VersionOption };
+enum LongOnly { AfghanOption = 256, ColorOption, VersionOption, NoEventsOption, IcsOption };
 
-constexpr std::array<option, 16> LongOptions{{
+constexpr std::array<option, 18> LongOptions{{
+    {"no-events", no_argument, nullptr, NoEventsOption},
+    {"ics", optional_argument, nullptr, IcsOption},
     {"one", no_argument, nullptr, '1'},
     {"three", no_argument, nullptr, '3'},
     {"year", no_argument, nullptr, 'y'},
@@ -83,6 +85,19 @@ std::variant<int, std::string> ReadYear(const std::string& text) {
         return "year " + Quote(text) + " is outside the years that can be shown " + Forms;
     }
     return *year;
+}
+
+// Takes a range of Solar years as written, YEAR or YEAR-YEAR; returns its first and last year, or
+// nothing when it is not one within 1178 to 3000.
+std::optional<std::pair<int, int>> ReadYearRange(const std::string& text) {
+    const std::string ascii = AsciiDigits(text);
+    const auto dash = ascii.find('-');
+    const auto first = Number(ascii.substr(0, dash));
+    const auto last = dash == std::string::npos ? first : Number(ascii.substr(dash + 1));
+    if (!first || !last || *first < FirstSolarYear || *last > LastSolarYear || *first > *last) {
+        return std::nullopt;
+    }
+    return std::pair{*first, *last};
 }
 
 // Takes the operands; sets the month and year they give, or returns why they cannot be shown.
@@ -236,6 +251,21 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
                 }
                 break;
             }
+            case NoEventsOption:
+                options.events = false;
+                break;
+            case IcsOption:
+                options.ics = true;
+                if (optarg != nullptr) {
+                    options.icsYears = ReadYearRange(optarg);
+                    if (!options.icsYears) {
+                        return UsageError{"invalid range " + Quote(optarg) +
+                                          " for '--ics' (expected YEAR or YEAR-YEAR, " +
+                                          std::to_string(FirstSolarYear) + " to " +
+                                          std::to_string(LastSolarYear) + ")" + SeeHelp};
+                    }
+                }
+                break;
             case 'h':
                 options.action = CalOptions::Action::Help;
                 return options;
@@ -279,8 +309,13 @@ With YEAR alone, the whole year. Weeks start on Saturday; Friday is the last col
   -g, --solar         the DATE of --date is Solar Hijri, written YYYY/MM/DD
   -p, --persian       Persian names and digits (the default in a Persian locale)
       --afghan        the month names of Afghanistan (Hamal to Hut)
-      --color[=WHEN]  mark today and Fridays: WHEN is auto (on a terminal, the
-                        default), always or never; NO_COLOR set turns auto off
+      --color[=WHEN]  mark today, Fridays and holidays: WHEN is auto (on a
+                        terminal, the default), always or never; NO_COLOR set
+                        turns auto off
+      --no-events     leave out the list of holidays and events under the grid
+      --ics[=RANGE]   write the official holidays and your events as an
+                        iCalendar (.ics) file instead: RANGE is a Solar YEAR or
+                        YEAR-YEAR, by default this year and the next nine
   -h, --help          display this help and exit
       --version       output version information and exit
 
@@ -288,6 +323,14 @@ MONTH is a number 1 to 12 or a month name in Latin or Persian letters, Iranian o
 Afghan, or any start of one that names a single month: mehr, Meh, مهر. Digits may
 be ASCII or Persian. Every month from 1178 to 3000 can be shown, in the
 astronomical calendar. Each month's header names the Gregorian months it spans.
+
+Under the grid come the shown months' official holidays of Iran and your own
+events. Holidays fixed in the Hijri lunar calendar are taken from Iran's
+announcements up to 2025, and estimated after that (marked *): they can move by
+a day when the month is sighted. Files in /etc/tarvand/holidays.d and
+$XDG_CONFIG_HOME/tarvand/holidays correct or add holidays, and
+$XDG_CONFIG_HOME/tarvand/events holds your events, "MM/DD text" every year or
+"YYYY/MM/DD text" once; see tarvand-cal(1).
 
 Exit status: 0 if all went well; 2 for a bad option, month, year or date, or a
 write error.

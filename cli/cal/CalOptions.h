@@ -15,18 +15,21 @@ struct CalOptions {
     enum class Action { Show, Help, Version };
     enum class Colour { Auto, Always, Never };
     Action action = Action::Show;
-    std::optional<int> year;          // the YEAR operand, 1178 to 3000
-    std::optional<int> month;         // the MONTH operand, 1 to 12
-    int months = 1;                   // months shown: -1, -3, -n
-    bool around = false;              // -3: the month before the chosen one comes first
-    bool wholeYear = false;           // -y, or a YEAR alone
-    bool julian = false;              // -j: days numbered through the year
-    bool weekNumbers = false;         // -w
-    std::optional<std::string> date;  // -d: the month of this date, which is marked
-    bool solarDate = false;           // -g: the -d date is Solar Hijri
-    bool persian = false;             // -p: Persian names and digits
-    bool afghan = false;              // --afghan
-    Colour colour = Colour::Auto;     // --color
+    std::optional<int> year;                      // the YEAR operand, 1178 to 3000
+    std::optional<int> month;                     // the MONTH operand, 1 to 12
+    int months = 1;                               // months shown: -1, -3, -n
+    bool around = false;                          // -3: the month before the chosen one comes first
+    bool wholeYear = false;                       // -y, or a YEAR alone
+    bool julian = false;                          // -j: days numbered through the year
+    bool weekNumbers = false;                     // -w
+    std::optional<std::string> date;              // -d: the month of this date, which is marked
+    bool solarDate = false;                       // -g: the -d date is Solar Hijri
+    bool persian = false;                         // -p: Persian names and digits
+    bool afghan = false;                          // --afghan
+    Colour colour = Colour::Auto;                 // --color
+    bool events = true;                           // the list of holidays and events under the grid
+    bool ics = false;                             // --ics: an iCalendar file instead of the grid
+    std::optional<std::pair<int, int>> icsYears;  // --ics=RANGE: its first and last Solar year
 };
 
 // Takes the arguments, program name first, and whether the locale is Persian; returns the

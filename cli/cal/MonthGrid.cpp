@@ -16,6 +16,8 @@ namespace {
 // Escapes that switch the marked day's reverse video and Friday's red on and off.
 constexpr std::string_view MarkOn = "\x1B[7m", MarkOff = "\x1B[27m";
 constexpr std::string_view FridayOn = "\x1B[31m", FridayOff = "\x1B[39m";
+// And an estimated holiday's underline.
+constexpr std::string_view EstimatedOn = "\x1B[4m", EstimatedOff = "\x1B[24m";
 
 // Takes a day count; returns its column, 0 for Saturday up to 6 for Friday.
 int Column(std::int64_t days) { return Weekday(SolarEpoch + static_cast<double>(days)) % 7; }
@@ -66,15 +68,19 @@ int DisplayWidth(std::string_view text) {
     return width;
 }
 
+std::string_view MonthName(int month, const GridStyle& style) {
+    const auto& names = style.afghan ? (style.persian ? AfghanMonthNames : LatinAfghanMonthNames)
+                                     : (style.persian ? PersianMonthNames : LatinMonthNames);
+    return names[static_cast<std::size_t>(month - 1)];
+}
+
 std::pair<TextLine, TextLine> MonthHeader(int year, int month, const GridStyle& style) {
     // Each part is one phrase, which a terminal that reorders right-to-left text shows as Persian
     // is read; a mark after it keeps it from the month beside it.
-    const auto m = static_cast<std::size_t>(month - 1);
-    const auto& names = style.afghan ? (style.persian ? AfghanMonthNames : LatinAfghanMonthNames)
-                                     : (style.persian ? PersianMonthNames : LatinMonthNames);
     const std::string end = style.persian ? std::string(LeftToRightMark) : "";
     TextLine title;
-    title.Add(std::string(names[m]) + (style.yearInTitle ? " " + Digits(year, style) : "") + end);
+    title.Add(std::string(MonthName(month, style)) +
+              (style.yearInTitle ? " " + Digits(year, style) : "") + end);
     const std::int64_t first = *SolarDateToDays(year, month, 1);
     const auto from = ToCivilDate(SolarEpoch + static_cast<double>(first));
     const auto to =
@@ -97,7 +103,7 @@ int WeekOfYear(int year, std::int64_t days) {
 }
 
 std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t> marked,
-                                const GridStyle& style) {
+                                const GridStyle& style, const HolidayDays& holidays) {
     const int cell = style.julian ? 3 : 2;
     std::vector<TextLine> rows(7);
     if (style.weekNumbers) {
@@ -126,7 +132,11 @@ std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t>
         line.Pad((style.weekNumbers ? 3 : 0) + column * (cell + 1) + cell - DisplayWidth(number) -
                  line.width);
         std::string text = number;
-        if (style.colour && column == 6) {
+        const auto holiday = holidays.find(days);
+        if (style.colour && holiday != holidays.end() && holiday->second) {
+            text = std::string(EstimatedOn) + text + std::string(EstimatedOff);
+        }
+        if (style.colour && (column == 6 || holiday != holidays.end())) {
             text = std::string(FridayOn) + text + std::string(FridayOff);
         }
         if (style.colour && marked == days) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,10 @@ struct TextLine {
 // Takes a number and the style; returns it in the style's digits.
 std::string Digits(std::int64_t number, const GridStyle& style);
 
+// Takes a month, 1 to 12, and the style; returns its name: Latin or Persian letters, Iranian or
+// Afghan.
+std::string_view MonthName(int month, const GridStyle& style);
+
 // Takes UTF-8 text without escapes; returns the columns a terminal gives it: one a character, none
 // for the left-to-right mark.
 int DisplayWidth(std::string_view text);
@@ -51,10 +56,14 @@ std::pair<TextLine, TextLine> MonthHeader(int year, int month, const GridStyle& 
 // Takes the style; returns the columns the weekday row and the week rows take.
 int GridWidth(const GridStyle& style);
 
-// Takes a Solar year and month, the day count of the marked day (or none) and the style; returns
-// the weekday row and the six week rows, each GridWidth(style) columns wide.
+// Holidays by day count: true for one that is estimated.
+using HolidayDays = std::map<std::int64_t, bool>;
+
+// Takes a Solar year and month, the day count of the marked day (or none), the style and the
+// holidays; returns the weekday row and the six week rows, each GridWidth(style) columns wide. In
+// colour, holidays are red as Fridays are, and estimated ones underlined too.
 std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t> marked,
-                                const GridStyle& style);
+                                const GridStyle& style, const HolidayDays& holidays = {});
 
 // Takes a Solar year, 1178 to 3000, and a day count in it; returns its week of the year: weeks
 // start on Saturday, and week 1 holds 1 Farvardin.

@@ -19,8 +19,10 @@
 #include "DateText.h"
 #include "LineReader.h"
 #include "MomentReading.h"
+#include "OccasionBook.h"
 #include "Quote.h"
 #include "calendar/SolarFormat.h"
+#include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
 #ifndef TARVAND_VERSION
@@ -56,7 +58,20 @@ struct Output {
     // Whether the output shows more than the date, so that a date alone needs its moment.
     bool needsClock = options.toGregorian || (options.format && UsesClock(*options.format));
     std::vector<SolarFormatter> formats = Formats(options);  // read once, written per line
+    const OccasionBook* book = nullptr;                      // for %o
 };
+
+// Takes occasions; returns their Persian names (or the events' texts), "، " apart, with " *"
+// after an estimated one.
+std::string OccasionNames(const std::vector<Occasion>& occasions) {
+    std::string names;
+    for (const Occasion& occasion : occasions) {
+        names += names.empty() ? "" : "\u060C ";
+        names += occasion.persian;
+        names += occasion.estimated ? " *" : "";
+    }
+    return names;
+}
 
 // Takes the output and a message; writes "tarvand-date: " and the message as one line.
 void Report(Output& output, std::string_view message) {
@@ -137,8 +152,10 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
                      .zone = wall->zone,
                      .epochSeconds = instant.seconds};
         }
+        const std::string occasions =
+            output.book != nullptr ? OccasionNames(output.book->Between(value, value)) : "";
         for (const SolarFormatter& format : output.formats) {
-            format.Append(text, *date, clock, output.style);
+            format.Append(text, *date, clock, output.style, occasions);
             text += '\n';
         }
     }
@@ -252,6 +269,27 @@ int ConvertOne(Output& output) {
     return ExitSuccess;
 }
 
+// Takes the options, the book and the output; lists the occasions of the --holidays year.
+int ListOccasions(const DateOptions& options, const OccasionBook& book, OutputBuffer& out) {
+    const int year = *options.holidaysOf;
+    const auto first = FromSolarDate(year, 1, 1);
+    const auto last = FromSolarDate(year, 12, SolarMonthLength(year, 12));
+    std::string& text = out.Pending();
+    for (const Occasion& occasion : book.Between(*first, *last)) {
+        const std::size_t start = text.size();
+        text += FormatSolarDate(*ToSolarFields(occasion.day), "%Y/%m/%d");
+        text += '\t';
+        text += occasion.persian;
+        text += occasion.estimated ? " *" : "";
+        if (options.persian) {
+            MakePersian(text, start);
+        }
+        text += '\n';
+        out.Added();
+    }
+    return ExitSuccess;
+}
+
 }  // namespace
 
 int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, OutputBuffer& err,
@@ -271,7 +309,21 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
                 err.Flush();
                 return ExitTrouble;
             }
+            // The holidays and events, read only when they are shown.
+            std::optional<OccasionBook> book;
+            if (options.holidaysOf || (options.format && UsesOccasions(*options.format))) {
+                std::vector<std::string> messages;
+                book.emplace(OccasionFiles::FromEnvironment(), messages);
+                for (const std::string& message : messages) {
+                    err.Add(std::string(Program) + ": " + message + '\n');
+                }
+            }
+            if (options.holidaysOf) {
+                status = ListOccasions(options, *book, out);
+                break;
+            }
             Output output{options, out, err, std::get<TimeZone>(chosen), now};
+            output.book = book ? &*book : nullptr;
             status = options.file ? ConvertFile(in, output) : ConvertOne(output);
             break;
         }

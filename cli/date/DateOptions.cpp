@@ -7,6 +7,7 @@
 #include "DateText.h"
 #include "Quote.h"
 #include "calendar/SolarFormat.h"
+#include "calendar/SolarYear.h"
 
 namespace tarvand {
 
@@ -14,8 +15,10 @@ namespace {
 
 constexpr int VersionOption = 256;
 constexpr int AfghanOption = 257;
+constexpr int HolidaysOption = 258;
 
-constexpr std::array<option, 14> LongOptions{{
+constexpr std::array<option, 15> LongOptions{{
+    {"holidays", required_argument, nullptr, HolidaysOption},
     {"date", required_argument, nullptr, 'd'},
     {"file", required_argument, nullptr, 'f'},
     {"reference", required_argument, nullptr, 'r'},
@@ -123,6 +126,20 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
             case AfghanOption:
                 options.afghan = true;
                 break;
+            case HolidaysOption: {
+                const std::string year = AsciiDigits(optarg);
+                int value = 0;
+                const auto [end, error] =
+                    std::from_chars(year.data(), year.data() + year.size(), value);
+                if (year.empty() || error != std::errc{} || end != year.data() + year.size() ||
+                    value < FirstSolarYear || value > LastSolarYear) {
+                    return UsageError{"invalid year " + Quote(optarg) + " for '--holidays' (" +
+                                      std::to_string(FirstSolarYear) + " to " +
+                                      std::to_string(LastSolarYear) + ")"};
+                }
+                options.holidaysOf = value;
+                break;
+            }
             case 'h':  // as GNU tools do, at once: what follows is not looked at
                 options.action = DateOptions::Action::Help;
                 return options;
@@ -136,6 +153,10 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
     }
     if (options.date && options.file) {
         return UsageError{"--date and --file cannot be used together"};
+    }
+    if (options.holidaysOf && (options.date || options.file || options.reference ||
+                               options.toGregorian || options.format || layoutChosen)) {
+        return UsageError{"--holidays cannot be used with other dates or output formats"};
     }
     if (options.reference && (options.date || options.file)) {
         return UsageError{"--reference cannot be used with --date or --file"};
@@ -167,6 +188,9 @@ Print a moment in the Solar Hijri (Iranian) calendar: by default now, local time
                         2  weekday name, year/month/day               +%A %Y/%-m/%-d
                         3  weekday name, day, month name, year        +%A  %-d  %B  %Y
   -a, --all           print the four layouts, one line each
+      --holidays=YEAR list the official holidays and your events of the Solar
+                        YEAR, one a line: YYYY/MM/DD, a tab, the name; * after
+                        a lunar holiday that is estimated
   -p, --persian       write digits in Persian (U+06F0 to U+06F9), and names with
                         the Persian yeh (U+06CC)
       --afghan        use the month names of Afghanistan (Hamal to Hut)
@@ -202,6 +226,8 @@ FORMAT controls the output, as in date(1). The conversions:
   %m   month (01..12)
   %N   nanoseconds (000000000..999999999); %3N milliseconds
   %n   a newline
+  %o   the day's official holidays and your events, by their Persian names,
+         separated by "، "; * after a lunar holiday that is estimated
   %p   AM or PM (with -p, the Persian ق.ظ or ب.ظ); %P am or pm
   %R   24-hour hour and minute, as %H:%M
   %r   12-hour time, as %I:%M:%S %p
@@ -230,6 +256,7 @@ Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be
 written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30
 (1799-03-21 to 3622-03-20) converts, in the astronomical calendar. Times are
 shown in the zone TZ names, or the system's; a TZ that names no zone is refused.
+Holidays and events: see tarvand-cal(1) for their files.
 In FILE, blank lines and a UTF-8 byte order mark at the start are skipped, and a
 line longer than 1024 bytes (a CR before its newline not counted) is reported
 as too long.

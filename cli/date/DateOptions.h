@@ -24,6 +24,7 @@ struct DateOptions {
     std::optional<std::string> file;       // -f: a file of dates, "-" for standard input
     std::optional<std::string> reference;  // -r: the last modification time of this file
     bool utc = false;                      // -u: times in UTC rather than the local zone
+    std::optional<int> holidaysOf;         // --holidays: list the occasions of this Solar year
 };
 
 // Takes the arguments, program name first; returns the options, or the error in the first bad one.

@@ -2,15 +2,16 @@
 # tarvand-cal as a real program: whole grids as text, the order a bidirectional terminal shows,
 # colour only where asked for, and the refusals.
 source "$(dirname "$0")/../checks.sh"
-export LC_ALL=C.UTF-8
+export LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/holidays.d
 unset NO_COLOR
 program=$1
 
-# grid EXPECTED [ARGUMENT...]: the program prints exactly EXPECTED (after a newline) and status 0.
+# grid EXPECTED [ARGUMENT...]: the program prints exactly EXPECTED (after a newline) and status 0,
+# the grid alone.
 grid() {
     local expected=$1 got
     shift
-    got=$("$program" "$@" 2>&1)
+    got=$("$program" --no-events "$@" 2>&1)
     [ "$?:$got" = "0:${expected#$'\n'}" ] || fail "tarvand-cal $*" "$got"
 }
 grid "
@@ -46,7 +47,7 @@ grid "$(cat "$(dirname "$0")/cal-1404.txt")" -y 1404
 
 # On a terminal that reorders right-to-left text (fribidi shows what it draws), the days and the
 # weekday letters stay where they are, and each month's header stays over its month.
-"$program" -p -3 1 1405 >"$work/logical"
+"$program" --no-events -p -3 1 1405 >"$work/logical"
 fribidi --nopad --nobreak <"$work/logical" >"$work/visual"
 python3 - "$work/logical" "$work/visual" <<'PYTHON' || fail "bidi order" "$(cat "$work/visual")"
 import re, sys, unicodedata
@@ -65,7 +66,7 @@ PYTHON
 # when asked; never into a pipe, nor with NO_COLOR set.
 "$program" --color=always -d 2025-03-21 | grep -qF $'\e[7m\e[31m1\e[39m\e[27m' || fail "--color=always"
 "$program" | grep -q $'\e' && fail "colour into a pipe"
-script -qec "$program -d 2025-03-22" /dev/null | grep -qF $'\e[7m2\e[27m' || fail "colour on a terminal"
+script -qec "$program -d 2025-03-25" /dev/null | grep -qF $'\e[7m5\e[27m' || fail "colour on a terminal"
 NO_COLOR=1 script -qec "$program" /dev/null | grep -q $'\e' && fail "colour with NO_COLOR"
 
 # Refusals: one line naming what is wrong and the accepted forms, status 2, nothing on stdout.
@@ -89,3 +90,59 @@ mehr 3001|year '3001' is outside the years that can be shown $forms
 -g -d 1404/12/30|invalid date '1404/12/30': 1404 is a common year, Esfand has 29 days
 --color=maybe|invalid argument 'maybe' for '--color' (expected auto, always or never) (see 'tarvand-cal --help')
 TABLE
+
+# Holidays and events. Under the grid, the shown months' holidays: confirmed ones as Iran announced
+# them, Solar ones computed, lunar ones after 2025 estimated (*); the administrator's corrections
+# replace a day's holidays and move an estimate, the user's events follow; a bad line is named and
+# the others still count. 30 Esfand falls on 29 Esfand in common years.
+mkdir -p "$XDG_CONFIG_HOME/tarvand" "$TARVAND_HOLIDAYS_DIR"
+printf '2026-06-24\tlunar\tconfirmed\tTasua\tT\nnot a holiday\n' >"$TARVAND_HOLIDAYS_DIR/10-sighted"
+printf '2026-07-04\tspecial\testimated\tDay off\t\n' >"$XDG_CONFIG_HOME/tarvand/holidays"
+printf '12/30 Leap-day party, with friends; bring cake\n۰۶/۳۱\tEnd of summer\n1405/04/10 Once\n13/01 x\n' \
+    >"$XDG_CONFIG_HOME/tarvand/events"
+list() { grep -E '^.?[ 0-9][0-9] [A-Z]'; }  # the lines of the list
+got=$("$program" 4 1405 2>"$work/err" | list)
+[ "$got" = " 3 Tir  Tasua
+ 5 Tir  Ashura *
+10 Tir  Once
+13 Tir  Day off *" ] || fail "Tir 1405 with corrections and events" "$got"
+[ "$(cat "$work/err")" = "tarvand-cal: $TARVAND_HOLIDAYS_DIR/10-sighted:2: expected five fields (date, kind, status, English and Persian names, one tab apart)
+tarvand-cal: $XDG_CONFIG_HOME/tarvand/events:4: invalid date '13/01': there is no month 13" ] ||
+    fail "messages for bad lines" "$(cat "$work/err")"
+[ "$("$program" 1 1404 2>/dev/null | list)" = " 1 Farvardin  Nowruz
+ 2 Farvardin  Nowruz Holiday
+ 2 Farvardin  Martyrdom of Imam Ali
+ 3 Farvardin  Nowruz Holiday
+ 4 Farvardin  Nowruz Holiday
+11 Farvardin  Eid al-Fitr
+12 Farvardin  Islamic Republic Day
+12 Farvardin  Eid al-Fitr Holiday
+13 Farvardin  Nature's Day" ] || fail "Farvardin 1404's holidays"
+for year in 1403 1404; do "$program" --no-events 12 "$year"; "$program" 12 "$year"; done 2>/dev/null |
+    grep -c 'Leap-day' | grep -qx 2 || fail "30 Esfand's anniversary in a leap and a common year"
+"$program" 12 1404 2>/dev/null | grep -qx '29 Esfand  Leap-day party, with friends; bring cake' ||
+    fail "30 Esfand's anniversary on 29 Esfand in a common year"
+"$program" --color=always -d 2026-06-22 2>/dev/null | grep -qF $'\e[31m\e[4m5\e[24m\e[39m' ||
+    fail "an estimated holiday underlined"
+
+# The iCalendar export, read back by a real parser: every event once, on its day, the texts whole
+# after folding and escaping, lines of at most 75 octets, and the same UIDs on a second export.
+"$program" --ics=1403-1404 >"$work/a.ics" 2>/dev/null && "$program" --ics=1403-1404 >"$work/b.ics" 2>/dev/null
+/usr/bin/python3 - "$work/a.ics" "$work/b.ics" <<'PYTHON' || fail "--ics read back"
+import sys, datetime, icalendar
+raw = open(sys.argv[1], "rb").read()
+events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
+again = icalendar.Calendar.from_ical(open(sys.argv[2], "rb").read()).walk("VEVENT")
+uids = [str(e["UID"]) for e in events]
+assert len(uids) == len(set(uids)) and uids == [str(e["UID"]) for e in again], "UIDs"
+assert all(len(l) <= 75 for l in raw.split(b"\r\n")) and raw.endswith(b"END:VCALENDAR\r\n"), "lines"
+on = lambda day, text: [e for e in events if e["DTSTART"].dt == day and str(e["SUMMARY"]) == text]
+party = "Leap-day party, with friends; bring cake"
+assert on(datetime.date(2025, 3, 20), party) and on(datetime.date(2026, 3, 20), party), "30 Esfand"
+assert on(datetime.date(2025, 9, 22), "End of summer"), "31 Shahrivar"
+long = "رحلت رسول اکرم؛شهادت امام حسن مجتبی علیه السلام"
+assert on(datetime.date(2024, 9, 2), long), "a long Persian name"
+tentative = [e for e in events if e["STATUS"] == "TENTATIVE"]
+assert tentative and all(e["DTSTART"].dt > datetime.date(2025, 12, 31) for e in tentative), "estimated"
+assert all(e["DTEND"].dt - e["DTSTART"].dt == datetime.timedelta(days=1) for e in events), "all-day"
+PYTHON

@@ -1,0 +1,49 @@
+// The occasions of any days: Iran's official holidays, as confirmed or estimated, corrected by the
+// administrator's and the user's files, and the user's own events.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "OccasionLines.h"
+#include "calendar/Occasion.h"
+
+namespace tarvand {
+
+// The first and last days of the confirmed list, 2001-01-01 and 2025-12-31: lunar holidays in
+// them come from the list, outside them they are estimated.
+DateValue FirstConfirmedDay();
+DateValue LastConfirmedDay();
+
+// Where the files are.
+struct OccasionFiles {
+    std::string systemDirectory;  // holiday files of the administrator, read in name order
+    std::string userHolidays;     // the user's holiday file
+    std::string userEvents;       // the user's events
+
+    // Returns the usual places: /etc/tarvand/holidays.d (or $TARVAND_HOLIDAYS_DIR), and
+    // holidays and events in $XDG_CONFIG_HOME/tarvand ($HOME/.config/tarvand when unset).
+    static OccasionFiles FromEnvironment();
+};
+
+class OccasionBook {
+public:
+    // Takes the files; reads the confirmed list and the files that exist. Adds a message, as
+    // "FILE:LINE: problem" or "cannot read FILE: reason", for each line or file it cannot read;
+    // the other lines still count.
+    OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages);
+
+    // Takes a first and a last day (date values within 1178 to 3000) and whether to include the
+    // user's events; returns the occasions from the first to the last, in the order of their days,
+    // each day's official holidays before its events. A holiday file's line replaces the holidays
+    // the program knows on its day, and an estimated lunar holiday of the same English name up to
+    // three days away (a correction of the estimate).
+    std::vector<Occasion> Between(DateValue first, DateValue last, bool withEvents = true) const;
+
+private:
+    std::vector<Occasion> confirmed_;  // lunar and special holidays of the confirmed list
+    std::vector<Occasion> corrections_;
+    std::vector<PersonalEvent> events_;
+};
+
+}  // namespace tarvand
