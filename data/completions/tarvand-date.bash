@@ -13,7 +13,7 @@ _tarvand_date() {
             COMPREPLY=($(compgen -W '0 1 2 3' -- "$cur"))
             return
             ;;
-        -d | --date)
+        -d | --date | --holidays)
             return
             ;;
     esac
@@ -21,7 +21,7 @@ _tarvand_date() {
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--date= --file= --reference= --utc --universal --layout= --all
-            --to-gregorian --persian --afghan --help --version -d -f -r -u -l -a -g -p -h' \
+            --to-gregorian --persian --afghan --holidays= --help --version -d -f -r -u -l -a -g -p -h' \
             -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
     fi
