@@ -9,6 +9,7 @@
 #include <set>
 
 #include "ConfirmedHolidays.h"
+#include "DateReading.h"
 #include "Quote.h"
 #include "calendar/LunarHolidays.h"
 #include "calendar/SolarHolidays.h"
@@ -123,14 +124,34 @@ OccasionFiles OccasionFiles::FromEnvironment() {
     return files;
 }
 
-OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages) {
+namespace {
+
+// Takes a first and a last day; returns the lunar and special holidays of the confirmed list from
+// the first to the last. Only the lines in that span are read: their dates, written YYYY-MM-DD,
+// sort as text.
+std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
+    std::vector<Occasion> holidays;
+    if (last < FirstConfirmedDay() || first > LastConfirmedDay()) {
+        return holidays;
+    }
+    const std::string from = IsoText(ToCivilDate(first)), to = IsoText(ToCivilDate(last));
     ForEachLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
+        const std::string_view date = line.substr(0, from.size());
+        if (date < from || date > to) {
+            return;
+        }
         auto read = ReadHolidayLine(line);
         auto* holiday = std::get_if<Occasion>(&read);
         if (holiday != nullptr && holiday->kind != Occasion::Kind::Solar) {
-            confirmed_.push_back(std::move(*holiday));
+            holidays.push_back(std::move(*holiday));
         }
     });
+    return holidays;
+}
+
+}  // namespace
+
+OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages) {
     std::error_code error;
     std::vector<std::string> paths;
     for (const auto& entry : std::filesystem::directory_iterator(files.systemDirectory, error)) {
@@ -167,21 +188,24 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
             }
         }
     }
+    // Near the list's ends, what it holds just outside the days asked for.
+    const std::vector<Occasion> confirmed =
+        ConfirmedBetween(first - CorrectionReach, last + CorrectionReach);
     const auto confirmedNear = [&](const Occasion& estimate) {
-        return std::any_of(confirmed_.begin(), confirmed_.end(), [&](const Occasion& known) {
+        return std::any_of(confirmed.begin(), confirmed.end(), [&](const Occasion& known) {
             return known.english == estimate.english &&
                    std::abs(known.day - estimate.day) <= CorrectionReach;
         });
     };
-    for (const Occasion& holiday : confirmed_) {
+    for (const Occasion& holiday : confirmed) {
         if (holiday.day >= first && holiday.day <= last) {
             holidays.push_back(holiday);
         }
     }
     for (Occasion& estimate : EstimatedLunarHolidays(first, last)) {
-        const bool confirmed =
+        const bool announced =
             estimate.day >= FirstConfirmedDay() && estimate.day <= LastConfirmedDay();
-        if (!confirmed && !confirmedNear(estimate)) {
+        if (!announced && !confirmedNear(estimate)) {
             holidays.push_back(std::move(estimate));
         }
     }

@@ -41,7 +41,6 @@ public:
     std::vector<Occasion> Between(DateValue first, DateValue last, bool withEvents = true) const;
 
 private:
-    std::vector<Occasion> confirmed_;  // lunar and special holidays of the confirmed list
     std::vector<Occasion> corrections_;
     std::vector<PersonalEvent> events_;
 };
