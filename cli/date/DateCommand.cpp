@@ -229,11 +229,7 @@ int ConvertFile(int in, Output& output) {
         Report(output, "cannot read " + QuoteName(name) + ": " + std::strerror(errno));
         return ExitTrouble;
     }
-    // As GNU tools name a file before a line number: bare, unless it needs quoting to be safe.
-    const std::string quoted = QuoteName(name);
-    const bool plain =
-        quoted.size() == name.size() + 2 && quoted.compare(1, name.size(), name) == 0;
-    const int status = ConvertLines(fd, plain ? name : quoted, output);
+    const int status = ConvertLines(fd, NameBeforeLine(name), output);
     close(fd);
     return status;
 }

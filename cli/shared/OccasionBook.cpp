@@ -74,7 +74,7 @@ void ReadHolidayFile(const std::string& path, std::vector<Occasion>& holidays,
         if (auto* holiday = std::get_if<Occasion>(&read)) {
             holidays.push_back(std::move(*holiday));
         } else {
-            messages.push_back(path + ":" + std::to_string(number) + ": " +
+            messages.push_back(NameBeforeLine(path) + ":" + std::to_string(number) + ": " +
                                std::get<std::string>(read));
         }
     });
@@ -171,8 +171,8 @@ OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>&
             if (auto* event = std::get_if<PersonalEvent>(&read)) {
                 events_.push_back(std::move(*event));
             } else {
-                messages.push_back(files.userEvents + ":" + std::to_string(number) + ": " +
-                                   std::get<std::string>(read));
+                messages.push_back(NameBeforeLine(files.userEvents) + ":" + std::to_string(number) +
+                                   ": " + std::get<std::string>(read));
             }
         });
     }

@@ -130,4 +130,11 @@ std::string Quote(std::string_view text) { return QuoteUpTo(text, QuotedBytes); 
 
 std::string QuoteName(std::string_view name) { return QuoteUpTo(name, name.size()); }
 
+std::string NameBeforeLine(std::string_view name) {
+    std::string quoted = QuoteName(name);
+    const bool plain =
+        quoted.size() == name.size() + 2 && quoted.compare(1, name.size(), name) == 0;
+    return plain ? std::string(name) : quoted;
+}
+
 }  // namespace tarvand

@@ -17,4 +17,8 @@ std::string Quote(std::string_view text);
 // The same for a name the user must be able to tell apart from others, a file's: never cut.
 std::string QuoteName(std::string_view name);
 
+// Takes a file's name; returns it as GNU tools put it before a line number ("FILE:12: ..."):
+// bare, unless it needs quoting to be safe on one line.
+std::string NameBeforeLine(std::string_view name);
+
 }  // namespace tarvand
