@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <iostream>
 #include <map>
 #include <set>
 
