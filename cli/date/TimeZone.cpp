@@ -36,12 +36,15 @@ bool NamesZoneFile(std::string_view name) {
         return false;
     }
     const std::string path = ZoneFilePath(name);
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a TZ naming a pipe or a terminal must not hold the program up.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
+    struct stat status {};
     char magic[4] = {};
-    const bool zone = read(fd, magic, sizeof magic) == 4 && std::string_view(magic, 4) == "TZif";
+    const bool zone = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                      read(fd, magic, sizeof magic) == 4 && std::string_view(magic, 4) == "TZif";
     close(fd);
     return zone;
 }
@@ -173,9 +176,10 @@ std::int64_t BigEndian(const unsigned char* bytes, int size) {
 
 // Takes a file; returns all its bytes up to a size no zone file reaches, or nothing.
 std::optional<std::string> ReadSmallFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat status {};
-    if (fd < 0 || fstat(fd, &status) != 0 || status.st_size > 256 * 1024) {
+    if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > 256 * 1024) {
         if (fd >= 0) {
             close(fd);
         }
