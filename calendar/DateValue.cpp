@@ -4,10 +4,7 @@ namespace tarvand {
 
 using namespace std::chrono;
 
-namespace {
-
-// Takes a date value; returns the day it falls on, as a whole day number.
-sys_days DayOf(DateValue value) {
+sys_days ToDays(DateValue value) {
     // The whole days, rounded down (a cast rounds toward zero); no call into the maths library,
     // which the command-line programs then need not load.
     auto whole = static_cast<days::rep>(value);
@@ -15,21 +12,21 @@ sys_days DayOf(DateValue value) {
     return DateValueEpoch + days{whole};
 }
 
-}  // namespace
+DateValue ToDateValue(year_month_day date) { return ToDateValue(sys_days{date}); }
 
-DateValue ToDateValue(year_month_day date) {
-    return static_cast<DateValue>((sys_days{date} - DateValueEpoch).count());
+DateValue ToDateValue(sys_days day) {
+    return static_cast<DateValue>((day - DateValueEpoch).count());
 }
 
-year_month_day ToCivilDate(DateValue value) { return year_month_day{DayOf(value)}; }
+year_month_day ToCivilDate(DateValue value) { return year_month_day{ToDays(value)}; }
 
 std::int64_t DayDifference(DateValue from, DateValue to) {
-    return (DayOf(to) - DayOf(from)).count();
+    return (ToDays(to) - ToDays(from)).count();
 }
 
 int Weekday(DateValue value) {
     // c_encoding() counts from 0 for Sunday.
-    return static_cast<int>(weekday{DayOf(value)}.c_encoding()) + 1;
+    return static_cast<int>(weekday{ToDays(value)}.c_encoding()) + 1;
 }
 
 }  // namespace tarvand

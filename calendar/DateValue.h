@@ -15,8 +15,17 @@ using DateValue = double;
 inline constexpr std::chrono::sys_days DateValueEpoch =
     std::chrono::sys_days{std::chrono::year{1899} / std::chrono::December / 30};
 
+// 1 January 1970, where Unix time starts, as a date value.
+inline constexpr DateValue UnixEpochDay = 25569;
+
 // Takes a civil date; returns its date value at midnight. Whole chrono range, about ±32767 years.
 DateValue ToDateValue(std::chrono::year_month_day date);
+
+// The same for a day count of <chrono>'s system clock.
+DateValue ToDateValue(std::chrono::sys_days day);
+
+// Takes a date value; returns the day it falls on, its time of day ignored.
+std::chrono::sys_days ToDays(DateValue value);
 
 // Takes a date value; returns the civil date it falls on, its time of day ignored.
 std::chrono::year_month_day ToCivilDate(DateValue value);

@@ -194,39 +194,22 @@ int DayOfYear(const SolarDate& date) {
 // on Saturday: 0 for Saturday up to 6 for Friday.
 int PersianWeekday(int weekday) { return weekday % 7; }
 
-// Takes a formatter, a moment and the style; returns the formatter's text for the moment, for the
-// letters that stand for several fields. Digits stay ASCII: the whole text is made Persian after.
-std::string Composite(const SolarFormatter& formatter, const SolarDate& date,
-                      const SolarClock& clock, const FormatStyle& style) {
+// Takes a letter that stands for several fields (F, T, X, R, r, x or c), a moment and the style;
+// returns what the letter writes.
+std::string Composite(char letter, const SolarDate& date, const SolarClock& clock,
+                      const FormatStyle& style) {
+    // Each read once; the style passes on, since making text Persian twice changes nothing.
+    static const SolarFormatter iso("%Y-%m-%d"), slash("%Y/%m/%d"), time("%H:%M:%S"),
+        hourMinute("%H:%M"), twelveHour("%I:%M:%S %p"), full("%A %-d %B %Y %H:%M:%S");
+    const SolarFormatter& formatter = letter == 'F'   ? iso
+                                      : letter == 'x' ? slash
+                                      : letter == 'R' ? hourMinute
+                                      : letter == 'r' ? twelveHour
+                                      : letter == 'c' ? full
+                                                      : time;
     std::string text;
-    formatter.Append(text, date, clock, {.persian = false, .afghan = style.afghan});
+    formatter.Append(text, date, clock, style);
     return text;
-}
-
-// The formats the composite letters stand for, each read once.
-const SolarFormatter& IsoDate() {
-    static const SolarFormatter formatter("%Y-%m-%d");
-    return formatter;
-}
-const SolarFormatter& SlashDate() {
-    static const SolarFormatter formatter("%Y/%m/%d");
-    return formatter;
-}
-const SolarFormatter& Time() {
-    static const SolarFormatter formatter("%H:%M:%S");
-    return formatter;
-}
-const SolarFormatter& HourMinute() {
-    static const SolarFormatter formatter("%H:%M");
-    return formatter;
-}
-const SolarFormatter& TwelveHourTime() {
-    static const SolarFormatter formatter("%I:%M:%S ");
-    return formatter;
-}
-const SolarFormatter& DateAndTime() {
-    static const SolarFormatter formatter("%A %-d %B %Y %H:%M:%S");
-    return formatter;
 }
 
 // Takes an hour 0 to 23; returns it on the 12-hour clock, 1 to 12.
@@ -273,21 +256,12 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
             return AppendPadded(text, conversion, clock.zone, ' ', 0);
         case 'T':
         case 'X':
-            return AppendPadded(text, conversion, Composite(Time(), date, clock, style), ' ', 0);
         case 'R':
-            return AppendPadded(text, conversion, Composite(HourMinute(), date, clock, style), ' ',
-                                0);
         case 'r':
-            return AppendPadded(text, conversion,
-                                Composite(TwelveHourTime(), date, clock, style) +
-                                    std::string(Meridiem(clock.hour, false, style)),
-                                ' ', 0);
         case 'x':
-            return AppendPadded(text, conversion, Composite(SlashDate(), date, clock, style), ' ',
-                                0);
         case 'c':
-            return AppendPadded(text, conversion, Composite(DateAndTime(), date, clock, style), ' ',
-                                0);
+            return AppendPadded(text, conversion, Composite(conversion.letter, date, clock, style),
+                                ' ', 0);
         case 'Y':
             return AppendNumber(text, conversion, date.year, '0', 4);
         case 'y':
@@ -316,7 +290,7 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
             return AppendPadded(text, conversion,
                                 DayNames[static_cast<std::size_t>(date.weekday - 1)], ' ', 0);
         case 'F':
-            return AppendPadded(text, conversion, Composite(IsoDate(), date, clock, style), '0', 0);
+            return AppendPadded(text, conversion, Composite('F', date, clock, style), '0', 0);
         case 'n':
             return AppendPadded(text, conversion, "\n", ' ', 0);
         case 't':
@@ -373,9 +347,8 @@ void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_vie
                        const FormatStyle& style) {
     SolarClock midnight;
     if (format.find('s') != std::string_view::npos) {  // only %s needs the moment
-        constexpr std::int64_t UnixDay = 25569;        // 1970-01-01 as a day number from 1899-12-30
         const auto day = FromSolarDate(date.year, date.month, date.day);
-        midnight.epochSeconds = (static_cast<std::int64_t>(day.value_or(0)) - UnixDay) * 86400;
+        midnight.epochSeconds = static_cast<std::int64_t>(day.value_or(0) - UnixEpochDay) * 86400;
     }
     AppendSolarFormat(text, date, midnight, format, style);
 }

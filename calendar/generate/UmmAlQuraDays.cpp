@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "calendar/DateValue.h"
 #include "calendar/LunarHolidayList.h"
 
 namespace {
 
-// 1970-01-01 as a day number from 1899-12-30, and a day in ICU's milliseconds.
-constexpr double UnixDay = 25569;
+// A day in ICU's milliseconds.
 constexpr double MillisecondsPerDay = 86'400'000;
 
 // The first and last days of the Solar range: 1799-03-21 and 3622-03-20.
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<icu::Calendar> hijri(icu::Calendar::createInstance(
         icu::TimeZone::getGMT()->clone(), icu::Locale("en@calendar=islamic-umalqura"), status));
     const auto yearOf = [&](double day) {
-        hijri->setTime((day - UnixDay) * MillisecondsPerDay, status);
+        hijri->setTime((day - tarvand::UnixEpochDay) * MillisecondsPerDay, status);
         return hijri->get(UCAL_EXTENDED_YEAR, status);
     };
     const int first = U_SUCCESS(status) ? yearOf(FirstDay) - 1 : 0;
@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
             const int day =
                 holiday.day > 0 ? holiday.day : hijri->getActualMaximum(UCAL_DATE, status);
             hijri->set(UCAL_DATE, day);
-            const double value = UnixDay + std::floor(hijri->getTime(status) / MillisecondsPerDay);
+            const double value =
+                tarvand::UnixEpochDay + std::floor(hijri->getTime(status) / MillisecondsPerDay);
             std::printf("%s%.0f", &holiday == &tarvand::LunarHolidayList[0] ? "" : ", ", value);
         }
         std::printf("}},\n");

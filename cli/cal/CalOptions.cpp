@@ -1,7 +1,6 @@
 #include "CalOptions.h"
 
 #include <array>
-#include <charconv>
 
 #include "CalNames.h"
 #include "CommandLine.h"
@@ -63,21 +62,9 @@ std::string Folded(std::string_view text) {
     return folded;
 }
 
-// Takes text of ASCII or Persian digits; returns its number, or nothing for any other text.
-std::optional<int> Number(const std::string& text) {
-    const std::string ascii = AsciiDigits(text);
-    int value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ascii.empty() || ascii[0] < '0' || ascii[0] > '9' || error != std::errc{} ||
-        end != ascii.data() + ascii.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // Takes a year as written; returns it, or the message that says why it cannot be shown.
 std::variant<int, std::string> ReadYear(const std::string& text) {
-    const auto year = Number(text);
+    const auto year = ReadNumber(text);
     if (!year) {
         return "invalid year " + Quote(text) + " " + Forms;
     }
@@ -92,8 +79,8 @@ std::variant<int, std::string> ReadYear(const std::string& text) {
 std::optional<std::pair<int, int>> ReadYearRange(const std::string& text) {
     const std::string ascii = AsciiDigits(text);
     const auto dash = ascii.find('-');
-    const auto first = Number(ascii.substr(0, dash));
-    const auto last = dash == std::string::npos ? first : Number(ascii.substr(dash + 1));
+    const auto first = ReadNumber(ascii.substr(0, dash));
+    const auto last = dash == std::string::npos ? first : ReadNumber(ascii.substr(dash + 1));
     if (!first || !last || *first < FirstSolarYear || *last > LastSolarYear || *first > *last) {
         return std::nullopt;
     }
@@ -107,8 +94,8 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
         return "extra operand " + Quote(operands[2]) + " " + Forms;
     }
     if (operands.size() == 2) {
-        const auto first = Number(operands[0]);
-        if (first && *first > 12 && operands[0].size() >= 4 && Number(operands[1])) {
+        const auto first = ReadNumber(operands[0]);
+        if (first && *first > 12 && operands[0].size() >= 4 && ReadNumber(operands[1])) {
             return "two years given, " + Quote(operands[0]) + " and " + Quote(operands[1]) + " " +
                    Forms;
         }
@@ -143,7 +130,7 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
 }  // namespace
 
 std::variant<int, std::string> ReadMonth(const std::string& text) {
-    if (const auto number = Number(text)) {
+    if (const auto number = ReadNumber(text)) {
         if (*number < 1 || *number > 12) {
             return "there is no month " + std::to_string(*number) + " " + Forms;
         }
@@ -211,7 +198,7 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
                 options.wholeYear = true;
                 break;
             case 'n': {
-                const auto count = Number(optarg);
+                const auto count = ReadNumber(optarg);
                 if (!count || *count < 1 || *count > 12 * (LastSolarYear - FirstSolarYear + 1)) {
                     return UsageError{"invalid number of months " + Quote(optarg) + SeeHelp};
                 }

@@ -110,21 +110,17 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
     DateValue value = moment.dateOnly.value_or(0);
     Instant instant = moment.instant;
     std::optional<WallTime> wall;
-    std::optional<SolarDate> date;
     if (!moment.dateOnly || output.needsClock) {
         if (moment.dateOnly) {
-            const auto midnight = output.zone.FromWall(
-                DateValueEpoch + std::chrono::days{static_cast<int>(value)}, 0, 0);
+            const auto midnight = output.zone.FromWall(ToDays(value), 0, 0);
             instant = midnight.value_or(Instant{});
         }
         wall = output.zone.ToWall(instant);
-        if (wall && wall->year >= 1799 && wall->year <= 3622) {
-            value = static_cast<DateValue>((wall->day - DateValueEpoch).count());
-            date = ToSolarFields(value);
-        }
-        if (!date) {
+        const auto day = ConvertibleDay(wall);
+        if (!day) {
             return OutsideMessage(written, options.toGregorian, wall);
         }
+        value = *day;
     }
     std::string& text = output.out.Pending();
     const std::size_t start = text.size();
@@ -139,9 +135,7 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
         }
         text += '\n';
     } else {
-        if (!date) {
-            date = ToSolarFields(value);
-        }
+        const SolarDate date = *ToSolarFields(value);
         SolarClock clock;
         if (wall) {
             clock = {.hour = wall->secondOfDay / 3600,
@@ -155,7 +149,7 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
         const std::string occasions =
             output.book != nullptr ? OccasionNames(output.book->Between(value, value)) : "";
         for (const SolarFormatter& format : output.formats) {
-            format.Append(text, *date, clock, output.style, occasions);
+            format.Append(text, date, clock, output.style, occasions);
             text += '\n';
         }
     }
@@ -249,7 +243,7 @@ int ConvertOne(Output& output) {
                 .instant = {status.st_mtim.tv_sec, static_cast<int>(status.st_mtim.tv_nsec)},
                 .showsTime = true,
                 .dateOnly = std::nullopt};
-            problem = PrintMoment(moment, QuoteName(*options.reference), output);
+            problem = PrintMoment(moment, *options.reference, output);
         }
     } else {
         problem = PrintMoment(Moment{.instant = output.now,

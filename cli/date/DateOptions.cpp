@@ -127,17 +127,13 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                 options.afghan = true;
                 break;
             case HolidaysOption: {
-                const std::string year = AsciiDigits(optarg);
-                int value = 0;
-                const auto [end, error] =
-                    std::from_chars(year.data(), year.data() + year.size(), value);
-                if (year.empty() || error != std::errc{} || end != year.data() + year.size() ||
-                    value < FirstSolarYear || value > LastSolarYear) {
+                const auto year = ReadNumber(optarg);
+                if (!year || *year < FirstSolarYear || *year > LastSolarYear) {
                     return UsageError{"invalid year " + Quote(optarg) + " for '--holidays' (" +
                                       std::to_string(FirstSolarYear) + " to " +
                                       std::to_string(LastSolarYear) + ")"};
                 }
-                options.holidaysOf = value;
+                options.holidaysOf = year;
                 break;
             }
             case 'h':  // as GNU tools do, at once: what follows is not looked at

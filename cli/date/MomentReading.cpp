@@ -17,19 +17,16 @@ constexpr std::int64_t SecondsPerDay = 86400;
 // The most days a relative item may move a date: more than the calendar holds.
 constexpr std::int64_t MaxDayShift = 1'000'000;
 
-// Takes a date value; returns the day it names.
-sys_days DayOf(DateValue value) { return DateValueEpoch + days{static_cast<days::rep>(value)}; }
+}  // namespace
 
-// Takes a wall time; returns its date value when it falls on a day that converts.
 std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall) {
-    if (!wall || wall->year < 1799 || wall->year > 3622) {
+    if (!wall || wall->year < 1799 || wall->year > 3622) {  // the day is set within ±32767
         return std::nullopt;
     }
-    const auto value = static_cast<DateValue>((wall->day - DateValueEpoch).count());
-    return ToSolarFields(value) ? std::optional(value) : std::nullopt;
+    const auto value = ToDateValue(wall->day);
+    return value >= FirstSolarValue() && value <= LastSolarValue() ? std::optional(value)
+                                                                   : std::nullopt;
 }
-
-}  // namespace
 
 std::string OutsideMessage(std::string_view text, bool solar, const std::optional<WallTime>& wall) {
     if (!text.empty()) {
@@ -80,13 +77,13 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
     } else if (date || written.secondOfDay || written.offset) {
         sys_days day;
         if (date) {
-            day = DayOf(*date);
+            day = ToDays(*date);
         } else {
             const auto today = ConvertibleDay(zone.ToWall(now));
             if (!today) {
                 return OutsideMessage({}, solar, zone.ToWall(now));
             }
-            day = DayOf(*today);
+            day = ToDays(*today);
         }
         const int second = written.secondOfDay.value_or(0);
         if (written.offset) {
@@ -116,7 +113,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         const bool asWritten = !written.epoch && !written.offset && (date || written.secondOfDay);
         const int second = asWritten ? written.secondOfDay.value_or(0) : wall->secondOfDay % 86400;
         const auto local =
-            to ? zone.FromWall(DayOf(*to) + days{written.days}, second, moment.instant.nanosecond)
+            to ? zone.FromWall(ToDays(*to) + days{written.days}, second, moment.instant.nanosecond)
                : std::nullopt;
         if (!local) {
             return OutsideMessage(text, solar, std::nullopt);

@@ -27,6 +27,10 @@ struct Moment {
 std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, Instant now,
                                              const TimeZone& zone);
 
+// Takes a wall time, or none where the C library could not tell it; returns its date value when it
+// falls on a day that converts (1799-03-21 to 3622-03-20), else nothing.
+std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall);
+
 // Takes the text a moment was read from (empty for the current moment) and whether it is Solar;
 // returns the message for a moment outside the days that convert.
 std::string OutsideMessage(std::string_view text, bool solar, const std::optional<WallTime>& wall);

@@ -154,6 +154,25 @@ std::optional<int> ReadOffset(std::string_view token) {
     return sign * static_cast<int>(seconds);
 }
 
+// Takes text; when it starts with a fraction of a second (. or , and digits), takes it and returns
+// it in nanoseconds, digits past the ninth dropped; returns 0 when it does not start with . or ,
+// and nothing for a . or , without digits.
+std::optional<int> TakeFraction(std::string_view& text) {
+    if (!text.starts_with('.') && !text.starts_with(',')) {
+        return 0;
+    }
+    text.remove_prefix(1);
+    if (text.empty() || !IsDigit(text.front())) {
+        return std::nullopt;
+    }
+    int nanosecond = 0;
+    for (int scale = 100'000'000; !text.empty() && IsDigit(text.front()); scale /= 10) {
+        nanosecond += (text.front() - '0') * scale;  // past nine digits, scale is 0
+        text.remove_prefix(1);
+    }
+    return nanosecond;
+}
+
 // Takes a token such as @1700000000, @-1.5; returns the moment it names, or nothing.
 std::optional<Instant> ReadEpoch(std::string_view token) {
     token.remove_prefix(1);
@@ -163,17 +182,11 @@ std::optional<Instant> ReadEpoch(std::string_view token) {
     if (!whole) {
         return std::nullopt;
     }
-    int nanosecond = 0;
-    if (!token.empty() && (token.front() == '.' || token.front() == ',')) {
-        token.remove_prefix(1);
-        int scale = 100'000'000;
-        for (; !token.empty() && IsDigit(token.front()); token.remove_prefix(1), scale /= 10) {
-            nanosecond += (token.front() - '0') * scale;  // past nine digits, scale is 0
-        }
-    }
-    if (!token.empty()) {
+    const auto fraction = TakeFraction(token);
+    if (!fraction || !token.empty()) {
         return std::nullopt;
     }
+    const int nanosecond = *fraction;
     Instant moment{whole->first, nanosecond};
     if (negative) {  // -1.5 is 2 seconds before 1970, plus half a second
         moment.seconds = -moment.seconds - (nanosecond > 0 ? 1 : 0);
@@ -317,17 +330,11 @@ private:
         if (!minute || minute->second != 2 || (second && second->second != 2)) {
             return " (expected HH:MM[:SS])";
         }
-        int nanosecond = 0;
-        if (second && (token.starts_with('.') || token.starts_with(','))) {
-            token.remove_prefix(1);
-            if (token.empty() || !IsDigit(token.front())) {
-                return " (expected HH:MM[:SS])";
-            }
-            int scale = 100'000'000;
-            for (; !token.empty() && IsDigit(token.front()); token.remove_prefix(1), scale /= 10) {
-                nanosecond += (token.front() - '0') * scale;
-            }
+        const auto fraction = second ? TakeFraction(token) : std::optional(0);
+        if (!fraction) {
+            return " (expected HH:MM[:SS])";
         }
+        const int nanosecond = *fraction;
         if (hour->first > 23) {
             return ": hour " + std::to_string(hour->first);
         }

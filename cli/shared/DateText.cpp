@@ -8,15 +8,6 @@ namespace {
 
 constexpr std::string_view Blanks = " \t\r\n\v\f";
 
-// Takes text; returns it without leading and trailing blanks.
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
 // Takes text and the allowed count of digits; reads the number at its front, drops it from the
 // text and returns its value, or nothing when the front holds no number of that many digits.
 std::optional<int> TakeNumber(std::string_view& text, std::size_t minDigits,
@@ -46,7 +37,7 @@ bool TakeChar(std::string_view& text, char expected) {
 // Takes text and a separator; reads year, month and day written Y{4} sep M{1,2} sep D{1,2}.
 std::optional<WrittenDate> ParseThreeNumbers(std::string_view text, char separator) {
     const std::string ascii = AsciiDigits(text);
-    text = Trim(ascii);
+    text = TrimBlanks(ascii);
     const auto year = TakeNumber(text, 4, 4);
     if (!year || !TakeChar(text, separator)) {
         return std::nullopt;
@@ -82,6 +73,21 @@ std::string AsciiDigits(std::string_view text) {
         }
     }
     return ascii;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+std::optional<int> ReadNumber(std::string_view text) {
+    const std::string ascii = AsciiDigits(text);
+    std::string_view rest = ascii;
+    const auto number = TakeNumber(rest, 1, ascii.size());
+    return rest.empty() ? number : std::nullopt;
 }
 
 std::optional<WrittenDate> ParseIsoDate(std::string_view text) {

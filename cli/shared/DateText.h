@@ -12,6 +12,13 @@ namespace tarvand {
 // Takes UTF-8 text; returns it with Persian and Arabic-Indic digits replaced by ASCII ones.
 std::string AsciiDigits(std::string_view text);
 
+// Takes text of ASCII or Persian digits; returns the whole number it writes, or nothing for any
+// other text (a sign, a blank, a number past an int).
+std::optional<int> ReadNumber(std::string_view text);
+
+// Takes text; returns it without the blanks around it (space, tab, CR, LF, VT, FF).
+std::string_view TrimBlanks(std::string_view text);
+
 // A date as written, not yet checked against its calendar.
 struct WrittenDate {
     int year = 0;

@@ -25,6 +25,15 @@ namespace {
 // How far a correction may move an estimated lunar holiday: sighting moves it a day or two.
 constexpr DateValue CorrectionReach = 3;
 
+// Takes holidays and an estimated one; returns true when one of them is the same holiday (by its
+// English name) within CorrectionReach days, which the estimate then gives way to.
+bool SameHolidayNear(const std::vector<Occasion>& holidays, const Occasion& estimate) {
+    return std::any_of(holidays.begin(), holidays.end(), [&](const Occasion& holiday) {
+        return holiday.english == estimate.english &&
+               std::abs(holiday.day - estimate.day) <= CorrectionReach;
+    });
+}
+
 // Takes text and a function of a line's number and text; calls it for each line to read (not
 // blank, not a comment), a byte order mark at the start dropped.
 template <typename Read>
@@ -191,12 +200,6 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
     // Near the list's ends, what it holds just outside the days asked for.
     const std::vector<Occasion> confirmed =
         ConfirmedBetween(first - CorrectionReach, last + CorrectionReach);
-    const auto confirmedNear = [&](const Occasion& estimate) {
-        return std::any_of(confirmed.begin(), confirmed.end(), [&](const Occasion& known) {
-            return known.english == estimate.english &&
-                   std::abs(known.day - estimate.day) <= CorrectionReach;
-        });
-    };
     for (const Occasion& holiday : confirmed) {
         if (holiday.day >= first && holiday.day <= last) {
             holidays.push_back(holiday);
@@ -205,7 +208,7 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
     for (Occasion& estimate : EstimatedLunarHolidays(first, last)) {
         const bool announced =
             estimate.day >= FirstConfirmedDay() && estimate.day <= LastConfirmedDay();
-        if (!announced && !confirmedNear(estimate)) {
+        if (!announced && !SameHolidayNear(confirmed, estimate)) {
             holidays.push_back(std::move(estimate));
         }
     }
@@ -216,11 +219,7 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
     }
     std::erase_if(holidays, [&](const Occasion& holiday) {
         return corrected.contains(holiday.day) ||
-               (holiday.estimated &&
-                std::any_of(corrections_.begin(), corrections_.end(), [&](const Occasion& c) {
-                    return c.english == holiday.english &&
-                           std::abs(c.day - holiday.day) <= CorrectionReach;
-                }));
+               (holiday.estimated && SameHolidayNear(corrections_, holiday));
     });
     for (const Occasion& correction : corrections_) {
         if (correction.day >= first && correction.day <= last) {

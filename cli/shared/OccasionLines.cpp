@@ -13,16 +13,6 @@ namespace tarvand {
 
 namespace {
 
-constexpr std::string_view Blanks = " \t\r\v\f";
-
-// Takes a line; returns it without the blanks around it.
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(Blanks);
-    return first == std::string_view::npos
-               ? std::string_view{}
-               : text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
 // Takes a field of a line and the words it may hold; returns the word's place, or -1.
 template <std::size_t N>
 int WordIndex(std::string_view field, const std::array<std::string_view, N>& words) {
@@ -40,7 +30,7 @@ constexpr std::array<std::string_view, 2> Statuses{"confirmed", "estimated"};
 }  // namespace
 
 bool IsCommentOrBlank(std::string_view line) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     return line.empty() || line.front() == '#';
 }
 
@@ -54,7 +44,7 @@ std::variant<Occasion, std::string> ReadHolidayLine(std::string_view line) {
                : line.substr(first, line.find_last_not_of(" \r") + 1 - first);
     for (std::string_view rest = line; count < fields.size(); ++count) {
         const auto tab = rest.find('\t');
-        fields[count] = Trim(rest.substr(0, tab));
+        fields[count] = TrimBlanks(rest.substr(0, tab));
         if (tab == std::string_view::npos) {
             ++count;
             break;
@@ -100,11 +90,11 @@ std::variant<Occasion, std::string> ReadHolidayLine(std::string_view line) {
 }
 
 std::variant<PersonalEvent, std::string> ReadEventLine(std::string_view line) {
-    line = Trim(line);
-    const auto blank = line.find_first_of(Blanks);
+    line = TrimBlanks(line);
+    const auto blank = line.find_first_of(" \t\r\v\f");
     const std::string_view date = line.substr(0, blank);
     const std::string_view text =
-        blank == std::string_view::npos ? std::string_view{} : Trim(line.substr(blank));
+        blank == std::string_view::npos ? std::string_view{} : TrimBlanks(line.substr(blank));
     PersonalEvent event{.year = 0, .month = 0, .day = 0, .text = std::string(text)};
     if (const auto full = ParseSolarDate(date)) {
         DateValue value = 0;
