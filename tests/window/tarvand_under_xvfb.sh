@@ -99,8 +99,16 @@ wayland_life() {
         fail "not open, or the fourth result box unreadable: contrast $(contrast $((x - 282)) $((y + 158)))"
     [ "$(pixels at $((x - 274)) $((y + 213)))" != "255 255 255" ] || fail "the focus box is in view"
     xdotool mousemove "$x" "$y" sleep 0.3 click 1
+    # Weston now and then drops a synthetic click when the machine is busy (once in some dozens
+    # of runs under the sanitizers): if the program still runs after 5 s, click the mark again.
+    local clicks=1
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.1 || break; done
+    if kill -0 "$pid" 2>/dev/null; then
+        xdotool mousemove "$x" "$y" sleep 0.3 click 1
+        clicks=2
+    fi
     ended
-    echo "tarvand under weston ($setup): opened and closed with status 0"
+    echo "tarvand under weston ($setup): opened and closed with status 0 ($clicks click(s))"
     exit 0
 }
 [ "${PLATFORM:-xcb}" = wayland ] && wayland_life
