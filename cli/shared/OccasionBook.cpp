@@ -1,15 +1,13 @@
 #include "OccasionBook.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "ConfirmedHolidays.h"
+#include "DataFiles.h"
 #include "DateReading.h"
+#include "HijriFiles.h"
 #include "Quote.h"
 #include "calendar/LunarHolidays.h"
 #include "calendar/SolarHolidays.h"
@@ -34,57 +32,19 @@ bool SameHolidayNear(const std::vector<Occasion>& holidays, const Occasion& esti
     });
 }
 
-// Takes text and a function of a line's number and text; calls it for each line to read (not
-// blank, not a comment), a byte order mark at the start dropped.
-template <typename Read>
-void ForEachLine(std::string_view text, Read read) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
-    long number = 0;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++number;
-        if (!IsCommentOrBlank(line)) {
-            read(number, line);
-        }
-    }
-}
-
-// Takes a path; returns the file's text, nothing when it does not exist, and adds a message when
-// it exists but cannot be read.
-std::optional<std::string> ReadFile(const std::string& path, std::vector<std::string>& messages) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        if (errno != ENOENT) {
-            messages.push_back("cannot read " + QuoteName(path) + ": " + std::strerror(errno));
-        }
-        return std::nullopt;
-    }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        messages.push_back("cannot read " + QuoteName(path) + ": " + std::strerror(errno));
-        return std::nullopt;
-    }
-    return text;
-}
-
 // Takes a path, the holidays read so far and the messages; reads the file's holidays.
 void ReadHolidayFile(const std::string& path, std::vector<Occasion>& holidays,
                      std::vector<std::string>& messages) {
-    const auto text = ReadFile(path, messages);
+    const auto text = ReadDataFile(path, messages);
     if (!text) {
         return;
     }
-    ForEachLine(*text, [&](long number, std::string_view line) {
+    ForEachDataLine(*text, [&](long number, std::string_view line) {
         auto read = ReadHolidayLine(line);
         if (auto* holiday = std::get_if<Occasion>(&read)) {
             holidays.push_back(std::move(*holiday));
         } else {
-            messages.push_back(NameBeforeLine(path) + ":" + std::to_string(number) + ": " +
-                               std::get<std::string>(read));
+            messages.push_back(LineMessage(path, number, std::get<std::string>(read)));
         }
     });
 }
@@ -130,28 +90,32 @@ OccasionFiles OccasionFiles::FromEnvironment() {
                                  : std::string(home != nullptr ? home : "") + "/.config";
     files.userHolidays = base + "/tarvand/holidays";
     files.userEvents = base + "/tarvand/events";
+    const char* hijri = std::getenv("TARVAND_HIJRI_DIR");
+    files.systemHijriDirectory =
+        hijri != nullptr && *hijri != '\0' ? hijri : "/etc/tarvand/hijri.d";
+    files.userHijri = base + "/tarvand/hijri";
     return files;
 }
 
 namespace {
 
-// Takes a first and a last day; returns the lunar and special holidays of the confirmed list from
-// the first to the last. Only the lines in that span are read: their dates, written YYYY-MM-DD,
-// sort as text.
+// Takes a first and a last day; returns the special holidays (declared once) of the confirmed list
+// from the first to the last. Only the lines in that span are read: their dates, written
+// YYYY-MM-DD, sort as text.
 std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
     std::vector<Occasion> holidays;
     if (last < FirstConfirmedDay() || first > LastConfirmedDay()) {
         return holidays;
     }
     const std::string from = IsoText(ToCivilDate(first)), to = IsoText(ToCivilDate(last));
-    ForEachLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
+    ForEachDataLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
         const std::string_view date = line.substr(0, from.size());
         if (date < from || date > to) {
             return;
         }
         auto read = ReadHolidayLine(line);
         auto* holiday = std::get_if<Occasion>(&read);
-        if (holiday != nullptr && holiday->kind != Occasion::Kind::Solar) {
+        if (holiday != nullptr && holiday->kind == Occasion::Kind::Special) {
             holidays.push_back(std::move(*holiday));
         }
     });
@@ -160,28 +124,21 @@ std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
 
 }  // namespace
 
-OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages) {
-    std::error_code error;
-    std::vector<std::string> paths;
-    for (const auto& entry : std::filesystem::directory_iterator(files.systemDirectory, error)) {
-        const std::string name = entry.path().filename().string();
-        if (!name.starts_with('.') && !name.ends_with('~') && entry.is_regular_file(error)) {
-            paths.push_back(entry.path().string());
-        }
-    }
-    std::sort(paths.begin(), paths.end());
+OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages)
+    : hijri_(ReadHijriCalendar(files.systemHijriDirectory, files.userHijri, messages)) {
+    std::vector<std::string> paths = DataFilesIn(files.systemDirectory);
     paths.push_back(files.userHolidays);
     for (const std::string& path : paths) {
         ReadHolidayFile(path, corrections_, messages);
     }
-    if (const auto text = ReadFile(files.userEvents, messages)) {
-        ForEachLine(*text, [&](long number, std::string_view line) {
+    if (const auto text = ReadDataFile(files.userEvents, messages)) {
+        ForEachDataLine(*text, [&](long number, std::string_view line) {
             auto read = ReadEventLine(line);
             if (auto* event = std::get_if<PersonalEvent>(&read)) {
                 events_.push_back(std::move(*event));
             } else {
-                messages.push_back(NameBeforeLine(files.userEvents) + ":" + std::to_string(number) +
-                                   ": " + std::get<std::string>(read));
+                messages.push_back(
+                    LineMessage(files.userEvents, number, std::get<std::string>(read)));
             }
         });
     }
@@ -197,20 +154,11 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
             }
         }
     }
-    // Near the list's ends, what it holds just outside the days asked for.
-    const std::vector<Occasion> confirmed =
-        ConfirmedBetween(first - CorrectionReach, last + CorrectionReach);
-    for (const Occasion& holiday : confirmed) {
-        if (holiday.day >= first && holiday.day <= last) {
-            holidays.push_back(holiday);
-        }
+    for (Occasion& holiday : LunarHolidays(hijri_, first, last)) {
+        holidays.push_back(std::move(holiday));
     }
-    for (Occasion& estimate : EstimatedLunarHolidays(first, last)) {
-        const bool announced =
-            estimate.day >= FirstConfirmedDay() && estimate.day <= LastConfirmedDay();
-        if (!announced && !SameHolidayNear(confirmed, estimate)) {
-            holidays.push_back(std::move(estimate));
-        }
+    for (Occasion& holiday : ConfirmedBetween(first, last)) {
+        holidays.push_back(std::move(holiday));
     }
     // The corrections: each replaces what is known on its day, and moves an estimate.
     std::set<DateValue> corrected;

@@ -6,41 +6,51 @@
 #include <vector>
 
 #include "OccasionLines.h"
+#include "calendar/HijriCalendar.h"
 #include "calendar/Occasion.h"
 
 namespace tarvand {
 
-// The first and last days of the confirmed list, 2001-01-01 and 2025-12-31: lunar holidays in
-// them come from the list, outside them they are estimated.
+// The first and last days of the confirmed list, 2001-01-01 and 2025-12-31: the special holidays
+// in them come from the list.
 DateValue FirstConfirmedDay();
 DateValue LastConfirmedDay();
 
 // Where the files are.
 struct OccasionFiles {
-    std::string systemDirectory;  // holiday files of the administrator, read in name order
-    std::string userHolidays;     // the user's holiday file
-    std::string userEvents;       // the user's events
+    std::string systemDirectory;       // holiday files of the administrator, read in name order
+    std::string userHolidays;          // the user's holiday file
+    std::string userEvents;            // the user's events
+    std::string systemHijriDirectory;  // Hijri month starts of the administrator, in name order
+    std::string userHijri;             // the user's Hijri month starts
 
-    // Returns the usual places: /etc/tarvand/holidays.d (or $TARVAND_HOLIDAYS_DIR), and
-    // holidays and events in $XDG_CONFIG_HOME/tarvand ($HOME/.config/tarvand when unset).
+    // Returns the usual places: /etc/tarvand/holidays.d (or $TARVAND_HOLIDAYS_DIR),
+    // /etc/tarvand/hijri.d (or $TARVAND_HIJRI_DIR), and holidays, events and hijri in
+    // $XDG_CONFIG_HOME/tarvand ($HOME/.config/tarvand when unset).
     static OccasionFiles FromEnvironment();
 };
 
 class OccasionBook {
 public:
-    // Takes the files; reads the confirmed list and the files that exist. Adds a message, as
+    // Takes the files; reads the Hijri month starts and the holidays and events of the files that
+    // exist. Adds a message, as
     // "FILE:LINE: problem" or "cannot read FILE: reason", for each line or file it cannot read;
     // the other lines still count.
     OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages);
 
     // Takes a first and a last day (date values within 1178 to 3000) and whether to include the
     // user's events; returns the occasions from the first to the last, in the order of their days,
-    // each day's official holidays before its events. A holiday file's line replaces the holidays
-    // the program knows on its day, and an estimated lunar holiday of the same English name up to
-    // three days away (a correction of the estimate).
+    // each day's official holidays before its events: the Solar holidays, the lunar ones on their
+    // Hijri days (estimated where the month is predicted) and the special ones of the list. A
+    // holiday file's line replaces the holidays the program knows on its day, and an estimated
+    // lunar holiday of the same English name up to three days away (a correction of the estimate).
     std::vector<Occasion> Between(DateValue first, DateValue last, bool withEvents = true) const;
 
+    // The Hijri calendar with the month starts of the files.
+    const HijriCalendar& Hijri() const { return hijri_; }
+
 private:
+    HijriCalendar hijri_;
     std::vector<Occasion> corrections_;
     std::vector<PersonalEvent> events_;
 };

@@ -179,15 +179,17 @@ if [ -z "${ASAN_OPTIONS-}" ]; then
     largest=$(grep -o '^write(2, .*= [0-9]*' "$work/writes" | sed 's/.*= //' | sort -n | tail -n 1)
     [ -n "$largest" ] && [ "$largest" -le "$(getconf PIPE_BUF /)" ] || fail "a write to stderr of ${largest:-no} bytes"
 fi
-# The day's occasions, and a year's: confirmed, computed and estimated (*) holidays.
+# The day's occasions, and a year's: confirmed, computed and estimated (*) holidays. Eid al-Fitr
+# 1447 is on record; Ashura 1448 (4 Tir 1405, as the official calendar has it) is predicted.
 nowruz=$(printf '\u062C\u0634\u0646 \u0646\u0648\u0631\u0648\u0632')
 fitr=$(printf '\u0639\u06CC\u062F \u0633\u0639\u06CC\u062F \u0641\u0637\u0631')
-check 0 "$(printf '1405/01/01 %s\u060C %s *' "$nowruz" "$fitr")" '' -d 2026-03-21 '+%Y/%m/%d %o'
+check 0 "$(printf '1405/01/01 %s\u060C %s' "$nowruz" "$fitr")" '' -d 2026-03-21 '+%Y/%m/%d %o'
+check 0 "$(printf '\u0639\u0627\u0634\u0648\u0631\u0627\u06CC \u062D\u0633\u06CC\u0646\u06CC *')" '' -d 2026-06-25 '+%o'
 check 0 '' '' -d 2026-03-26 '+%o'
 [ "$("$program" --holidays 1404 | head -n 2)" = "1404/01/01	$nowruz
 1404/01/02	$(printf '\u0639\u06CC\u062F\u0646\u0648\u0631\u0648\u0632')" ] || fail "--holidays 1404"
-[ "$("$program" --holidays 1404 | wc -l):$("$program" --holidays 1405 | grep -c ' \*$')" = "28:19" ] ||
-    fail "a year's holidays: 28 in 1404, 19 estimated in 1405"
+[ "$("$program" --holidays 1404 | wc -l):$("$program" --holidays 1405 | grep -c ' \*$')" = "28:16" ] ||
+    fail "a year's holidays: 28 in 1404, 16 estimated in 1405"
 "$program" -p --holidays ۱۴۰۴ | head -n 1 | grep -q '^۱۴۰۴/۰۱/۰۱	' || fail "--holidays in Persian digits"
 check 2 '' "$p: invalid year '3001' for '--holidays' (1178 to 3000) $see" --holidays 3001
 check 2 '' "$p: --holidays cannot be used with other dates or output formats $see" --holidays 1404 +%Y

@@ -1,0 +1,60 @@
+// The Hijri lunar calendar as Iran keeps it: each month begins on the day after the new crescent is
+// seen. Its months are known from the record (1265-1447) and from the files of the administrator
+// and the user; before and after them they are predicted from the crescent's visibility.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "DateValue.h"
+
+namespace tarvand {
+
+// A day of the Hijri lunar calendar.
+struct HijriDate {
+    int year = 0;            // 1213 to 3092
+    int month = 0;           // 1 (Muharram) to 12 (Dhu al-Hijja)
+    int day = 0;             // 1 to 30
+    bool predicted = false;  // the day's place in its month comes from the crescent's prediction
+};
+
+class HijriCalendar {
+public:
+    // The record and the prediction around it.
+    HijriCalendar();
+
+    // Takes a Hijri year and month and the date value of the day it began; makes it a known
+    // month start. Returns nothing when it is taken, or why it is not: there is no such month
+    // here, or a month beside it would not have 29 or 30 days.
+    std::optional<std::string> Correct(int year, int month, DateValue first);
+
+    // Takes a date value (its time of day is ignored); returns its Hijri date, or nothing outside
+    // the months held (which cover 21 March 1799 to 20 March 3622).
+    std::optional<HijriDate> ToHijri(DateValue value) const;
+
+    // Takes a Hijri year, month and day (day 0 is the month's last); returns its date value, or
+    // nothing when there is no such day here.
+    std::optional<DateValue> FromHijri(int year, int month, int day) const;
+
+    // Takes a Hijri year and month; returns its length, 29 or 30 days, or 0 when not held.
+    int MonthLength(int year, int month) const;
+
+    // The first and last Hijri years held.
+    int FirstYear() const { return firstYear_; }
+    int LastYear() const { return firstYear_ + static_cast<int>(known_.size() - 1) / 12 - 1; }
+
+private:
+    // Takes a Hijri year and month; returns its index in the lists, or nothing when not held.
+    std::optional<std::size_t> Index(int year, int month) const;
+    // Joins the prediction to the known month starts, so that every month has 29 or 30 days.
+    void Rechain();
+
+    int firstYear_ = 0;
+    std::vector<std::int32_t> sky_;     // each month's start as the crescent predicts it alone
+    std::vector<std::int32_t> starts_;  // each month's start; one more for the end of the last
+    std::vector<bool> known_;           // the start is from the record or a correction
+};
+
+}  // namespace tarvand

@@ -1,0 +1,30 @@
+// The data files people and administrators write for the commands: read whole, line by line, and
+// the folders that hold them.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvand {
+
+// Takes a path; returns the file's text, nothing when it does not exist, and adds a message when
+// it exists but cannot be read.
+std::optional<std::string> ReadDataFile(const std::string& path,
+                                        std::vector<std::string>& messages);
+
+// Takes text and a function of a line's number and text; calls it for each line to read (not
+// blank, not a comment), a byte order mark at the start dropped.
+void ForEachDataLine(std::string_view text,
+                     const std::function<void(long, std::string_view)>& read);
+
+// Takes a folder; returns the paths of the regular files in it in name order, leaving out hidden
+// files and backups (names ending in ~). A folder that does not exist holds nothing.
+std::vector<std::string> DataFilesIn(const std::string& folder);
+
+// Takes a path, a line's number and a problem; returns the message "FILE:LINE: problem".
+std::string LineMessage(const std::string& path, long number, std::string_view problem);
+
+}  // namespace tarvand
