@@ -1,5 +1,7 @@
 #include "SolarFormat.h"
 
+#include "HijriNames.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
@@ -14,7 +16,7 @@ namespace tarvand {
 namespace {
 
 // The conversion letters AppendSolarFormat knows.
-constexpr std::string_view Letters = "YyCmdejBbhAauwHkIlMSNpPZzsFTRrxXcont%";
+constexpr std::string_view Letters = "YyCmdejBbhAauwHkIlMSNpPZzsFTRrxXcontiJQKL%";
 
 // Takes a character; returns true when it is one of Letters (a table: formats are read per line).
 bool IsLetter(char c) {
@@ -226,9 +228,28 @@ std::string_view Meridiem(int hour, bool lower, const FormatStyle& style) {
 // Takes a Solar date, its time of day, a conversion and the style; appends what the conversion
 // writes.
 void AppendConversion(std::string& text, const SolarDate& date, const SolarClock& clock,
-                      const Conversion& conversion, const FormatStyle& style) {
+                      const Conversion& conversion, const FormatStyle& style,
+                      const HijriDate* hijri) {
     const auto month = static_cast<std::size_t>(date.month - 1);
+    if (hijri == nullptr &&
+        std::string_view("iJQKL").find(conversion.letter) != std::string_view::npos) {
+        return;
+    }
     switch (conversion.letter) {
+        case 'L':
+            return AppendNumber(text, conversion, hijri->year, '0', 4);
+        case 'J':
+            return AppendNumber(text, conversion, hijri->month, '0', 2);
+        case 'i':
+            return AppendNumber(text, conversion, hijri->day, '0', 2);
+        case 'Q':
+        case 'K':
+            return AppendPadded(
+                text, conversion,
+                (conversion.letter == 'Q'
+                     ? HijriMonthNames
+                     : LatinHijriMonthNames)[static_cast<std::size_t>(hijri->month - 1)],
+                ' ', 0);
         case 'H':
             return AppendNumber(text, conversion, clock.hour, '0', 2);
         case 'k':
@@ -323,6 +344,8 @@ bool UsesClock(std::string_view format) { return UsesLetters(format, "HkIlMSNpPZ
 
 bool UsesOccasions(std::string_view format) { return UsesLetters(format, "o"); }
 
+bool UsesHijri(std::string_view format) { return UsesLetters(format, "iJQKL"); }
+
 std::string_view UnknownConversion(std::string_view format) {
     for (std::size_t at = format.find('%'); at != std::string_view::npos;
          at = format.find('%', at)) {
@@ -368,14 +391,15 @@ SolarFormatter::SolarFormatter(std::string_view format) {
 }
 
 void SolarFormatter::Append(std::string& text, const SolarDate& date, const SolarClock& clock,
-                            const FormatStyle& style, std::string_view occasions) const {
+                            const FormatStyle& style, std::string_view occasions,
+                            const HijriDate* hijri) const {
     const std::size_t start = text.size();
     for (const Piece& piece : pieces_) {
         text += piece.literal;
         if (piece.conversion.letter == 'o') {
             AppendPadded(text, piece.conversion, occasions, ' ', 0);
         } else if (piece.conversion.letter != 0) {
-            AppendConversion(text, date, clock, piece.conversion, style);
+            AppendConversion(text, date, clock, piece.conversion, style, hijri);
         }
     }
     if (style.persian) {

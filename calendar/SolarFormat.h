@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "HijriCalendar.h"
 #include "ToSolarDate.h"
 
 namespace tarvand {
@@ -43,6 +44,9 @@ bool UsesClock(std::string_view format);
 // The same for %o, the day's occasions.
 bool UsesOccasions(std::string_view format);
 
+// The same for the Hijri letters %i %J %Q %K %L.
+bool UsesHijri(std::string_view format);
+
 // Takes a format; returns the first conversion in it that FormatSolarDate does not know (such as
 // "%Q", or "%256d"), or the empty text when it knows them all.
 std::string_view UnknownConversion(std::string_view format);
@@ -60,6 +64,8 @@ std::string_view UnknownConversion(std::string_view format);
 //   %Z the zone's abbreviation
 //   %F %Y-%m-%d   %T %H:%M:%S   %R %H:%M   %r %I:%M:%S %p
 //   %x %Y/%m/%d   %X %H:%M:%S   %c %A %-d %B %Y %H:%M:%S
+//   %L Hijri year   %J Hijri month 01-12   %i Hijri day 01-30   %Q Hijri month name
+//   %K Hijri month name in Latin letters (the Hijri letters write nothing without a Hijri date)
 //   %o the day's occasions, as given   %n newline   %t tab   %% a %
 // Flags: - no padding, _ pad with blanks, 0 pad with zeros; ^ and # change nothing. A width, up to
 // MaxFormatWidth, pads to that many characters (the texts of several fields with blanks, or zeros
@@ -88,9 +94,10 @@ public:
     explicit SolarFormatter(std::string_view format);
 
     // Appends a moment written through the format, as AppendSolarFormat does, with the day's
-    // occasions for %o.
+    // occasions for %o and its Hijri date for the Hijri letters.
     void Append(std::string& text, const SolarDate& date, const SolarClock& clock,
-                const FormatStyle& style, std::string_view occasions = {}) const;
+                const FormatStyle& style, std::string_view occasions = {},
+                const HijriDate* hijri = nullptr) const;
 
 private:
     // Text written as it is, then a conversion (none after the last text).

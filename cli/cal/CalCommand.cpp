@@ -168,13 +168,18 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                 }
             }
         }
-        // Every month as wide as the widest header; one month alone has a header of one line.
-        std::vector<std::pair<TextLine, TextLine>> headers;
+        // Every month as wide as the widest header; one month alone has its title and Gregorian
+        // span on one line.
+        static const HijriCalendar builtIn;
+        const HijriCalendar& hijri =
+            context.occasions != nullptr ? context.occasions->Hijri() : builtIn;
+        std::vector<MonthHeading> headers;
         int width = GridWidth(style);
         for (int index = first; index < first + count; ++index) {
-            headers.push_back(MonthHeader(FirstSolarYear + index / 12, index % 12 + 1, style));
+            headers.push_back(
+                MonthHeader(FirstSolarYear + index / 12, index % 12 + 1, style, hijri));
             if (count == 1) {  // one phrase: "Azar 1404 · Nov–Dec 2025"
-                auto& [title, span] = headers.back();
+                auto& [title, span, lunar] = headers.back();
                 std::string joined = title.text;
                 if (joined.ends_with(LeftToRightMark)) {
                     joined.resize(joined.size() - LeftToRightMark.size());
@@ -182,8 +187,9 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                 title = TextLine{};
                 title.Add(joined + " \u00B7 " + span.text);
             }
-            width = std::max(
-                {width, headers.back().first.width, count == 1 ? 0 : headers.back().second.width});
+            width = std::max({width, headers.back().title.width,
+                              count == 1 ? 0 : headers.back().gregorian.width,
+                              headers.back().hijri.width});
         }
         std::string text;
         if (options.wholeYear) {
@@ -203,11 +209,12 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             std::vector<std::vector<TextLine>> months;
             for (int i = row * MonthsInARow; i < std::min(count, (row + 1) * MonthsInARow); ++i) {
                 const int index = first + i;
-                const auto& [title, span] = headers[static_cast<std::size_t>(i)];
+                const auto& [title, span, lunar] = headers[static_cast<std::size_t>(i)];
                 std::vector<TextLine> lines{Centred(title, width)};
                 if (count > 1) {
                     lines.push_back(Centred(span, width));
                 }
+                lines.push_back(Centred(lunar, width));
                 for (const TextLine& grid : MonthRows(FirstSolarYear + index / 12, index % 12 + 1,
                                                       marked, style, holidays)) {
                     lines.push_back(Centred(grid, width));

@@ -4,6 +4,7 @@
 
 #include "CalNames.h"
 #include "calendar/DateValue.h"
+#include "calendar/HijriNames.h"
 #include "calendar/SolarFormat.h"
 #include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
@@ -74,7 +75,7 @@ std::string_view MonthName(int month, const GridStyle& style) {
     return names[static_cast<std::size_t>(month - 1)];
 }
 
-std::pair<TextLine, TextLine> MonthHeader(int year, int month, const GridStyle& style) {
+MonthHeading MonthHeader(int year, int month, const GridStyle& style, const HijriCalendar& hijri) {
     // Each part is one phrase, which a terminal that reorders right-to-left text shows as Persian
     // is read; a mark after it keeps it from the month beside it.
     const std::string end = style.persian ? std::string(LeftToRightMark) : "";
@@ -90,7 +91,23 @@ std::pair<TextLine, TextLine> MonthHeader(int year, int month, const GridStyle& 
              (from.year() != to.year() ? " " + Digits(int{from.year()}, style) : "") + "\u2013" +
              std::string(GregorianName(static_cast<unsigned>(to.month()), style)) + " " +
              Digits(int{to.year()}, style) + end);
-    return {title, span};
+    // The Hijri months, in short forms: a Solar month can touch three of them.
+    const auto& names = style.persian ? ShortHijriMonthNames : ShortLatinHijriMonthNames;
+    const auto hijriFrom = hijri.ToHijri(SolarEpoch + static_cast<double>(first));
+    const auto hijriTo =
+        hijri.ToHijri(SolarEpoch + static_cast<double>(first + SolarMonthLength(year, month) - 1));
+    TextLine lunar;
+    if (hijriFrom && hijriTo) {
+        const auto name = [&](int m) {
+            return std::string(names[static_cast<std::size_t>(m - 1)]);
+        };
+        const bool one = hijriFrom->month == hijriTo->month && hijriFrom->year == hijriTo->year;
+        lunar.Add((one ? "" : name(hijriFrom->month)) +
+                  (hijriFrom->year != hijriTo->year ? " " + Digits(hijriFrom->year, style) : "") +
+                  (one ? "" : "\u2013") + name(hijriTo->month) + " " +
+                  Digits(hijriTo->year, style) + end);
+    }
+    return {title, span, lunar};
 }
 
 int GridWidth(const GridStyle& style) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/HijriCalendar.h"
+
 namespace tarvand {
 
 // How the months are drawn.
@@ -49,9 +51,16 @@ int DisplayWidth(std::string_view text);
 // The Persian marks: U+200E, the left-to-right mark.
 inline constexpr std::string_view LeftToRightMark = "\u200E";
 
-// Takes a Solar year and month (1178 to 3000, 1 to 12) and the style; returns the two parts of its
-// header: "Azar 1404" and "Nov–Dec 2025" (or "Dec 2025–Jan 2026").
-std::pair<TextLine, TextLine> MonthHeader(int year, int month, const GridStyle& style);
+// The parts of a month's header.
+struct MonthHeading {
+    TextLine title;      // "Azar 1404"
+    TextLine gregorian;  // "Nov–Dec 2025", or "Dec 2025–Jan 2026"
+    TextLine hijri;      // "Jum I–Jum II 1447", or "Dhu H 1447–Muh 1448"
+};
+
+// Takes a Solar year and month (1178 to 3000, 1 to 12), the style and the Hijri calendar; returns
+// the parts of its header. Each part is at most 20 columns wide, as the grid.
+MonthHeading MonthHeader(int year, int month, const GridStyle& style, const HijriCalendar& hijri);
 
 // Takes the style; returns the columns the weekday row and the week rows take.
 int GridWidth(const GridStyle& style);

@@ -58,7 +58,8 @@ struct Output {
     // Whether the output shows more than the date, so that a date alone needs its moment.
     bool needsClock = options.toGregorian || (options.format && UsesClock(*options.format));
     std::vector<SolarFormatter> formats = Formats(options);  // read once, written per line
-    const OccasionBook* book = nullptr;                      // for %o
+    const OccasionBook* book = nullptr;                      // for %o and the Hijri letters
+    bool showsOccasions = options.format && UsesOccasions(*options.format);
 };
 
 // Takes occasions; returns their Persian names (or the events' texts), "، " apart, with " *"
@@ -146,10 +147,13 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
                      .zone = wall->zone,
                      .epochSeconds = instant.seconds};
         }
-        const std::string occasions =
-            output.book != nullptr ? OccasionNames(output.book->Between(value, value)) : "";
+        const std::string occasions = output.book != nullptr && output.showsOccasions
+                                          ? OccasionNames(output.book->Between(value, value))
+                                          : "";
+        const auto hijri =
+            output.book != nullptr ? output.book->Hijri().ToHijri(value) : std::nullopt;
         for (const SolarFormatter& format : output.formats) {
-            format.Append(text, date, clock, output.style, occasions);
+            format.Append(text, date, clock, output.style, occasions, hijri ? &*hijri : nullptr);
             text += '\n';
         }
     }
@@ -299,9 +303,10 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
                 err.Flush();
                 return ExitTrouble;
             }
-            // The holidays and events, read only when they are shown.
+            // The holidays, events and Hijri months, read only when they are shown.
             std::optional<OccasionBook> book;
-            if (options.holidaysOf || (options.format && UsesOccasions(*options.format))) {
+            if (options.holidaysOf || (options.format && (UsesOccasions(*options.format) ||
+                                                          UsesHijri(*options.format)))) {
                 std::vector<std::string> messages;
                 book.emplace(OccasionFiles::FromEnvironment(), messages);
                 for (const std::string& message : messages) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tarvand-date as a real program: standard output, standard error and exit status, case by case.
 source "$(dirname "$0")/../checks.sh"
-export LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/holidays.d
+export LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/holidays.d \
+    TARVAND_HIJRI_DIR=$work/hijri.d
 program=$1 p=tarvand-date
 
 # check STATUS OUT ERR [ARGUMENT...]: runs the program on $input and compares all three exactly.
@@ -186,6 +187,20 @@ fitr=$(printf '\u0639\u06CC\u062F \u0633\u0639\u06CC\u062F \u0641\u0637\u0631')
 check 0 "$(printf '1405/01/01 %s\u060C %s' "$nowruz" "$fitr")" '' -d 2026-03-21 '+%Y/%m/%d %o'
 check 0 "$(printf '\u0639\u0627\u0634\u0648\u0631\u0627\u06CC \u062D\u0633\u06CC\u0646\u06CC *')" '' -d 2026-06-25 '+%o'
 check 0 '' '' -d 2026-03-26 '+%o'
+# The Hijri date as Iran keeps it: its letters with flags and widths; then the month files, whose
+# lines the Hijri dates and the holidays follow, a bad line named and the others taken.
+muharram=$(printf '\u0645\u062D\u0631\u0645')
+check 0 "1448/01/10 Muharram $muharram|10| 1|001448|" '' -d 2026-06-25 '+%L/%J/%i %K %Q|%-i|%_2J|%6L|'
+check 0 "1447/10/29" '' -d 2026-04-18 +%L/%J/%i
+check 0 "۱۴۴۷/۰۹/۰۱ Ramadan" '' -p -d 2026-02-19 '+%L/%J/%i %K'
+mkdir -p "$work/hijri.d" "$XDG_CONFIG_HOME/tarvand"
+printf '1447/11 2026-04-20\n1448/01 2026-06-17 # the Calendar Center\n' >"$work/hijri.d/1405"
+printf '\xef\xbb\xbf*۱۴۴۸/۲ ۲۰۲۶-۰۷-۱۶\n1448/3 2026-08-20\n1448/13 2026-08-01\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+check 0 "1448/01/10 $(printf '\u0639\u0627\u0634\u0648\u0631\u0627\u06CC \u062D\u0633\u06CC\u0646\u06CC')" \
+    "$p: $XDG_CONFIG_HOME/tarvand/hijri:2: month 1448/2 would be 35 days long, not 29 or 30
+$p: $XDG_CONFIG_HOME/tarvand/hijri:3: there is no Hijri month 1448/13 from 1213 to 3092" \
+    -d 2026-06-26 '+%L/%J/%i %o'
+rm -r "$work/hijri.d" "$XDG_CONFIG_HOME/tarvand/hijri"
 [ "$("$program" --holidays 1404 | head -n 2)" = "1404/01/01	$nowruz
 1404/01/02	$(printf '\u0639\u06CC\u062F\u0646\u0648\u0631\u0648\u0632')" ] || fail "--holidays 1404"
 [ "$("$program" --holidays 1404 | wc -l):$("$program" --holidays 1405 | grep -c ' \*$')" = "28:16" ] ||
