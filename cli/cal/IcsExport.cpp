@@ -108,8 +108,9 @@ std::string IcsCalendar(const std::vector<Occasion>& occasions, std::int64_t sta
         std::string description =
             holiday ? occasion.english +
                           (occasion.estimated
-                               ? "\nEstimated from the Umm al-Qura calendar; Iran announces the "
-                                 "day when the month is sighted."
+                               ? "\nEstimated: the Hijri month's start is predicted from the new "
+                                 "crescent's visibility in Iran; Iran announces the day when the "
+                                 "crescent is seen."
                                : "")
                     : "";
         text += IcsFold("BEGIN:VEVENT");

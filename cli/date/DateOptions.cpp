@@ -224,6 +224,9 @@ FORMAT controls the output, as in date(1). The conversions:
   %n   a newline
   %o   the day's official holidays and your events, by their Persian names,
          separated by "، "; * after a lunar holiday that is estimated
+The Hijri lunar date as Iran keeps it (see "Hijri months" in tarvand-cal(1)):
+  %L   Hijri year   %J   Hijri month (01..12)   %i   Hijri day (01..30)
+  %Q   Hijri month name   %K   Hijri month name in Latin letters
   %p   AM or PM (with -p, the Persian ق.ظ or ب.ظ); %P am or pm
   %R   24-hour hour and minute, as %H:%M
   %r   12-hour time, as %I:%M:%S %p

@@ -19,6 +19,11 @@ _tarvand_date() {
     esac
     $split && return
 
+    if [[ $cur == +* ]]; then
+        # Formats to start from: the Solar date, the Hijri date as Iran keeps it, ISO 8601.
+        COMPREPLY=($(compgen -W '+%Y/%m/%d +%L/%J/%i +%F' -- "$cur"))
+        return
+    fi
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--date= --file= --reference= --utc --universal --layout= --all
             --to-gregorian --persian --afghan --holidays= --help --version -d -f -r -u -l -a -g -p -h' \
