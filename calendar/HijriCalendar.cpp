@@ -10,75 +10,117 @@ namespace {
 
 constexpr int ShortestMonth = 29, LongestMonth = 30;
 
-std::int32_t DayOf(int year, int month, int day) {
-    return static_cast<std::int32_t>(ToDateValue(
-        std::chrono::year{year} / static_cast<unsigned>(month) / static_cast<unsigned>(day)));
+constexpr std::int32_t DayOf(int year, int month, int day) {
+    using namespace std::chrono;
+    return static_cast<std::int32_t>(
+        (sys_days{std::chrono::year{year} / static_cast<unsigned>(month) /
+                  static_cast<unsigned>(day)} -
+         DateValueEpoch)
+            .count());
 }
+
+// The first Hijri year held, and the months held with one more for the end of the last.
+constexpr int FirstHeldYear = HijriPrediction[0].year;
+constexpr std::size_t MonthCount = std::size(HijriPrediction) * 12 + 1;
+
+// Where the record lies among the months held.
+constexpr std::size_t RecordFirst =
+    static_cast<std::size_t>((HijriRecord[0].year - FirstHeldYear) * 12 + HijriRecord[0].month - 1);
+constexpr std::size_t RecordEnd = RecordFirst + std::size(HijriRecord);
+
+// Each month's start as the crescent predicts it alone.
+constexpr std::array<std::int32_t, MonthCount> Sky = [] {
+    std::array<std::int32_t, MonthCount> sky{};
+    std::size_t at = 0;
+    std::int32_t start = 0;
+    for (const PredictedHijriYear& year : HijriPrediction) {
+        start = DayOf(year.gregorianYear, year.gregorianMonth, year.gregorianDay);
+        for (const int length : year.lengths) {
+            sky[at++] = start;
+            start += length;
+        }
+    }
+    sky[at] = start;
+    return sky;
+}();
+
+// Takes the month starts, which months are known, and the sky; joins the predicted months to the
+// known ones: backward from the first known, then forward, each month of 29 or 30 days and within
+// reach of the next known one.
+template <typename Starts, typename IsKnown>
+constexpr void Join(Starts& starts, IsKnown known) {
+    const std::size_t count = starts.size();
+    std::size_t firstKnown = 0;
+    while (firstKnown < count && !known(firstKnown)) {
+        ++firstKnown;
+    }
+    if (firstKnown == count) {
+        return;
+    }
+    for (std::size_t i = firstKnown; i-- > 0;) {
+        starts[i] = std::clamp(Sky[i], starts[i + 1] - LongestMonth, starts[i + 1] - ShortestMonth);
+    }
+    std::size_t nextKnown = firstKnown;
+    for (std::size_t i = firstKnown + 1; i < count; ++i) {
+        if (nextKnown < i) {
+            nextKnown = i;
+            while (nextKnown < count && !known(nextKnown)) {
+                ++nextKnown;
+            }
+        }
+        if (known(i)) {
+            continue;
+        }
+        std::int32_t low = starts[i - 1] + ShortestMonth, high = starts[i - 1] + LongestMonth;
+        if (nextKnown < count) {
+            const auto between = static_cast<std::int32_t>(nextKnown - i);
+            low = std::max(low, starts[nextKnown] - between * LongestMonth);
+            high = std::min(high, starts[nextKnown] - between * ShortestMonth);
+        }
+        starts[i] = std::clamp(Sky[i], low, std::max(low, high));
+    }
+}
+
+// The record with the prediction joined to it.
+constexpr std::array<std::int32_t, MonthCount> BuiltIn = [] {
+    std::array<std::int32_t, MonthCount> starts = Sky;
+    for (std::size_t i = 0; i < std::size(HijriRecord); ++i) {
+        const RecordedHijriMonth& month = HijriRecord[i];
+        starts[RecordFirst + i] =
+            DayOf(month.gregorianYear, month.gregorianMonth, month.gregorianDay);
+    }
+    Join(starts, [](std::size_t i) { return i >= RecordFirst && i < RecordEnd; });
+    return starts;
+}();
 
 }  // namespace
 
-HijriCalendar::HijriCalendar() {
-    firstYear_ = HijriPrediction[0].year;
-    for (const PredictedHijriYear& year : HijriPrediction) {
-        std::int32_t start = DayOf(year.gregorianYear, year.gregorianMonth, year.gregorianDay);
-        for (const int length : year.lengths) {
-            sky_.push_back(start);
-            start += length;
-        }
-        if (&year == &std::end(HijriPrediction)[-1]) {
-            sky_.push_back(start);
-        }
-    }
-    starts_ = sky_;
-    known_.assign(sky_.size(), false);
-    for (const RecordedHijriMonth& month : HijriRecord) {
-        const std::size_t at = *Index(month.year, month.month);
-        starts_[at] = DayOf(month.gregorianYear, month.gregorianMonth, month.gregorianDay);
-        known_[at] = true;
-    }
-    Rechain();
+const std::int32_t* HijriCalendar::Starts() const {
+    return starts_.empty() ? BuiltIn.data() : starts_.data();
+}
+
+std::size_t HijriCalendar::Count() const { return MonthCount; }
+
+bool HijriCalendar::Known(std::size_t index) const {
+    return known_.empty() ? index >= RecordFirst && index < RecordEnd : known_[index];
+}
+
+int HijriCalendar::FirstYear() const { return FirstHeldYear; }
+
+int HijriCalendar::LastYear() const {
+    return FirstHeldYear + static_cast<int>(MonthCount / 12) - 1;
 }
 
 std::optional<std::size_t> HijriCalendar::Index(int year, int month) const {
-    const long index = (static_cast<long>(year) - firstYear_) * 12 + month - 1;
-    if (month < 1 || month > 12 || index < 0 || index + 1 >= static_cast<long>(starts_.size())) {
+    const long index = (static_cast<long>(year) - FirstHeldYear) * 12 + month - 1;
+    if (month < 1 || month > 12 || index < 0 || index + 1 >= static_cast<long>(Count())) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(index);
 }
 
 void HijriCalendar::Rechain() {
-    const std::size_t count = starts_.size();
-    const auto firstKnown =
-        static_cast<std::size_t>(std::find(known_.begin(), known_.end(), true) - known_.begin());
-    if (firstKnown == count) {
-        return;
-    }
-    // Before the first known month, backward from it.
-    for (std::size_t i = firstKnown; i-- > 0;) {
-        starts_[i] =
-            std::clamp(sky_[i], starts_[i + 1] - LongestMonth, starts_[i + 1] - ShortestMonth);
-    }
-    // After it, forward, each month also kept within reach of the next known one.
-    std::size_t nextKnown = firstKnown;
-    for (std::size_t i = firstKnown + 1; i < count; ++i) {
-        if (nextKnown < i) {
-            nextKnown = i;
-            while (nextKnown < count && !known_[nextKnown]) {
-                ++nextKnown;
-            }
-        }
-        if (known_[i]) {
-            continue;
-        }
-        std::int32_t low = starts_[i - 1] + ShortestMonth, high = starts_[i - 1] + LongestMonth;
-        if (nextKnown < count) {
-            const auto between = static_cast<std::int32_t>(nextKnown - i);
-            low = std::max(low, starts_[nextKnown] - between * LongestMonth);
-            high = std::min(high, starts_[nextKnown] - between * ShortestMonth);
-        }
-        starts_[i] = std::clamp(sky_[i], low, std::max(low, high));
-    }
+    Join(starts_, [this](std::size_t i) { return static_cast<bool>(known_[i]); });
 }
 
 std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue first) {
@@ -89,20 +131,21 @@ std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue
     }
     const auto day = static_cast<std::int32_t>(first);
     // The nearest known months on either side, which this one must stay within reach of.
+    const std::int32_t* starts = Starts();
     for (const int direction : {-1, 1}) {
-        for (auto i = static_cast<long>(*at) + direction;
-             i >= 0 && i < static_cast<long>(known_.size()); i += direction) {
+        for (auto i = static_cast<long>(*at) + direction; i >= 0 && i < static_cast<long>(Count());
+             i += direction) {
             const auto other = static_cast<std::size_t>(i);
-            if (!known_[other]) {
+            if (!Known(other)) {
                 continue;
             }
             const auto months = static_cast<std::int32_t>(std::abs(i - static_cast<long>(*at)));
-            const std::int32_t apart = direction < 0 ? day - starts_[other] : starts_[other] - day;
+            const std::int32_t apart = direction < 0 ? day - starts[other] : starts[other] - day;
             if (apart >= months * ShortestMonth && apart <= months * LongestMonth) {
                 break;
             }
             const std::size_t before = direction < 0 ? other : *at;
-            const std::string name = std::to_string(firstYear_ + static_cast<int>(before / 12)) +
+            const std::string name = std::to_string(FirstHeldYear + static_cast<int>(before / 12)) +
                                      "/" + std::to_string(before % 12 + 1);
             if (months == 1) {
                 return "month " + name + " would be " + std::to_string(apart) +
@@ -111,6 +154,13 @@ std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue
             return std::to_string(months) + " months from " + name + " would be " +
                    std::to_string(apart) + " days long, not " + std::to_string(months * 29) +
                    " to " + std::to_string(months * 30);
+        }
+    }
+    if (starts_.empty()) {  // the first correction: this calendar's own lists from now on
+        starts_.assign(BuiltIn.begin(), BuiltIn.end());
+        known_.resize(Count());
+        for (std::size_t i = RecordFirst; i < RecordEnd; ++i) {
+            known_[i] = true;
         }
     }
     starts_[*at] = day;
@@ -122,16 +172,17 @@ std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue
 std::optional<HijriDate> HijriCalendar::ToHijri(DateValue value) const {
     const auto day = static_cast<std::int32_t>(ToDays(value).time_since_epoch().count() -
                                                DateValueEpoch.time_since_epoch().count());
-    if (day < starts_.front() || day >= starts_.back()) {
+    const std::int32_t* starts = Starts();
+    if (day < starts[0] || day >= starts[Count() - 1]) {
         return std::nullopt;
     }
-    const auto at = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), day) -
-                                             starts_.begin() - 1);
-    HijriDate date{.year = firstYear_ + static_cast<int>(at / 12),
+    const auto at =
+        static_cast<std::size_t>(std::upper_bound(starts, starts + Count(), day) - starts - 1);
+    HijriDate date{.year = FirstHeldYear + static_cast<int>(at / 12),
                    .month = static_cast<int>(at % 12) + 1,
-                   .day = static_cast<int>(day - starts_[at]) + 1,
+                   .day = static_cast<int>(day - starts[at]) + 1,
                    .predicted = false};
-    date.predicted = !known_[at] || (date.day > ShortestMonth && !known_[at + 1]);
+    date.predicted = !Known(at) || (date.day > ShortestMonth && !Known(at + 1));
     return date;
 }
 
@@ -140,12 +191,12 @@ std::optional<DateValue> HijriCalendar::FromHijri(int year, int month, int day) 
     if (length == 0 || day < 0 || day > length) {
         return std::nullopt;
     }
-    return starts_[*Index(year, month)] + (day == 0 ? length : day) - 1;
+    return Starts()[*Index(year, month)] + (day == 0 ? length : day) - 1;
 }
 
 int HijriCalendar::MonthLength(int year, int month) const {
     const auto at = Index(year, month);
-    return at ? static_cast<int>(starts_[*at + 1] - starts_[*at]) : 0;
+    return at ? static_cast<int>(Starts()[*at + 1] - Starts()[*at]) : 0;
 }
 
 }  // namespace tarvand

@@ -22,8 +22,8 @@ struct HijriDate {
 
 class HijriCalendar {
 public:
-    // The record and the prediction around it.
-    HijriCalendar();
+    // The record and the prediction around it. Costs nothing: the lists are built in.
+    HijriCalendar() = default;
 
     // Takes a Hijri year and month and the date value of the day it began; makes it a known
     // month start. Returns nothing when it is taken, or why it is not: there is no such month
@@ -42,19 +42,23 @@ public:
     int MonthLength(int year, int month) const;
 
     // The first and last Hijri years held.
-    int FirstYear() const { return firstYear_; }
-    int LastYear() const { return firstYear_ + static_cast<int>(known_.size() - 1) / 12 - 1; }
+    int FirstYear() const;
+    int LastYear() const;
 
 private:
     // Takes a Hijri year and month; returns its index in the lists, or nothing when not held.
     std::optional<std::size_t> Index(int year, int month) const;
+    // The month starts: the built-in ones, or this calendar's own once corrected.
+    const std::int32_t* Starts() const;
+    std::size_t Count() const;  // months held, with one more for the end of the last
+    // Takes an index; returns true when that month's start is from the record or a correction.
+    bool Known(std::size_t index) const;
     // Joins the prediction to the known month starts, so that every month has 29 or 30 days.
     void Rechain();
 
-    int firstYear_ = 0;
-    std::vector<std::int32_t> sky_;     // each month's start as the crescent predicts it alone
-    std::vector<std::int32_t> starts_;  // each month's start; one more for the end of the last
-    std::vector<bool> known_;           // the start is from the record or a correction
+    // Empty until the first correction: until then the built-in lists, worked out at compile time.
+    std::vector<std::int32_t> starts_;
+    std::vector<bool> known_;
 };
 
 }  // namespace tarvand

@@ -170,7 +170,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         }
         // Every month as wide as the widest header; one month alone has its title and Gregorian
         // span on one line.
-        static const HijriCalendar builtIn;
+        const HijriCalendar builtIn;
         const HijriCalendar& hijri =
             context.occasions != nullptr ? context.occasions->Hijri() : builtIn;
         std::vector<MonthHeading> headers;
