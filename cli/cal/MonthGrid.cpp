@@ -102,10 +102,15 @@ MonthHeading MonthHeader(int year, int month, const GridStyle& style, const Hijr
             return std::string(names[static_cast<std::size_t>(m - 1)]);
         };
         const bool one = hijriFrom->month == hijriTo->month && hijriFrom->year == hijriTo->year;
-        lunar.Add((one ? "" : name(hijriFrom->month)) +
-                  (hijriFrom->year != hijriTo->year ? " " + Digits(hijriFrom->year, style) : "") +
-                  (one ? "" : "\u2013") + name(hijriTo->month) + " " +
-                  Digits(hijriTo->year, style) + end);
+        const std::string last = name(hijriTo->month) + " " + Digits(hijriTo->year, style) + end;
+        const std::string firstYear =
+            hijriFrom->year != hijriTo->year ? " " + Digits(hijriFrom->year, style) : "";
+        // Rarely (Dhu al-Qa'dah to Muharram, in Persian) both years pass the grid's 20 columns;
+        // then the first goes, since the months run in order.
+        const std::string full = name(hijriFrom->month) + firstYear + "\u2013" + last;
+        lunar.Add(one                        ? last
+                  : DisplayWidth(full) <= 20 ? full
+                                             : name(hijriFrom->month) + "\u2013" + last);
     }
     return {title, span, lunar};
 }

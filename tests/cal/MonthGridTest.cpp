@@ -5,6 +5,7 @@
 #include "CalOptions.h"
 #include "MonthGrid.h"
 #include "calendar/DateValue.h"
+#include "calendar/HijriNames.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
@@ -12,10 +13,22 @@ namespace tarvand {
 namespace {
 
 // Every month from 1178 to 3000: day 1 under its weekday (Saturday the first column), the days
-// running on to the month's last, and each row's week number one more than the row before.
+// running on to the month's last, and each row's week number one more than the row before; the
+// header names the Hijri months of its first and last days, within the grid's width.
 TEST(MonthGrid, PutsEveryMonthsDaysUnderTheirWeekdays) {
+    const HijriCalendar hijri;
     for (int year = FirstSolarYear; year <= LastSolarYear; ++year) {
         for (int month = 1; month <= 12; ++month) {
+            const DateValue last = *FromSolarDate(year, month, SolarMonthLength(year, month));
+            const auto from = *hijri.ToHijri(*FromSolarDate(year, month, 1));
+            const auto to = *hijri.ToHijri(last);
+            const std::string latin = MonthHeader(year, month, {}, hijri).hijri.text;
+            ASSERT_TRUE(latin.starts_with(ShortLatinHijriMonthNames[from.month - 1u])) << latin;
+            ASSERT_TRUE(latin.ends_with(std::string(ShortLatinHijriMonthNames[to.month - 1u]) +
+                                        " " + std::to_string(to.year)))
+                << latin;
+            ASSERT_LE(MonthHeader(year, month, {.persian = true}, hijri).hijri.width, 20) << latin;
+            ASSERT_LE(MonthHeader(year, month, {}, hijri).hijri.width, 20) << latin;
             const auto rows = MonthRows(year, month, std::nullopt, {.weekNumbers = true});
             ASSERT_EQ(7U, rows.size());
             const DateValue first = *FromSolarDate(year, month, 1);

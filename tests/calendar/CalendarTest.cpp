@@ -130,10 +130,23 @@ TEST(SolarFormat, WritesEachConversionWithItsFlagsAndStyle) {
     EXPECT_EQ("004 1 0", FormatSolarDate({1403, 1, 4, 7}, "%j %u %w"));
     EXPECT_EQ(std::string(254, '0') + "5", FormatSolarDate(date, "%255d"));
     const std::pair<const char*, const char*> unknown[] = {
-        {"%Y%Q", "%Q"},     {"%-", "%-"},           {"%_5q", "%_5q"},
+        {"%Y%v", "%v"},     {"%-", "%-"},           {"%_5q", "%_5q"},
         {"%256d", "%256d"}, {"%\u00E9", "%\u00E9"}, {"%Y %% %", ""},
         {"%E", "%E"},       {"%:H", "%:H"},         {"%::::z", "%::::z"}};
     for (const auto& [format, expected] : unknown) EXPECT_EQ(expected, UnknownConversion(format));
+    // The Hijri letters, with flags, widths and the Persian style; nothing without a Hijri date.
+    const HijriDate ashura{1448, 1, 10, true};
+    for (const auto& [format, style, expected] : {
+             std::tuple{"%L/%J/%i %K|%-J|%_3i|%Q", FormatStyle{},
+                        "1448/01/10 Muharram|1| 10|\u0645\u062D\u0631\u0645"},
+             std::tuple{"%-i %Q %L", persian,
+                        "\u06F1\u06F0 \u0645\u062D\u0631\u0645 \u06F1\u06F4\u06F4\u06F8"},
+         }) {
+        std::string text;
+        SolarFormatter(format).Append(text, date, {}, style, {}, &ashura);
+        EXPECT_EQ(expected, text) << format;
+    }
+    EXPECT_EQ("|", FormatSolarDate(date, "%L|%Q"));
 }
 
 TEST(SolarFormat, WritesTheTimeOfDayInItsZone) {

@@ -28,16 +28,23 @@ DateValue Day(const std::string& iso) {
     return ToDateValue(year{y} / month{m} / day{d});
 }
 
-// The record: "YEAR/MONTH YYYY-MM-DD # source", a * before a month observed apart from the
-// printed calendar.
-std::vector<MonthStart> Record() {
-    std::ifstream file(TARVAND_SOURCE_DIR "/calendar/iran-hijri-months-1265-1447.txt");
-    std::vector<MonthStart> months;
+// Takes a data file of the calendar folder; returns its lines, comments and blank lines left out,
+// a leading * (a month observed apart from the printed calendar) dropped.
+std::vector<std::istringstream> DataLines(const std::string& name) {
+    std::ifstream file(TARVAND_SOURCE_DIR "/calendar/" + name);
+    std::vector<std::istringstream> lines;
     for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
+        if (!line.empty() && line[0] != '#') {
+            lines.emplace_back(line[0] == '*' ? line.substr(1) : line);
         }
-        std::istringstream in(line[0] == '*' ? line.substr(1) : line);
+    }
+    return lines;
+}
+
+// The record: "YEAR/MONTH YYYY-MM-DD # source".
+std::vector<MonthStart> Record() {
+    std::vector<MonthStart> months;
+    for (auto& in : DataLines("iran-hijri-months-1265-1447.txt")) {
         MonthStart start{};
         char slash = 0;
         std::string date;
@@ -50,13 +57,8 @@ std::vector<MonthStart> Record() {
 
 // The prediction, one month a start: "YEAR YYYY-MM-DD L1 ... L12".
 std::vector<MonthStart> Prediction() {
-    std::ifstream file(TARVAND_SOURCE_DIR "/calendar/iran-hijri-months-predicted.txt");
     std::vector<MonthStart> months;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        std::istringstream in(line);
+    for (auto& in : DataLines("iran-hijri-months-predicted.txt")) {
         int year = 0;
         std::string date;
         in >> year >> date;

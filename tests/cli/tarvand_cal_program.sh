@@ -54,6 +54,8 @@ grid "$(cat "$(dirname "$0")/cal-1404.txt")" -y 1404
 # weekday letters stay where they are, and each month's header stays over its month.
 "$program" --no-events -p -3 1 1405 >"$work/logical"
 fribidi --nopad --nobreak <"$work/logical" >"$work/visual"
+[ -s "$work/visual" ] && [ "$(wc -l <"$work/visual")" = "$(wc -l <"$work/logical")" ] ||
+    fail "fribidi showed nothing to compare"
 python3 - "$work/logical" "$work/visual" <<'PYTHON' || fail "bidi order" "$(cat "$work/visual")"
 import re, sys, unicodedata
 logical = open(sys.argv[1]).read().replace("\u200e", "").splitlines()
