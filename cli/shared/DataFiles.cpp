@@ -1,10 +1,12 @@
 #include "DataFiles.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "OccasionLines.h"
 #include "Quote.h"
@@ -13,17 +15,41 @@ namespace tarvand {
 
 std::optional<std::string> ReadDataFile(const std::string& path,
                                         std::vector<std::string>& messages) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        if (errno != ENOENT) {
-            messages.push_back("cannot read " + QuoteName(path) + ": " + std::strerror(errno));
-        }
+    const auto refuse = [&](std::string_view why) {
+        messages.push_back("cannot read " + QuoteName(path) + ": " + std::string(why));
         return std::nullopt;
+    };
+    // Without blocking: a named pipe with no writer must not hold the program.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT ? std::nullopt : refuse(std::strerror(errno));
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        messages.push_back("cannot read " + QuoteName(path) + ": " + std::strerror(errno));
-        return std::nullopt;
+    struct stat status {};
+    std::string text;
+    const char* kind = nullptr;
+    if (fstat(fd, &status) != 0) {
+        kind = std::strerror(errno);
+    } else if (S_ISDIR(status.st_mode)) {
+        kind = "a folder, not a file";
+    } else if (!S_ISREG(status.st_mode)) {
+        kind = S_ISFIFO(status.st_mode)   ? "a named pipe, not a regular file"
+               : S_ISSOCK(status.st_mode) ? "a socket, not a regular file"
+                                          : "a device, not a regular file";
+    } else if (status.st_size > static_cast<off_t>(DataFileLimit)) {
+        kind = "larger than 1 MiB";
+    } else {
+        char buffer[65536];
+        ssize_t got = 0;
+        while ((got = read(fd, buffer, sizeof buffer)) > 0 && text.size() <= DataFileLimit) {
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+        kind = got < 0                       ? std::strerror(errno)
+               : text.size() > DataFileLimit ? "larger than 1 MiB"
+                                             : nullptr;
+    }
+    close(fd);
+    if (kind != nullptr) {
+        return refuse(kind);
     }
     return text;
 }
@@ -45,14 +71,37 @@ void ForEachDataLine(std::string_view text,
     }
 }
 
-std::vector<std::string> DataFilesIn(const std::string& folder) {
-    std::error_code error;
+std::vector<std::string> DataFilesIn(const std::string& folder,
+                                     std::vector<std::string>& messages) {
     std::vector<std::string> paths;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (!name.starts_with('.') && !name.ends_with('~') && entry.is_regular_file(error)) {
-            paths.push_back(entry.path().string());
+    std::error_code error;
+    const auto kind = std::filesystem::status(folder, error).type();
+    if (kind == std::filesystem::file_type::not_found) {
+        return paths;
+    }
+    if (kind != std::filesystem::file_type::directory) {
+        messages.push_back("cannot read " + QuoteName(folder) + ": " +
+                           (error ? error.message() : "not a folder"));
+        return paths;
+    }
+    std::filesystem::directory_iterator entries(folder, error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string name = entries->path().filename().string();
+        if (name.starts_with('.') || name.ends_with('~')) {
+            continue;
         }
+        std::error_code problem;
+        const auto type = entries->status(problem).type();
+        if (type == std::filesystem::file_type::regular) {
+            paths.push_back(entries->path().string());
+        } else if (problem || type == std::filesystem::file_type::not_found) {
+            // A link in a loop or to nothing: said, not passed over in silence.
+            messages.push_back("cannot read " + QuoteName(entries->path().string()) + ": " +
+                               (problem ? problem.message() : "a link to nothing"));
+        }
+    }
+    if (error) {
+        messages.push_back("cannot read " + QuoteName(folder) + ": " + error.message());
     }
     std::sort(paths.begin(), paths.end());
     return paths;

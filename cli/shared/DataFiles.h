@@ -10,8 +10,12 @@
 
 namespace tarvand {
 
+// The largest data file read: a person's or an administrator's list is a few kilobytes.
+inline constexpr std::size_t DataFileLimit = 1 << 20;
+
 // Takes a path; returns the file's text, nothing when it does not exist, and adds a message when
-// it exists but cannot be read.
+// it exists but cannot be read: only a regular file of at most DataFileLimit bytes is read (not a
+// folder, named pipe or device), and nothing waits on it.
 std::optional<std::string> ReadDataFile(const std::string& path,
                                         std::vector<std::string>& messages);
 
@@ -21,8 +25,9 @@ void ForEachDataLine(std::string_view text,
                      const std::function<void(long, std::string_view)>& read);
 
 // Takes a folder; returns the paths of the regular files in it in name order, leaving out hidden
-// files and backups (names ending in ~). A folder that does not exist holds nothing.
-std::vector<std::string> DataFilesIn(const std::string& folder);
+// files, backups (names ending in ~) and folders. A folder that does not exist holds nothing; a
+// path that is not a folder, and a link in it that leads nowhere or in a loop, add a message.
+std::vector<std::string> DataFilesIn(const std::string& folder, std::vector<std::string>& messages);
 
 // Takes a path, a line's number and a problem; returns the message "FILE:LINE: problem".
 std::string LineMessage(const std::string& path, long number, std::string_view problem);

@@ -31,7 +31,7 @@ std::optional<std::string> ReadHijriLine(std::string_view line, HijriCalendar& c
 HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& userFile,
                                 std::vector<std::string>& messages) {
     HijriCalendar calendar;
-    std::vector<std::string> paths = DataFilesIn(folder);
+    std::vector<std::string> paths = DataFilesIn(folder, messages);
     paths.push_back(userFile);
     for (const std::string& path : paths) {
         if (const auto text = ReadDataFile(path, messages)) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 
 #include "ConfirmedHolidays.h"
 #include "DataFiles.h"
@@ -23,12 +22,16 @@ namespace {
 // How far a correction may move an estimated lunar holiday: sighting moves it a day or two.
 constexpr DateValue CorrectionReach = 3;
 
-// Takes holidays and an estimated one; returns true when one of them is the same holiday (by its
-// English name) within CorrectionReach days, which the estimate then gives way to.
-bool SameHolidayNear(const std::vector<Occasion>& holidays, const Occasion& estimate) {
-    return std::any_of(holidays.begin(), holidays.end(), [&](const Occasion& holiday) {
-        return holiday.english == estimate.english &&
-               std::abs(holiday.day - estimate.day) <= CorrectionReach;
+// Takes corrections and a holiday; returns true when one of them replaces it: the same holiday
+// (by its English name, or its Persian one when neither has an English name) on its day, or
+// within CorrectionReach days of it when it is estimated.
+bool Replaced(const std::vector<Occasion>& corrections, const Occasion& holiday) {
+    return std::any_of(corrections.begin(), corrections.end(), [&](const Occasion& correction) {
+        const bool same = correction.english.empty() && holiday.english.empty()
+                              ? correction.persian == holiday.persian
+                              : correction.english == holiday.english;
+        const DateValue apart = std::abs(correction.day - holiday.day);
+        return same && (apart == 0 || (holiday.estimated && apart <= CorrectionReach));
     });
 }
 
@@ -126,7 +129,7 @@ std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
 
 OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages)
     : hijri_(ReadHijriCalendar(files.systemHijriDirectory, files.userHijri, messages)) {
-    std::vector<std::string> paths = DataFilesIn(files.systemDirectory);
+    std::vector<std::string> paths = DataFilesIn(files.systemDirectory, messages);
     paths.push_back(files.userHolidays);
     for (const std::string& path : paths) {
         ReadHolidayFile(path, corrections_, messages);
@@ -160,15 +163,10 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
     for (Occasion& holiday : ConfirmedBetween(first, last)) {
         holidays.push_back(std::move(holiday));
     }
-    // The corrections: each replaces what is known on its day, and moves an estimate.
-    std::set<DateValue> corrected;
-    for (const Occasion& correction : corrections_) {
-        corrected.insert(correction.day);
-    }
-    std::erase_if(holidays, [&](const Occasion& holiday) {
-        return corrected.contains(holiday.day) ||
-               (holiday.estimated && SameHolidayNear(corrections_, holiday));
-    });
+    // The corrections: each replaces the same holiday, on its day or an estimate nearby, or is
+    // added beside the others.
+    std::erase_if(holidays,
+                  [&](const Occasion& holiday) { return Replaced(corrections_, holiday); });
     for (const Occasion& correction : corrections_) {
         if (correction.day >= first && correction.day <= last) {
             holidays.push_back(correction);

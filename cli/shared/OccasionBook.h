@@ -42,8 +42,9 @@ public:
     // user's events; returns the occasions from the first to the last, in the order of their days,
     // each day's official holidays before its events: the Solar holidays, the lunar ones on their
     // Hijri days (estimated where the month is predicted) and the special ones of the list. A
-    // holiday file's line replaces the holidays the program knows on its day, and an estimated
-    // lunar holiday of the same English name up to three days away (a correction of the estimate).
+    // holiday file's line replaces the same holiday (by its English name) on its day, or estimated
+    // up to three days away (a correction of the estimate); otherwise it is added beside the
+    // day's others.
     std::vector<Occasion> Between(DateValue first, DateValue last, bool withEvents = true) const;
 
     // The Hijri calendar with the month starts of the files.

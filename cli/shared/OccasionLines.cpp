@@ -82,6 +82,11 @@ std::variant<Occasion, std::string> ReadHolidayLine(std::string_view line) {
     if (fields[3].empty() && fields[4].empty()) {
         return std::string("no name");
     }
+    for (const std::string_view name : {fields[3], fields[4]}) {
+        if (!IsPlainText(name)) {
+            return "a control character or bytes that are not UTF-8 in the name " + Quote(name);
+        }
+    }
     return Occasion{.day = day,
                     .kind = static_cast<Occasion::Kind>(kind),
                     .estimated = status == 1,
@@ -127,6 +132,9 @@ std::variant<PersonalEvent, std::string> ReadEventLine(std::string_view line) {
     }
     if (text.empty()) {
         return "no text after the date " + Quote(date);
+    }
+    if (!IsPlainText(text)) {
+        return "a control character or bytes that are not UTF-8 in the text " + Quote(text);
     }
     return event;
 }

@@ -137,4 +137,16 @@ std::string NameBeforeLine(std::string_view name) {
     return plain ? std::string(name) : quoted;
 }
 
+bool IsPlainText(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const std::size_t length = CharacterAt(text, at);
+        if (length == 0 || (byte < 0x20 && byte != '\t') || byte == 0x7F) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
 }  // namespace tarvand

@@ -21,4 +21,9 @@ std::string QuoteName(std::string_view name);
 // bare, unless it needs quoting to be safe on one line.
 std::string NameBeforeLine(std::string_view name);
 
+// Takes text from a file, to be shown or exported; returns true when it is well-formed UTF-8 with
+// no control character but the tab (none of U+0000 to U+001F, U+007F, U+0080 to U+009F), so that
+// it can reach a terminal or an iCalendar file as it is.
+bool IsPlainText(std::string_view text);
+
 }  // namespace tarvand

@@ -103,14 +103,14 @@ TABLE
 # day's holidays and move an estimate, the user's events follow; a bad line is named and the
 # others still count. 30 Esfand falls on 29 Esfand in common years.
 mkdir -p "$XDG_CONFIG_HOME/tarvand" "$TARVAND_HOLIDAYS_DIR"
-printf '2026-06-23\tlunar\tconfirmed\tTasua\tT\nnot a holiday\n' >"$TARVAND_HOLIDAYS_DIR/10-sighted"
+printf '2026-06-24\tlunar\tconfirmed\tAshura\tA\nnot a holiday\n' >"$TARVAND_HOLIDAYS_DIR/10-sighted"
 printf '2026-07-04\tspecial\testimated\tDay off\t\n' >"$XDG_CONFIG_HOME/tarvand/holidays"
 printf '12/30 Leap-day party, with friends; bring cake\n۰۶/۳۱\tEnd of summer\n1405/04/10 Once\n13/01 x\n' \
     >"$XDG_CONFIG_HOME/tarvand/events"
 list() { grep -E '^.?[ 0-9][0-9] [A-Z]'; }  # the lines of the list
 got=$("$program" 4 1405 2>"$work/err" | list)
-[ "$got" = " 2 Tir  Tasua
- 4 Tir  Ashura *
+[ "$got" = " 3 Tir  Tasua *
+ 3 Tir  Ashura
 10 Tir  Once
 13 Tir  Day off *" ] || fail "Tir 1405 with corrections and events" "$got"
 [ "$(cat "$work/err")" = "tarvand-cal: $TARVAND_HOLIDAYS_DIR/10-sighted:2: expected five fields (date, kind, status, English and Persian names, one tab apart)
@@ -125,11 +125,43 @@ tarvand-cal: $XDG_CONFIG_HOME/tarvand/events:4: invalid date '13/01': there is n
 12 Farvardin  Islamic Republic Day
 12 Farvardin  Eid al-Fitr Holiday
 13 Farvardin  Nature's Day" ] || fail "Farvardin 1404's holidays"
+# A correction on a day of other holidays stands beside them (Eid al-Fitr 1446 on 29 Esfand 1403).
+printf '2025-03-19\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/20-fitr"
+"$program" 12 1403 2>/dev/null | list | grep -c '^29 Esfand  \(Iranian Oil\|Eid al-Fitr$\)' | grep -qx 2 ||
+    fail "a correction beside the day's other holiday"
+rm "$TARVAND_HOLIDAYS_DIR/20-fitr"
+# Hostile files: a folder, a named pipe and a device where files belong, a link in a loop, a file
+# of more than 1 MiB, control characters and bytes that are not UTF-8 in a text: each said, none
+# waited on, the grid still drawn, status 0.
+hostile=$work/hostile
+mkdir -p "$hostile/tarvand/events" "$hostile/loops" "$hostile/d"
+mkfifo "$hostile/tarvand/holidays"
+ln -s /dev/zero "$hostile/tarvand/hijri"
+ln -s b "$hostile/loops/a" && ln -s a "$hostile/loops/b"
+head -c 1048577 /dev/zero | tr '\0' '#' >"$hostile/d/big"
+printf '2026-03-22\tsolar\tconfirmed\tred\033[31m\tx\n2026-03-23\tspecial\tconfirmed\t\xc0\xaf\t\n' >"$hostile/d/bad"
+out=$(XDG_CONFIG_HOME=$hostile TARVAND_HOLIDAYS_DIR=$hostile/loops timeout 10 "$program" 1 1405 2>"$work/err")
+status=$?
+[ "$status" = 0 ] && [ "$(printf '%s\n' "$out" | grep -c 'Farvardin 1405')" = 1 ] &&
+    [ "$(sort "$work/err")" = "$(sort <<MESSAGES
+tarvand-cal: cannot read '$hostile/loops/a': Too many levels of symbolic links
+tarvand-cal: cannot read '$hostile/loops/b': Too many levels of symbolic links
+tarvand-cal: cannot read '$hostile/tarvand/events': a folder, not a file
+tarvand-cal: cannot read '$hostile/tarvand/hijri': a device, not a regular file
+tarvand-cal: cannot read '$hostile/tarvand/holidays': a named pipe, not a regular file
+MESSAGES
+)" ] || fail "hostile files in place of the user's" "status $status" "$(cat "$work/err")"
+XDG_CONFIG_HOME=$work/none TARVAND_HOLIDAYS_DIR=$hostile/d timeout 10 "$program" 1 1405 >/dev/null 2>"$work/err"
+[ "$(cat "$work/err")" = "tarvand-cal: $hostile/d/bad:1: a control character or bytes that are not UTF-8 in the name 'red\033[31m'
+tarvand-cal: $hostile/d/bad:2: a control character or bytes that are not UTF-8 in the name '\300\257'
+tarvand-cal: cannot read '$hostile/d/big': larger than 1 MiB" ] || fail "hostile holiday files" "$(cat "$work/err")"
+TARVAND_HOLIDAYS_DIR=$hostile/d/big "$program" 1 1405 2>&1 >/dev/null |
+    grep -qx "tarvand-cal: cannot read '$hostile/d/big': not a folder" || fail "a file for the holiday folder"
 for year in 1403 1404; do "$program" --no-events 12 "$year"; "$program" 12 "$year"; done 2>/dev/null |
     grep -c 'Leap-day' | grep -qx 2 || fail "30 Esfand's anniversary in a leap and a common year"
 "$program" 12 1404 2>/dev/null | grep -qx '29 Esfand  Leap-day party, with friends; bring cake' ||
     fail "30 Esfand's anniversary on 29 Esfand in a common year"
-"$program" --color=always -d 2026-06-22 2>/dev/null | grep -qF $'\e[31m\e[4m4\e[24m\e[39m' ||
+"$program" --color=always -d 2026-06-22 2>/dev/null | grep -qF $'\e[31m\e[4m13\e[24m\e[39m' ||
     fail "an estimated holiday underlined"
 
 # The iCalendar export, read back by a real parser: every event once, on its day, the texts whole
