@@ -121,7 +121,9 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                 SolarEpoch + static_cast<double>(SolarYearStart(firstYear)),
                 SolarEpoch + static_cast<double>(SolarYearStart(lastYear + 1) - 1));
         }
-        out.Add(IcsCalendar(occasions, context.now, std::string(Program) + ' ' + TARVAND_VERSION));
+        const HijriCalendar builtIn;
+        out.Add(IcsCalendar(occasions, context.now, std::string(Program) + ' ' + TARVAND_VERSION,
+                            context.occasions != nullptr ? context.occasions->Hijri() : builtIn));
     } else {
         std::optional<std::int64_t> marked;
         if (options.date) {

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 
+#include "calendar/LunarHolidayList.h"
 #include "calendar/ToSolarDate.h"
 
 namespace tarvand {
@@ -49,6 +51,77 @@ std::string IcsDate(DateValue day) {
     return text;
 }
 
+// Takes an occasion and the Hijri calendar; returns its UID, from what it is and never from its
+// place among the others: a holiday by its name (its English one, or a hash of its Persian one)
+// and its year, Hijri for a lunar one and Solar for a Solar one, or its day for one declared once;
+// an event by a hash of its text and its Solar day.
+std::string Uid(const Occasion& occasion, const HijriCalendar& hijri) {
+    const SolarDate solar = *ToSolarFields(occasion.day);
+    char day[16];
+    std::snprintf(day, sizeof day, "%04d%02d%02d", solar.year, solar.month, solar.day);
+    if (!IsHoliday(occasion)) {
+        return "event-" + TextHash(occasion.persian) + "-" + day;
+    }
+    const std::string slug = Slug(occasion.english);
+    const std::string name = "holiday-" + (slug.empty() ? TextHash(occasion.persian) : slug);
+    switch (occasion.kind) {
+        case Occasion::Kind::Lunar:
+            return name + "-h" + std::to_string(hijri.ToHijri(occasion.day)->year);
+        case Occasion::Kind::Special:
+            return name + "-" + day;
+        default:
+            return name + "-" + std::to_string(solar.year);
+    }
+}
+
+// Takes a lunar holiday and the Hijri calendar; returns the day it falls on by its Hijri day, or
+// nothing for a name the list does not hold.
+std::optional<DateValue> HijriDay(const Occasion& holiday, const HijriCalendar& hijri) {
+    for (const LunarHoliday& listed : LunarHolidayList) {
+        if (listed.english == holiday.english) {
+            return hijri.FromHijri(hijri.ToHijri(holiday.day)->year, listed.month, listed.day);
+        }
+    }
+    return std::nullopt;
+}
+
+// Takes the occasions and the Hijri calendar; returns their UIDs. The same occasion twice (a
+// file's line added beside it, or a duplicate) keeps its UID where it stands on its own day (a
+// lunar holiday on its Hijri day) or else the first; the others add their day, and a count if
+// they still meet.
+std::vector<std::string> Uids(const std::vector<Occasion>& occasions, const HijriCalendar& hijri) {
+    std::vector<std::string> uids;
+    std::map<std::string, std::vector<std::size_t>> same;
+    for (std::size_t i = 0; i < occasions.size(); ++i) {
+        uids.push_back(Uid(occasions[i], hijri));
+        same[uids.back()].push_back(i);
+    }
+    std::map<std::string, int> seen;
+    for (const auto& [uid, group] : same) {
+        if (group.size() < 2) {
+            continue;
+        }
+        std::size_t keeper = group.front();
+        for (const std::size_t i : group) {
+            const Occasion& occasion = occasions[i];
+            if (occasion.kind == Occasion::Kind::Lunar &&
+                HijriDay(occasion, hijri) == occasion.day) {
+                keeper = i;
+                break;
+            }
+        }
+        for (const std::size_t i : group) {
+            if (i != keeper) {
+                uids[i] += "-" + IcsDate(occasions[i].day);
+                if (const int again = seen[uids[i]]++; again > 0) {
+                    uids[i] += "-" + std::to_string(again + 1);
+                }
+            }
+        }
+    }
+    return uids;
+}
+
 }  // namespace
 
 std::string IcsText(std::string_view text) {
@@ -87,7 +160,7 @@ std::string IcsFold(std::string_view line) {
 }
 
 std::string IcsCalendar(const std::vector<Occasion>& occasions, std::int64_t stamp,
-                        std::string_view product) {
+                        std::string_view product, const HijriCalendar& hijri) {
     std::string text = IcsFold("BEGIN:VCALENDAR") + IcsFold("VERSION:2.0") +
                        IcsFold("PRODID:-//Tarvand//" + std::string(product) + "//EN") +
                        IcsFold("CALSCALE:GREGORIAN") + IcsFold("X-WR-CALNAME:Tarvand");
@@ -96,14 +169,11 @@ std::string IcsCalendar(const std::vector<Occasion>& occasions, std::int64_t sta
     std::tm utc{};
     gmtime_r(&seconds, &utc);
     std::strftime(dtstamp, sizeof dtstamp, "%Y%m%dT%H%M%SZ", &utc);
-    // The turn of each occasion in its Solar year: a lunar holiday can come twice in one.
-    std::map<std::string, int> turns;
-    for (const Occasion& occasion : occasions) {
+    const std::vector<std::string> uids = Uids(occasions, hijri);
+    for (std::size_t i = 0; i < occasions.size(); ++i) {
+        const Occasion& occasion = occasions[i];
         const bool holiday = IsHoliday(occasion);
-        const std::string key =
-            holiday ? "holiday-" + Slug(occasion.english) : "event-" + TextHash(occasion.persian);
-        const std::string year = std::to_string(ToSolarFields(occasion.day)->year);
-        const int turn = ++turns[key + "-" + year];
+        const std::string& uid = uids[i];
         std::string summary = occasion.persian;
         std::string description =
             holiday ? occasion.english +
@@ -114,7 +184,7 @@ std::string IcsCalendar(const std::vector<Occasion>& occasions, std::int64_t sta
                                : "")
                     : "";
         text += IcsFold("BEGIN:VEVENT");
-        text += IcsFold("UID:" + key + "-" + year + "-" + std::to_string(turn) + "@tarvand");
+        text += IcsFold("UID:" + uid + "@tarvand");
         text += IcsFold(std::string("DTSTAMP:") + dtstamp);
         text += IcsFold("DTSTART;VALUE=DATE:" + IcsDate(occasion.day));
         text += IcsFold("DTEND;VALUE=DATE:" + IcsDate(occasion.day + 1));

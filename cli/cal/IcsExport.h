@@ -6,17 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/HijriCalendar.h"
 #include "calendar/Occasion.h"
 
 namespace tarvand {
 
-// Takes occasions in the order of their days, the moment of the export (seconds since 1970, UTC)
-// and the program's name and version; returns an iCalendar file: one all-day event each, on its
-// Gregorian day, with a UID that stays the same from one export to the next (the occasion, its
-// Solar year and its turn in that year), so that importing again updates rather than
-// duplicates. Estimated holidays are TENTATIVE. Lines end in CR LF and are folded at 75 octets.
+// Takes occasions in the order of their days, the moment of the export (seconds since 1970, UTC),
+// the program's name and version and the Hijri calendar; returns an iCalendar file: one all-day
+// event each, on its Gregorian day, with a UID made from what the occasion is (a holiday's name
+// and its Hijri or Solar year, an event's text and day), so that importing again updates rather
+// than duplicates, whatever else changed. Estimated holidays are TENTATIVE. Lines end in CR LF
+// and are folded at 75 octets.
 std::string IcsCalendar(const std::vector<Occasion>& occasions, std::int64_t stamp,
-                        std::string_view product);
+                        std::string_view product, const HijriCalendar& hijri);
 
 // Takes text; returns it escaped as an iCalendar TEXT value: backslash, semicolon, comma and
 // newline.

@@ -165,15 +165,26 @@ for year in 1403 1404; do "$program" --no-events 12 "$year"; "$program" 12 "$yea
     fail "an estimated holiday underlined"
 
 # The iCalendar export, read back by a real parser: every event once, on its day, the texts whole
-# after folding and escaping, lines of at most 75 octets, and the same UIDs on a second export.
-"$program" --ics=1403-1405 >"$work/a.ics" 2>/dev/null && "$program" --ics=1403-1405 >"$work/b.ics" 2>/dev/null
+# after folding and escaping, lines of at most 75 octets; exported again after one of two
+# same-text events is deleted and Eid al-Fitr 1446 gets a second day, every untouched event keeps
+# its UID.
+printf '1404/02/01 Twice\n1404/03/01 Twice\n' >>"$XDG_CONFIG_HOME/tarvand/events"
+"$program" --ics=1403-1405 >"$work/a.ics" 2>/dev/null
+sed -i '/^1404\/02\/01 Twice/d' "$XDG_CONFIG_HOME/tarvand/events"
+printf '2025-03-30\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/20-fitr"
+"$program" --ics=1403-1405 >"$work/b.ics" 2>/dev/null
+rm "$TARVAND_HOLIDAYS_DIR/20-fitr"
 /usr/bin/python3 - "$work/a.ics" "$work/b.ics" <<'PYTHON' || fail "--ics read back"
 import sys, datetime, icalendar
 raw = open(sys.argv[1], "rb").read()
 events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
 again = icalendar.Calendar.from_ical(open(sys.argv[2], "rb").read()).walk("VEVENT")
-uids = [str(e["UID"]) for e in events]
-assert len(uids) == len(set(uids)) and uids == [str(e["UID"]) for e in again], "UIDs"
+key = lambda e: (e["DTSTART"].dt, str(e["SUMMARY"]))
+before, after = ({key(e): str(e["UID"]) for e in export} for export in (events, again))
+assert len(set(before.values())) == len(events) and len(set(after.values())) == len(again), "unique"
+assert set(before) - set(after) == {(datetime.date(2025, 4, 21), "Twice")}, "the deleted event"
+assert [k for k in after if k not in before] == [(datetime.date(2025, 3, 30), "F")], "the new day"
+assert all(after[k] == uid for k, uid in before.items() if k in after), "UIDs kept"
 assert all(len(l) <= 75 for l in raw.split(b"\r\n")) and raw.endswith(b"END:VCALENDAR\r\n"), "lines"
 on = lambda day, text: [e for e in events if e["DTSTART"].dt == day and str(e["SUMMARY"]) == text]
 party = "Leap-day party, with friends; bring cake"
