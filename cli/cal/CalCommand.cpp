@@ -29,9 +29,11 @@ namespace {
 
 constexpr std::string_view Program = "tarvand-cal";
 
-// Months side by side, and the blanks between them, as cal draws them.
+// Months side by side, and the blanks between them, as cal draws them: three, or two where three
+// would pass the terminal's 80 columns.
 constexpr int MonthsInARow = 3;
 constexpr int Gap = 2;
+constexpr int TerminalWidth = 80;
 
 // A month, counted from Farvardin 1178 (month 0).
 int MonthIndex(int year, int month) { return (year - FirstSolarYear) * 12 + month - 1; }
@@ -75,8 +77,15 @@ void AppendRow(std::string& text, const std::vector<std::vector<TextLine>>& mont
     }
 }
 
-// Takes the options and today's day count; returns the first month to show and how many.
-std::pair<int, int> ChosenMonths(const CalOptions& options, std::int64_t around) {
+// The months to show: the first, how many, and a word on those cut at the calendar's ends.
+struct Chosen {
+    int first = 0;
+    int count = 0;
+    std::string cut;  // empty when none was cut
+};
+
+// Takes the options and today's day count; returns the months to show.
+Chosen ChosenMonths(const CalOptions& options, std::int64_t around) {
     int year = 0, month = 0, day = 0;
     DaysToSolarDate(around, year, month, day);
     year = options.year.value_or(year);
@@ -89,9 +98,19 @@ std::pair<int, int> ChosenMonths(const CalOptions& options, std::int64_t around)
     } else if (options.around) {
         first -= 1;
     }
-    const int last = std::min(first + count - 1, LastMonthIndex);
-    first = std::max(first, 0);
-    return {first, last - first + 1};
+    Chosen chosen;
+    const int wanted = first + count - 1;
+    const int last = std::min(wanted, LastMonthIndex);
+    if (first < 0) {
+        chosen.cut = "the months before Farvardin " + std::to_string(FirstSolarYear) +
+                     " are outside the calendar: " + std::to_string(-first) + " not shown";
+    } else if (wanted > last) {
+        chosen.cut = "the months after Esfand " + std::to_string(LastSolarYear) +
+                     " are outside the calendar: " + std::to_string(wanted - last) + " not shown";
+    }
+    chosen.first = std::max(first, 0);
+    chosen.count = last - chosen.first + 1;
+    return chosen;
 }
 
 // Takes the output and a message; reports it, and returns the exit status of a refusal, 2.
@@ -146,9 +165,13 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             .weekNumbers = options.weekNumbers,
             .colour = options.colour == CalOptions::Colour::Always ||
                       (options.colour == CalOptions::Colour::Auto && colourByDefault),
-            .yearInTitle = !options.wholeYear};
-        const auto [first, count] =
+            .yearInTitle = !options.wholeYear,
+            .ascii = context.ascii};
+        const auto [first, count, cut] =
             ChosenMonths(options, marked.value_or(SolarYearStart(*options.year)));
+        if (!cut.empty()) {
+            err.Add(std::string(Program) + ": " + cut + "\n");
+        }
         // The holidays and events of the months shown.
         std::vector<Occasion> occasions;
         HolidayDays holidays;
@@ -187,12 +210,16 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                     joined.resize(joined.size() - LeftToRightMark.size());
                 }
                 title = TextLine{};
-                title.Add(joined + " \u00B7 " + span.text);
+                title.Add(joined + std::string(style.Dot()) + span.text);
             }
-            width = std::max({width, headers.back().title.width,
-                              count == 1 ? 0 : headers.back().gregorian.width,
-                              headers.back().hijri.width});
+            // One month alone keeps the grid's width, its header centred over it as cal does.
+            if (count > 1) {
+                width = std::max({width, headers.back().title.width, headers.back().gregorian.width,
+                                  headers.back().hijri.width});
+            }
         }
+        const int inARow =
+            MonthsInARow * width + (MonthsInARow - 1) * Gap <= TerminalWidth ? MonthsInARow : 2;
         std::string text;
         if (options.wholeYear) {
             const int year = FirstSolarYear + first / 12;
@@ -202,14 +229,14 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                     style);
             };
             TextLine title;
-            title.Add(Digits(year, style) + " \u00B7 " + civil(year) + "\u2013" + civil(year + 1));
-            AppendRow(text, {{Centred(title, MonthsInARow * width + (MonthsInARow - 1) * Gap)}},
-                      style);
+            title.Add(Digits(year, style) + std::string(style.Dot()) + civil(year) +
+                      std::string(style.Dash()) + civil(year + 1));
+            AppendRow(text, {{Centred(title, inARow * width + (inARow - 1) * Gap)}}, style);
             text += '\n';
         }
-        for (int row = 0; row * MonthsInARow < count; ++row) {
+        for (int row = 0; row * inARow < count; ++row) {
             std::vector<std::vector<TextLine>> months;
-            for (int i = row * MonthsInARow; i < std::min(count, (row + 1) * MonthsInARow); ++i) {
+            for (int i = row * inARow; i < std::min(count, (row + 1) * inARow); ++i) {
                 const int index = first + i;
                 const auto& [title, span, lunar] = headers[static_cast<std::size_t>(i)];
                 std::vector<TextLine> lines{Centred(title, width)};
@@ -266,9 +293,24 @@ int RunCalCommandLine(const std::vector<std::string>& arguments) {
             Report(err, message);
         }
     }
+    // A terminal without UTF-8, as the locale's variables say: ASCII punctuation in the headers.
+    std::string_view charset;
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            charset = value;
+            break;
+        }
+    }
+    std::string lower(charset);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const bool ascii =
+        lower.find("utf-8") == std::string::npos && lower.find("utf8") == std::string::npos;
     return RunCalCommand(options, out, err,
                          {.today = LocalToday(),
                           .colourByDefault = colour,
+                          .ascii = ascii,
                           .occasions = book ? &*book : nullptr,
                           .now = static_cast<std::int64_t>(std::time(nullptr))});
 }

@@ -17,6 +17,7 @@ namespace tarvand {
 struct CalContext {
     DateValue today = 0;
     bool colourByDefault = false;
+    bool ascii = false;  // the terminal shows no UTF-8: ASCII punctuation in the headers
     const OccasionBook* occasions = nullptr;  // none: no holidays, no events
     std::int64_t now = 0;
 };

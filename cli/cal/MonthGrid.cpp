@@ -88,7 +88,8 @@ MonthHeading MonthHeader(int year, int month, const GridStyle& style, const Hijr
         ToCivilDate(SolarEpoch + static_cast<double>(first + SolarMonthLength(year, month) - 1));
     TextLine span;
     span.Add(std::string(GregorianName(static_cast<unsigned>(from.month()), style)) +
-             (from.year() != to.year() ? " " + Digits(int{from.year()}, style) : "") + "\u2013" +
+             (from.year() != to.year() ? " " + Digits(int{from.year()}, style) : "") +
+             std::string(style.Dash()) +
              std::string(GregorianName(static_cast<unsigned>(to.month()), style)) + " " +
              Digits(int{to.year()}, style) + end);
     // The Hijri months, in short forms: a Solar month can touch three of them.
@@ -107,10 +108,11 @@ MonthHeading MonthHeader(int year, int month, const GridStyle& style, const Hijr
             hijriFrom->year != hijriTo->year ? " " + Digits(hijriFrom->year, style) : "";
         // Rarely (Dhu al-Qa'dah to Muharram, in Persian) both years pass the grid's 20 columns;
         // then the first goes, since the months run in order.
-        const std::string full = name(hijriFrom->month) + firstYear + "\u2013" + last;
+        const std::string dash(style.Dash());
+        const std::string full = name(hijriFrom->month) + firstYear + dash + last;
         lunar.Add(one                        ? last
                   : DisplayWidth(full) <= 20 ? full
-                                             : name(hijriFrom->month) + "\u2013" + last);
+                                             : name(hijriFrom->month) + dash + last);
     }
     return {title, span, lunar};
 }

@@ -21,7 +21,12 @@ struct GridStyle {
     bool weekNumbers = false;  // a column of week numbers before the days
     bool colour = false;       // the marked day in reverse video, Fridays in red
     bool yearInTitle =
-        true;  // "Azar 1404" rather than "Azar" (the year view has a title of its own)
+        true;            // "Azar 1404" rather than "Azar" (the year view has a title of its own)
+    bool ascii = false;  // a terminal without UTF-8: "-" for the dash and the dot between parts
+
+    // The dash between the two ends of a span, and what stands between two parts of a title.
+    std::string_view Dash() const { return ascii && !persian ? "-" : "\u2013"; }
+    std::string_view Dot() const { return ascii && !persian ? " - " : " \u00B7 "; }
 };
 
 // A line on a terminal: its bytes, and how many columns it takes.

@@ -11,6 +11,8 @@ std::string OccasionList(const std::vector<Occasion>& occasions, const GridStyle
         width = std::max(width, DisplayWidth(MonthName(ToSolarFields(occasion.day)->month, style)));
     }
     std::string text;
+    bool estimated = false;
+    const std::string mark0 = style.persian ? std::string(LeftToRightMark) : "";
     for (const Occasion& occasion : occasions) {
         const SolarDate date = *ToSolarFields(occasion.day);
         TextLine line;
@@ -23,14 +25,25 @@ std::string OccasionList(const std::vector<Occasion>& occasions, const GridStyle
         line.Pad(1);
         const std::string_view month = MonthName(date.month, style);
         line.Add(month);
+        // As in the grid, a mark after each Persian phrase keeps it in its place on a terminal
+        // that reorders right-to-left text: the month before the name, the * after it.
+        const std::string mark = style.persian ? std::string(LeftToRightMark) : "";
+        line.Add(mark, 0);
         line.Pad(width - DisplayWidth(month) + 2);
-        std::string name =
-            style.persian || !IsHoliday(occasion) ? occasion.persian : occasion.english;
-        name += occasion.estimated ? " *" : "";
+        // The name, or the Persian one where a holiday file gave no English name.
+        std::string name = style.persian || !IsHoliday(occasion) || occasion.english.empty()
+                               ? occasion.persian
+                               : occasion.english;
+        name += mark + (occasion.estimated ? " *" : "");
+        estimated = estimated || occasion.estimated;
         if (style.colour && IsHoliday(occasion)) {
             name = "\x1B[31m" + name + "\x1B[39m";
         }
         text += line.text + name + '\n';
+    }
+    if (estimated) {  // what the * means
+        text += mark0 + (style.persian ? "* \u062A\u062E\u0645\u06CC\u0646\u06CC" : "* estimated") +
+                '\n';
     }
     return text;
 }

@@ -17,13 +17,13 @@ grid() {
 }
 grid "
 Azar 1404 · Nov–Dec 2025
-      Jum II 1447
-  Sh Ye Do Se Ch Pa Jo
-   1  2  3  4  5  6  7
-   8  9 10 11 12 13 14
-  15 16 17 18 19 20 21
-  22 23 24 25 26 27 28
-  29 30" 9 1404
+    Jum II 1447
+Sh Ye Do Se Ch Pa Jo
+ 1  2  3  4  5  6  7
+ 8  9 10 11 12 13 14
+15 16 17 18 19 20 21
+22 23 24 25 26 27 28
+29 30" 9 1404
 grid "
   Esfand 1403 · Feb–Mar 2025
          Sha–Ram 1446
@@ -35,37 +35,53 @@ grid "
 53 361 362 363 364 365 366" -j -w esf 1403
 lrm=$'\u200e'
 grid "
-${lrm}فروردین ۱۴۰۴ · مارس–آوریل ۲۰۲۵
-$lrm       رمضان–شوال ۱۴۴۶
-$lrm      ش$lrm  ی$lrm  د$lrm  س$lrm  چ$lrm  پ$lrm  ج
-$lrm                        ۱
-$lrm      ۲  ۳  ۴  ۵  ۶  ۷  ۸
-$lrm      ۹ ۱۰ ۱۱ ۱۲ ۱۳ ۱۴ ۱۵
-$lrm     ۱۶ ۱۷ ۱۸ ۱۹ ۲۰ ۲۱ ۲۲
-$lrm     ۲۳ ۲۴ ۲۵ ۲۶ ۲۷ ۲۸ ۲۹
-$lrm     ۳۰ ۳۱" -p 1 1404
+$lrmفروردین ۱۴۰۴ · مارس–آوریل ۲۰۲۵
+$lrm  رمضان–شوال ۱۴۴۶
+$lrm ش$lrm  ی$lrm  د$lrm  س$lrm  چ$lrm  پ$lrm  ج
+$lrm                   ۱
+$lrm ۲  ۳  ۴  ۵  ۶  ۷  ۸
+$lrm ۹ ۱۰ ۱۱ ۱۲ ۱۳ ۱۴ ۱۵
+$lrm۱۶ ۱۷ ۱۸ ۱۹ ۲۰ ۲۱ ۲۲
+$lrm۲۳ ۲۴ ۲۵ ۲۶ ۲۷ ۲۸ ۲۹
+$lrm۳۰ ۳۱" -p 1 1404
 grid "$(cat "$(dirname "$0")/cal-1404.txt")" -y 1404
 [ "$("$program" -3 dey 1404 | head -n 3)" = "     Azar 1404              Dey 1404            Bahman 1404
     Nov–Dec 2025       Dec 2025–Jan 2026        Jan–Feb 2026
     Jum II 1447             Raj 1447            Sha–Ram 1447" ] || fail "tarvand-cal -3 dey 1404"
 [ "$(LC_ALL=fa_IR.UTF-8 "$program" 1 1404)" = "$("$program" -p 1 1404)" ] || fail "a Persian locale"
+# Every view within 80 columns (three months with -j would pass it: two a row, as cal does); ASCII
+# punctuation where the locale has no UTF-8; months cut at the calendar's ends said on stderr.
+for view in "-y -j" "-3 -j" "-y -j -w" "-3 -j -w" "-y -w" "-3 -w -p"; do
+    # shellcheck disable=SC2086
+    widest=$("$program" $view 1404 | python3 -c 'import sys; print(max(len(l.rstrip().replace("\u200e", "")) for l in sys.stdin))')
+    [ "$widest" -le 80 ] || fail "tarvand-cal $view 1404: $widest columns"
+done
+[ "$("$program" -3 -j 1 1404 | grep -c 'Farvardin 1404\|Ordibehesht 1404')" = 2 ] || fail "two months a row"
+[ "$(LC_ALL=C "$program" --no-events 9 1404 | head -n 1)" = "Azar 1404 - Nov-Dec 2025" ] || fail "ASCII in the C locale"
+[ "$("$program" -3 1 1178 2>&1 >/dev/null):$?" = "tarvand-cal: the months before Farvardin 1178 are outside the calendar: 1 not shown:0" ] ||
+    fail "tarvand-cal -3 1 1178 says what was cut"
+[ "$("$program" -n 3 12 3000 2>&1 >/dev/null)" = "tarvand-cal: the months after Esfand 3000 are outside the calendar: 2 not shown" ] ||
+    fail "tarvand-cal -n 3 12 3000 says what was cut"
 
 # On a terminal that reorders right-to-left text (fribidi shows what it draws), the days and the
 # weekday letters stay where they are, and each month's header stays over its month.
-"$program" --no-events -p -3 1 1405 >"$work/logical"
+"$program" -p -3 1 1405 >"$work/logical"
 fribidi --nopad --nobreak <"$work/logical" >"$work/visual"
 [ -s "$work/visual" ] && [ "$(wc -l <"$work/visual")" = "$(wc -l <"$work/logical")" ] ||
     fail "fribidi showed nothing to compare"
 python3 - "$work/logical" "$work/visual" <<'PYTHON' || fail "bidi order" "$(cat "$work/visual")"
 import re, sys, unicodedata
 logical = open(sys.argv[1]).read().replace("\u200e", "").splitlines()
-visual = [unicodedata.normalize("NFKC", l).replace("\u200e", "") for l in open(sys.argv[2]).read().splitlines()]
+# fribidi draws lam-alef as one glyph and a zero-width filler, which NFKC turns back into two letters
+visual = [unicodedata.normalize("NFKC", l).replace("\u200e", "").replace("\ufeff", "")
+          for l in open(sys.argv[2]).read().splitlines()]
 # where a header's phrases stand: each run of characters and single blanks as x
 place = lambda line: re.sub(r"\S( \S|\S)*", lambda m: "x" * len(m.group()), line)
 for i, (l, v) in enumerate(zip(logical, visual)):
-    # rows of days and weekday letters are drawn as written; in the headers, letters, digits and
-    # blanks keep their columns (each phrase reads right to left within its own place)
-    if (v != l if i >= 3 else place(v) != place(l)):
+    # rows of days and weekday letters are drawn as written; in the headers and the list under
+    # the grid, letters, digits and blanks keep their columns (each phrase reads right to left
+    # within its own place: the month before the name, the * after it)
+    if (v != l if 3 <= i < 10 else place(v) != place(l)):
         sys.exit(f"line {i + 1}: {v!r} for {l!r}")
 PYTHON
 
@@ -113,6 +129,7 @@ got=$("$program" 4 1405 2>"$work/err" | list)
  3 Tir  Ashura
 10 Tir  Once
 13 Tir  Day off *" ] || fail "Tir 1405 with corrections and events" "$got"
+[ "$("$program" 4 1405 2>/dev/null | tail -n 1)" = "* estimated" ] || fail "the legend of *"
 [ "$(cat "$work/err")" = "tarvand-cal: $TARVAND_HOLIDAYS_DIR/10-sighted:2: expected five fields (date, kind, status, English and Persian names, one tab apart)
 tarvand-cal: $XDG_CONFIG_HOME/tarvand/events:4: invalid date '13/01': there is no month 13" ] ||
     fail "messages for bad lines" "$(cat "$work/err")"
