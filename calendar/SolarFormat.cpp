@@ -1,13 +1,13 @@
 #include "SolarFormat.h"
 
-#include "HijriNames.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
+#include "HijriNames.h"
 #include "SolarNames.h"
 #include "SolarYear.h"
 
@@ -155,34 +155,59 @@ void AppendNumber(std::string& text, const Conversion& conversion, std::int64_t 
     AppendPadded(text, conversion, body, pad, width);
 }
 
-// Takes a count of nanoseconds and a conversion; appends it as %N writes it: nine digits, or as
-// many as the width asks, cut or filled on the right.
+// Takes a count of nanoseconds and a conversion; appends it as GNU date writes %N: nine digits,
+// or as many as the width asks, cut or filled on the right with zeros; with _ the trailing zeros
+// become blanks, and with - and a width they go (one digit stays).
 void AppendNanoseconds(std::string& text, const Conversion& conversion, int nanosecond) {
     char digits[10];
     std::snprintf(digits, sizeof digits, "%09d", nanosecond);
-    const int width = conversion.flag == '-' || conversion.width < 0 ? 9 : conversion.width;
-    text.append(digits, static_cast<std::size_t>(std::min(width, 9)));
-    text.append(static_cast<std::size_t>(std::max(0, width - 9)),
-                conversion.flag == '_' ? ' ' : '0');
+    const int width = conversion.width < 0 ? 9 : conversion.width;
+    std::string_view kept(digits, static_cast<std::size_t>(std::min(width, 9)));
+    const bool trim = conversion.flag == '_' || (conversion.flag == '-' && conversion.width >= 0);
+    while (trim && kept.size() > 1 && kept.back() == '0') {
+        kept.remove_suffix(1);
+    }
+    text += kept;
+    if (conversion.flag != '-') {
+        text.append(static_cast<std::size_t>(std::max(0, width - static_cast<int>(kept.size()))),
+                    conversion.flag == '_' ? ' ' : '0');
+    }
 }
 
-// Takes an offset from UTC in seconds and the colons of %z; returns it as the conversion writes
-// it: +hhmm, +hh:mm, +hh:mm:ss, or with three colons as briefly as it can be said exactly.
-std::string OffsetText(int offset, int colons) {
-    const char sign = offset < 0 ? '-' : '+';
+// Takes an offset from UTC in seconds, whether it is unknown (a zone such as "-00"), and a
+// conversion of %z; appends it as GNU date writes it: a sign and the hours with minutes (hhmm, or
+// hh:mm, hh:mm:ss, or with three colons as briefly as it can be said exactly), zeros after the
+// sign to the width (5, 6 or 9 by default), blanks before it with _, and nothing with -, which
+// also leaves the hours unpadded.
+void AppendOffset(std::string& text, const Conversion& conversion, int offset, bool unknown) {
+    const char sign = offset < 0 || (offset == 0 && unknown) ? '-' : '+';
     offset = offset < 0 ? -offset : offset;
     const int hours = offset / 3600, minutes = offset / 60 % 60, seconds = offset % 60;
-    char written[16];
+    const int colons = conversion.colons;
+    char body[32];
     if (colons == 0) {
-        std::snprintf(written, sizeof written, "%c%02d%02d", sign, hours, minutes);
+        std::snprintf(body, sizeof body, "%d", hours * 100 + minutes);
     } else if (colons == 2 || (colons == 3 && seconds != 0)) {
-        std::snprintf(written, sizeof written, "%c%02d:%02d:%02d", sign, hours, minutes, seconds);
+        std::snprintf(body, sizeof body, "%d:%02d:%02d", hours, minutes, seconds);
     } else if (colons == 1 || minutes != 0) {
-        std::snprintf(written, sizeof written, "%c%02d:%02d", sign, hours, minutes);
+        std::snprintf(body, sizeof body, "%d:%02d", hours, minutes);
     } else {
-        std::snprintf(written, sizeof written, "%c%02d", sign, hours);
+        std::snprintf(body, sizeof body, "%d", hours);
     }
-    return written;
+    const int length = static_cast<int>(std::strlen(body)) + 1;
+    // By itself the hours take two digits: the width of +hh with what follows them.
+    const int own =
+        colons == 0 ? 5 : 1 + 2 + (length - 1 - static_cast<int>(std::to_string(hours).size()));
+    const int width = conversion.width >= 0 ? conversion.width : own;
+    const int missing = conversion.flag == '-' ? 0 : std::max(0, width - length);
+    if (conversion.flag == '_') {
+        text.append(static_cast<std::size_t>(missing), ' ');
+    }
+    text += sign;
+    if (conversion.flag != '_') {
+        text.append(static_cast<std::size_t>(missing), '0');
+    }
+    text += body;
 }
 
 // Takes a Solar date that exists; returns its day of the year, 1 to 366.
@@ -271,8 +296,7 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
         case 's':
             return AppendNumber(text, conversion, clock.epochSeconds, '0', 1);
         case 'z':
-            return AppendPadded(text, conversion, OffsetText(clock.offset, conversion.colons), ' ',
-                                0);
+            return AppendOffset(text, conversion, clock.offset, clock.zone == "-00");
         case 'Z':
             return AppendPadded(text, conversion, clock.zone, ' ', 0);
         case 'T':

@@ -165,11 +165,27 @@ TEST(SolarFormat, WritesTheTimeOfDayInItsZone) {
                              .offset = -(4 * 3600 + 56 * 60 + 2),
                              .zone = "LMT",
                              .epochSeconds = -5'364'662'400};
+    // A zone whose offset is unknown, as tzdata writes "-00".
+    const SolarClock unknown{.hour = 0,
+                             .minute = 0,
+                             .second = 0,
+                             .nanosecond = 0,
+                             .offset = 0,
+                             .zone = "-00",
+                             .epochSeconds = 0};
     const FormatStyle persian{.persian = true};
     const std::tuple<SolarClock, const char*, FormatStyle, const char*> cases[] = {
         {evening, "%H|%k|%I|%l|%M|%S|%p|%P|%s", {}, "23|23|11|11|05|09|PM|pm|1742499309"},
         {morning, "%H|%k|%I|%l|%-M|%_S|%p|%P|%s", {}, "00| 0|12|12|30| 0|AM|am|-5364662400"},
-        {evening, "%N|%3N|%-N|%12N|%_12N", {}, "012345000|012|012345000|012345000000|012345000   "},
+        {evening, "%N|%3N|%-N|%12N|%_12N", {}, "012345000|012|012345000|012345000000|012345      "},
+        {evening, "%-3N|%_3N|%-6N|%_N|%05N", {}, "012|012|012345|012345   |01234"},
+        {morning, "%-3N|%_3N|%3N", {}, "0|0  |000"},
+        {evening,
+         "%09z|%-z|%_z|%_10:z|%3z|%-:::z",
+         {},
+         "+00000330|+330| +330|     +3:30|+330|+3:30"},
+        {morning, "%010::z|%-:z", {}, "-004:56:02|-4:56"},
+        {unknown, "%z|%:z|%Z", {}, "-0000|-00:00|-00"},
         {evening, "%z|%:z|%::z|%:::z|%Z|%_8Z", {}, "+0330|+03:30|+03:30:00|+03:30|+0330|   +0330"},
         {morning, "%z|%:z|%::z|%:::z|%Z", {}, "-0456|-04:56|-04:56:02|-04:56:02|LMT"},
         {evening, "%T|%R|%r|%X|%x", {}, "23:05:09|23:05|11:05:09 PM|23:05:09|1403/12/30"},
