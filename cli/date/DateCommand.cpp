@@ -117,11 +117,13 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
             instant = midnight.value_or(Instant{});
         }
         wall = output.zone.ToWall(instant);
-        const auto day = ConvertibleDay(wall);
-        if (!day) {
-            return OutsideMessage(written, options.toGregorian, wall);
+        if (!moment.dateOnly) {  // a date alone stays itself, whatever its midnight is in the zone
+            const auto day = ConvertibleDay(wall);
+            if (!day) {
+                return OutsideMessage(written, options.toGregorian, wall);
+            }
+            value = *day;
         }
-        value = *day;
     }
     std::string& text = output.out.Pending();
     const std::size_t start = text.size();

@@ -63,12 +63,21 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         }
         date = value;
     }
-    const bool shifted = written.months != 0 || written.days != 0 || written.seconds != 0;
-    if (date && !written.secondOfDay && !written.offset && !shifted) {
-        if (!ToSolarFields(*date)) {
+    // A date alone, moved by days or months only, stays a date: no zone plays a part.
+    if (date && !written.secondOfDay && !written.offset && written.seconds == 0) {
+        std::optional<DateValue> day = ToSolarFields(*date) ? date : std::nullopt;
+        if (day && written.months != 0) {
+            const SolarDate start = *ToSolarFields(*day);
+            day = AddSolarMonths(start.year, start.month, start.day, written.months);
+        }
+        if (day && written.days >= -MaxDayShift && written.days <= MaxDayShift) {
+            *day += static_cast<double>(written.days);
+        }
+        if (!day || written.days < -MaxDayShift || written.days > MaxDayShift ||
+            !ToSolarFields(*day)) {
             return OutsideMessage(text, solar, std::nullopt);
         }
-        moment.dateOnly = date;
+        moment.dateOnly = day;
         return moment;
     }
 

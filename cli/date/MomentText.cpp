@@ -1,5 +1,6 @@
 #include "MomentText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -12,10 +13,12 @@ namespace {
 // Takes a character; returns true for a blank between items.
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The most digits of a relative count; more could only land outside the calendar.
-constexpr std::size_t MaxCountDigits = 9;
+// The most digits of a relative count, leading zeros not counted: a trillion seconds is 31,700
+// years, so more could only land outside the calendar.
+constexpr std::size_t MaxCountDigits = 12;
 
-// The most whole digits of @SECONDS: some 30 million years, far past the calendar.
+// The most whole digits of @SECONDS, leading zeros not counted: some 30 million years, far past
+// the calendar.
 constexpr std::size_t MaxEpochDigits = 15;
 
 // The largest offset from UTC that is read, as GNU date reads it: 24 hours.
@@ -85,6 +88,21 @@ std::optional<std::pair<std::int64_t, std::size_t>> TakeDigits(std::string_view&
     return std::pair{value, n};
 }
 
+// The same for a count, whose leading zeros do not count toward the most.
+std::optional<std::pair<std::int64_t, std::size_t>> TakeCount(std::string_view& text,
+                                                              std::size_t most) {
+    std::size_t zeros = 0;
+    while (zeros + 1 < text.size() && text[zeros] == '0' && IsDigit(text[zeros + 1])) {
+        ++zeros;
+    }
+    std::string_view rest = text.substr(zeros);
+    const auto count = TakeDigits(rest, most);
+    if (count) {
+        text = rest;
+    }
+    return count;
+}
+
 // Takes a date as written, Y{4} sep M{1,2} sep D{1,2}, and its separator; returns its numbers, or
 // nothing when it is not of that shape.
 std::optional<WrittenDate> ReadDateNumbers(std::string_view text, char separator) {
@@ -110,17 +128,17 @@ std::optional<WrittenDate> ReadDateNumbers(std::string_view text, char separator
 std::optional<std::int64_t> ReadCount(std::string_view token) {
     const bool negative = token.starts_with('-');
     token.remove_prefix(negative || token.starts_with('+') ? 1 : 0);
-    const auto digits = TakeDigits(token, MaxCountDigits);
+    const auto digits = TakeCount(token, MaxCountDigits);
     if (!digits || !token.empty()) {
         return std::nullopt;
     }
     return negative ? -digits->first : digits->first;
 }
 
-// Takes a token such as +03:30, +0330, -05 or Z; returns the offset in seconds east of UTC, or
-// nothing when it is not an offset of at most 24 hours.
+// Takes a token such as +03:30, +0330, -05, Z, UTC or GMT; returns the offset in seconds east of
+// UTC, or nothing when it is not an offset of at most 24 hours.
 std::optional<int> ReadOffset(std::string_view token) {
-    if (SameWord(token, "z")) {
+    if (SameWord(token, "z") || SameWord(token, "utc") || SameWord(token, "gmt")) {
         return 0;
     }
     if (token.empty() || (token.front() != '+' && token.front() != '-')) {
@@ -178,7 +196,7 @@ std::optional<Instant> ReadEpoch(std::string_view token) {
     token.remove_prefix(1);
     const bool negative = token.starts_with('-');
     token.remove_prefix(negative || token.starts_with('+') ? 1 : 0);
-    const auto whole = TakeDigits(token, MaxEpochDigits);
+    const auto whole = TakeCount(token, MaxEpochDigits);
     if (!whole) {
         return std::nullopt;
     }
@@ -268,7 +286,8 @@ private:
             moment_.showsTime = true;
             return std::nullopt;
         }
-        if (IsDigit(lead) && token.find(solar_ ? '/' : '-') != std::string_view::npos) {
+        // A date when its separator comes before any colon: 10:00-05:00 is a time and offset.
+        if (IsDigit(lead) && token.find(solar_ ? '/' : '-') < token.find(':')) {
             return ReadDate(token);
         }
         if (IsDigit(lead) && token.find(':') != std::string_view::npos) {
@@ -279,9 +298,36 @@ private:
                 tokens_.Next();
                 return AddRelative(*unit, *count);
             }
+            const auto next = tokens_.Peek();
+            if (!next.empty() &&
+                ((next[0] >= 'a' && next[0] <= 'z') || (next[0] >= 'A' && next[0] <= 'Z')) &&
+                !SameWord(next, "ago")) {
+                return ": unknown unit " + Quote(next);
+            }
             if (lead != '+' && lead != '-') {
                 return Shape();
             }
+        }
+        // A count with its unit joined to it, as in +1day or 3weeks.
+        const auto letters = token.find_first_not_of("+-0123456789");
+        if (letters != std::string_view::npos && letters > 0) {
+            const auto count = ReadCount(token.substr(0, letters));
+            if (const Unit* unit = FindUnit(token.substr(letters)); count && unit) {
+                return AddRelative(*unit, *count);
+            }
+            if (count &&
+                (SameWord(token.substr(letters), "am") || SameWord(token.substr(letters), "pm"))) {
+                return std::string(
+                    ": am and pm are not read; write the time as HH:MM, 00:00 to 23:59");
+            }
+        }
+        if ((lead == '+' || lead == '-') && token.size() == 1) {
+            return ": the sign " + Quote(token) + " stands apart from its number";
+        }
+        if ((lead == '+' || lead == '-') && token.size() > 1 && IsDigit(token[1]) &&
+            token.find_first_not_of("0123456789", 1) == std::string_view::npos &&
+            FindUnit(tokens_.Peek()) != nullptr) {
+            return ": count " + Quote(token) + " is too large";
         }
         if (lead == '+' || lead == '-') {
             return ReadOffsetItem(token);
@@ -382,7 +428,7 @@ private:
             return std::nullopt;
         }
         if (SameWord(token, "utc") || SameWord(token, "gmt") || SameWord(token, "z")) {
-            return ReadOffsetItem("Z");
+            return ReadOffsetItem(token);
         }
         const bool next = SameWord(token, "next"), last = SameWord(token, "last");
         if (next || last || SameWord(token, "this")) {
@@ -435,11 +481,32 @@ bool HasNonAscii(std::string_view text) {
     return false;
 }
 
+// Takes UTF-8 text; returns it with the marks and spaces that pasted Persian text carries (the
+// left-to-right and right-to-left marks, the Arabic letter mark, no-break and narrow spaces) as
+// blanks.
+std::string MarksAsBlanks(std::string_view text) {
+    static constexpr std::string_view Marks[] = {"\u200E", "\u200F", "\u061C", "\u00A0",
+                                                 "\u202F", "\u2007", "\u2009"};
+    std::string blanked;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto mark = std::find_if(std::begin(Marks), std::end(Marks), [&](std::string_view m) {
+            return text.substr(i).starts_with(m);
+        });
+        if (mark != std::end(Marks)) {
+            blanked += ' ';
+            i += mark->size();
+        } else {
+            blanked += text[i++];
+        }
+    }
+    return blanked;
+}
+
 }  // namespace
 
 std::variant<WrittenMoment, std::string> ParseMoment(std::string_view text, bool solar) {
     if (HasNonAscii(text)) {
-        const std::string ascii = AsciiDigits(text);
+        const std::string ascii = AsciiDigits(MarksAsBlanks(text));
         return MomentReader(ascii, solar).Read();
     }
     return MomentReader(text, solar).Read();

@@ -308,24 +308,32 @@ std::optional<WallTime> TimeZone::ToWall(Instant moment) const {
 }
 
 std::optional<Instant> TimeZone::FromWall(sys_days day, int secondOfDay, int nanosecond) const {
+    // The wall time read as if it were UTC; the moment is that less the offset then in force.
+    const std::int64_t wall = day.time_since_epoch().count() * SecondsPerDay + secondOfDay;
     if (utc_) {
-        return Instant{day.time_since_epoch().count() * SecondsPerDay + secondOfDay, nanosecond};
+        return Instant{wall, nanosecond};
     }
-    const year_month_day date{day};
-    std::tm local{};
-    local.tm_year = int{date.year()} - 1900;
-    local.tm_mon = static_cast<int>(unsigned{date.month()}) - 1;
-    local.tm_mday = static_cast<int>(unsigned{date.day()});
-    local.tm_hour = secondOfDay / 3600;
-    local.tm_min = secondOfDay / 60 % 60;
-    local.tm_sec = secondOfDay % 60;
-    local.tm_isdst = -1;
-    local.tm_wday = -1;  // mktime sets it when it succeeds; -1 is also a moment it may return
-    const std::time_t seconds = std::mktime(&local);
-    if (local.tm_wday < 0) {
+    const auto offsetAt = [&](std::int64_t seconds) -> std::optional<int> {
+        const auto at = ToWall(Instant{seconds, 0});
+        return at ? std::optional(at->offset) : std::nullopt;
+    };
+    // The offsets a day either side: no zone changes twice within a day and a bit.
+    constexpr std::int64_t Around = 26 * 3600;
+    const auto early = offsetAt(wall - Around), late = offsetAt(wall + Around);
+    if (!early || !late) {
         return std::nullopt;
     }
-    return Instant{seconds, nanosecond};
+    const std::int64_t first = wall - *early, second = wall - *late;
+    const bool firstShows = offsetAt(first) == early, secondShows = offsetAt(second) == late;
+    if (firstShows && secondShows) {
+        return Instant{std::min(first, second), nanosecond};  // shown twice: the first time
+    }
+    if (firstShows || secondShows) {
+        return Instant{firstShows ? first : second, nanosecond};
+    }
+    // Skipped by a change of clocks: as far forward as the clocks jumped, whichever way the
+    // zone's rules name the two offsets.
+    return Instant{wall - std::min(*early, *late), nanosecond};
 }
 
 }  // namespace tarvand

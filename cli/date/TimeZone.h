@@ -38,8 +38,9 @@ public:
     std::optional<WallTime> ToWall(Instant moment) const;
 
     // Takes a date, a time of day in seconds 0 to 86,399 and the nanosecond; returns the moment the
-    // zone's wall clock shows them, as mktime reads it (a time that a change of offset skips or
-    // repeats gets one of the offsets around it), or nothing when it cannot say.
+    // zone's wall clock shows them: the first of two when the clocks went back (mktime's choice,
+    // and so GNU date's, differs from zone to zone), and a time they skipped moved forward as far
+    // as they jumped (a whole day in Pacific/Apia on 2011-12-30). Nothing when it cannot say.
     std::optional<Instant> FromWall(std::chrono::sys_days day, int secondOfDay,
                                     int nanosecond) const;
 

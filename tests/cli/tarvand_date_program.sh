@@ -125,6 +125,12 @@ yesterday|1405/09/15 12:00:00 +0330|1405/09/15 08:30:00 +0000|1405/09/15 12:00:0
 2022-09-21T19:29:59Z|1401/06/30 23:59:59 +0430|1401/06/30 19:29:59 +0000|1401/06/30 15:29:59 -0400
 2022-09-21T19:30:00Z|1401/06/30 23:00:00 +0330|1401/06/30 19:30:00 +0000|1401/06/30 15:30:00 -0400
 1799-03-21T12:00:00Z|1178/01/01 15:25:44 +0325|1178/01/01 12:00:00 +0000|1178/01/01 07:03:58 -0456
+2025-03-21 10:00:00-05:00|1404/01/01 18:30:00 +0330|1404/01/01 15:00:00 +0000|1404/01/01 11:00:00 -0400
+10:00UTC|1405/09/16 13:30:00 +0330|1405/09/16 10:00:00 +0000|1405/09/16 05:00:00 -0500
+2025-03-20T20:30:00Z +1000000000 seconds|1435/09/07 01:46:40 +0330|1435/09/06 22:16:40 +0000|1435/09/06 17:16:40 -0500
+‏2025-03-21 10:00‏|1404/01/01 10:00:00 +0330|1404/01/01 10:00:00 +0000|1404/01/01 10:00:00 -0400
+2025-03-20 +1day|1404/01/01 00:00:00 +0330|1404/01/01 00:00:00 +0000|1404/01/01 00:00:00 -0400
+2025-03-21T10:00 +0000000001 day|1404/01/02 10:00:00 +0330|1404/01/02 10:00:00 +0000|1404/01/02 10:00:00 -0400
 END
 )
 column=2
@@ -173,6 +179,21 @@ for moment in '1404/12/29 18:00:30.5 +1 day=1774103430.500000000' '@-1.5=-2.5000
         fail "date(1) reads back -g -d '${moment%=*}'"
 done
 TZ='EST5EDT,M3.2.0,M11.1.0' check 0 'EDT' '' -d '2025-06-01 10:00' '+%Z'
+# Zones that skipped a day or run summer time backward: a date alone stays itself, a skipped time
+# moves forward, a time shown twice is the first.
+TZ=Pacific/Apia check 0 '2011-12-30' '' -g -d 1390/10/09
+TZ=Pacific/Apia check 0 '1390/10/09' '' -d '2011-12-31 1 day ago'
+[ "$(TZ=Pacific/Apia faketime '2011-12-29 12:00:00' "$program" -d tomorrow '+%F %T %z')" = '1390-10-10 12:00:00 +1400' ] ||
+    fail "tomorrow in Apia, over the day it skipped"
+TZ=Europe/Dublin check 0 '2025-03-30T02:30:00+01:00' '' -g -d '1404/01/10 01:30'
+TZ=Europe/London check 0 '1847-12-01T00:01:15+00:00' '' -g -d '1226/09/10 00:00'
+TZ=America/New_York check 0 '01:30 -0400' '' -d '2025-11-02 01:30' '+%H:%M %z'
+TZ=America/New_York check 0 '01:30 -0500' '' -d '2025-11-02 01:30 +1 hour' '+%H:%M %z'
+check 2 '' "$p: invalid date '12am': am and pm are not read; write the time as HH:MM, 00:00 to 23:59" -d 12am
+check 2 '' "$p: invalid date '- 1 day': the sign '-' stands apart from its number" -d '- 1 day'
+check 2 '' "$p: invalid date 'UTC': offset 'UTC' without a date or time before it" -d UTC
+check 2 '' "$p: invalid date '1 dayz': unknown unit 'dayz'" -d '1 dayz'
+check 2 '' "$p: invalid date '+9999999999999 seconds': count '+9999999999999' is too large" -d '+9999999999999 seconds'
 # Each message goes out in one write of at most PIPE_BUF bytes, so that messages from programs
 # sharing a pipe do not mix.
 if [ -z "${ASAN_OPTIONS-}" ]; then
