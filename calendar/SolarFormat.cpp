@@ -143,6 +143,10 @@ void AppendNumber(std::string& text, const Conversion& conversion, std::int64_t 
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     std::string_view body(digits, static_cast<std::size_t>(end - digits));
+    if (conversion.flag == 0 && conversion.width < 0 && static_cast<int>(body.size()) >= width) {
+        text += body;  // wide enough as it is, as %s nearly always is
+        return;
+    }
     const bool zeros = conversion.flag == '0' || (conversion.flag == 0 && pad == '0');
     if (number < 0 && zeros) {
         text += '-';

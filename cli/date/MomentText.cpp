@@ -502,9 +502,87 @@ std::string MarksAsBlanks(std::string_view text) {
     return blanked;
 }
 
+// Takes text and where two digits stand in it; returns their number, or -1 when either is not a
+// digit.
+int TwoDigits(std::string_view text, std::size_t at) {
+    return IsDigit(text[at]) && IsDigit(text[at + 1]) ? (text[at] - '0') * 10 + (text[at + 1] - '0')
+                                                      : -1;
+}
+
+// Takes text; when it is a date, or a date-time of ISO 8601 as machines write it
+// (YYYY-MM-DD[THH:MM[:SS]][Z|+hh[:mm]|+hhmm], a space for the T, or YYYY/MM/DD for Solar dates),
+// returns its parts without the general reader; nothing otherwise, and then the general reader
+// reads it (and names what is wrong). Most lines of a file are of this form.
+std::optional<WrittenMoment> ReadIsoMoment(std::string_view text, bool solar) {
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    const char separator = solar ? '/' : '-';
+    if (text.size() < 10 || text[4] != separator || text[7] != separator) {
+        return std::nullopt;
+    }
+    const int century = TwoDigits(text, 0), year = TwoDigits(text, 2), month = TwoDigits(text, 5),
+              day = TwoDigits(text, 8);
+    if (century < 0 || year < 0 || month < 0 || day < 0) {
+        return std::nullopt;
+    }
+    WrittenMoment moment;
+    moment.date = WrittenDate{century * 100 + year, month, day};
+    text.remove_prefix(10);
+    if (text.empty()) {
+        return moment;
+    }
+    if (text.size() < 6 || (text[0] != 'T' && text[0] != ' ') || text[3] != ':') {
+        return std::nullopt;
+    }
+    const int hour = TwoDigits(text, 1), minute = TwoDigits(text, 4);
+    int second = 0;
+    text.remove_prefix(6);
+    if (!text.empty() && text[0] == ':') {
+        second = text.size() >= 3 ? TwoDigits(text, 1) : -1;
+        text.remove_prefix(std::min<std::size_t>(3, text.size()));
+    }
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
+        return std::nullopt;
+    }
+    moment.secondOfDay = hour * 3600 + minute * 60 + second;
+    moment.showsTime = true;
+    if (text.empty()) {
+        return moment;
+    }
+    if (text == "Z" || text == "z") {
+        moment.offset = 0;
+        return moment;
+    }
+    if ((text[0] != '+' && text[0] != '-') || text.size() < 3) {
+        return std::nullopt;
+    }
+    const int hours = TwoDigits(text, 1);
+    int minutes = 0;
+    if (text.size() == 6 && text[3] == ':') {
+        minutes = TwoDigits(text, 4);
+    } else if (text.size() == 5) {
+        minutes = TwoDigits(text, 3);
+    } else if (text.size() != 3) {
+        return std::nullopt;
+    }
+    const int offset = hours * 3600 + minutes * 60;
+    if (hours < 0 || minutes < 0 || minutes > 59 || offset > MaxOffset) {
+        return std::nullopt;
+    }
+    moment.offset = text[0] == '-' ? -offset : offset;
+    return moment;
+}
+
 }  // namespace
 
 std::variant<WrittenMoment, std::string> ParseMoment(std::string_view text, bool solar) {
+    if (auto iso = ReadIsoMoment(text, solar)) {
+        return *iso;
+    }
     if (HasNonAscii(text)) {
         const std::string ascii = AsciiDigits(MarksAsBlanks(text));
         return MomentReader(ascii, solar).Read();
