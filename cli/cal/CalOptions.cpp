@@ -178,6 +178,7 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
     options.persian = persianLocale;
     optind = 0;
     opterr = 0;
+    bool countGiven = false;  // -1, -3 or -n came after any -y
     for (;;) {
         const int previous = optind == 0 ? 1 : optind;
         const int c = getopt_long(argc, argv.Data(), ":13yn:jwd:gph", LongOptions.data(), nullptr);
@@ -188,14 +189,17 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
             case '1':
                 options.months = 1;
                 options.around = options.wholeYear = false;
+                countGiven = true;
                 break;
             case '3':
                 options.months = 3;
                 options.around = true;
                 options.wholeYear = false;
+                countGiven = true;
                 break;
             case 'y':
                 options.wholeYear = true;
+                countGiven = false;
                 break;
             case 'n': {
                 const auto count = ReadNumber(optarg);
@@ -204,6 +208,7 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
                 }
                 options.months = *count;
                 options.around = options.wholeYear = false;
+                countGiven = true;
                 break;
             }
             case 'j':
@@ -275,8 +280,8 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
     if (options.date && (options.year || options.month)) {
         return UsageError{"--date cannot be used with a MONTH or YEAR" + SeeHelp};
     }
-    if (options.year && !options.month && operands.size() == 1) {
-        options.wholeYear = true;  // a YEAR alone, as cal shows it
+    if (options.year && !options.month && operands.size() == 1 && !countGiven) {
+        options.wholeYear = true;  // a YEAR alone, as cal shows it, unless -1, -3 or -n came last
     }
     return options;
 }

@@ -88,6 +88,10 @@ PYTHON
 # Colour: today (here the day of --date) in reverse video and Fridays in red, on a terminal or
 # when asked; never into a pipe, nor with NO_COLOR set.
 "$program" --color=always -d 2025-03-21 | grep -qF $'\e[7m\e[31m1\e[39m\e[27m' || fail "--color=always"
+# Holidays red on days that are not Fridays (2 to 4 Farvardin 1404: Saturday to Monday), the
+# days after them not.
+"$program" --color=always --no-events 1 1404 | grep -qxF $' \e[31m2\e[39m  \e[31m3\e[39m  \e[31m4\e[39m  5  6  7  \e[31m8\e[39m' ||
+    fail "Nowruz holidays red"
 "$program" | grep -q $'\e' && fail "colour into a pipe"
 script -qec "$program -d 2025-03-25" /dev/null | grep -qF $'\e[7m5\e[27m' || fail "colour on a terminal"
 NO_COLOR=1 script -qec "$program" /dev/null | grep -q $'\e' && fail "colour with NO_COLOR"
@@ -112,7 +116,14 @@ mehr 3001|year '3001' is outside the years that can be shown $forms
 -d 2025-02-29|invalid date '2025-02-29': February 2025 has 28 days
 -g -d 1404/12/30|invalid date '1404/12/30': 1404 is a common year, Esfand has 29 days
 --color=maybe|invalid argument 'maybe' for '--color' (expected auto, always or never) (see 'tarvand-cal --help')
+-n 0|invalid number of months '0' (see 'tarvand-cal --help')
+--ics=1405-1404|invalid range '1405-1404' for '--ics' (expected YEAR or YEAR-YEAR, 1178 to 3000) (see 'tarvand-cal --help')
 TABLE
+# The last of -y and -3 wins, even with a YEAR alone; month names in any case.
+[ "$("$program" -y -3 1404 | head -n 1)" = "    Esfand 1403          Farvardin 1404       Ordibehesht 1404" ] || fail "-y -3 1404"
+[ "$("$program" -3 -y 1404 | head -n 1 | tr -s ' ')" = " 1404 · 2025–2026" ] || fail "-3 -y 1404"
+[ "$("$program" azar 1404)" = "$("$program" AZAR 1404)" ] && "$program" AZAR 1404 | grep -q '^Azar 1404' ||
+    fail "month names in any case"
 
 # Holidays and events. Under the grid, the shown months' holidays: Solar ones computed, lunar ones
 # on their Hijri days, estimated (*) after the record; the administrator's corrections replace a
@@ -174,6 +185,28 @@ tarvand-cal: $hostile/d/bad:2: a control character or bytes that are not UTF-8 i
 tarvand-cal: cannot read '$hostile/d/big': larger than 1 MiB" ] || fail "hostile holiday files" "$(cat "$work/err")"
 TARVAND_HOLIDAYS_DIR=$hostile/d/big "$program" 1 1405 2>&1 >/dev/null |
     grep -qx "tarvand-cal: cannot read '$hostile/d/big': not a folder" || fail "a file for the holiday folder"
+# A correction's reach: an estimate 3 days away gives way, one 4 days away stays; a confirmed
+# holiday of the same name nearby is never removed; byte order marks, backups (name~), a relative
+# XDG_CONFIG_HOME (ignored, as the XDG spec says), day 0 and a holiday with a Persian name only.
+files=$work/files
+mkdir -p "$files/within" "$files/past" "$files/home/.config/tarvand" "$files/rel/tarvand"
+printf '\xef\xbb\xbf2026-06-28\tlunar\tconfirmed\tAshura\tA\n' >"$files/within/a"
+printf '2026-06-29\tlunar\tconfirmed\tAshura\tA\n2025-03-23\tsolar\tconfirmed\tNowruz Holiday\tN\n' >"$files/past/a"
+printf '2026-07-02\tspecial\tconfirmed\tBackup\tB\n' >"$files/past/a~"
+printf '2026-07-01\tspecial\tconfirmed\t\t\u067E\n' >"$files/past/b"
+printf '\xef\xbb\xbf1405/04/11 From home\n05/00 Nothing\n' >"$files/home/.config/tarvand/events"
+printf '1405/04/12 Relative\n' >"$files/rel/tarvand/events"
+pe=$(printf '\u067E')
+tir() { (cd "$files" && HOME=$files/home XDG_CONFIG_HOME=rel TARVAND_HOLIDAYS_DIR=$files/$1 "$program" "${@:2}" 2>"$work/err" | grep -E "Ashura|Nowruz Hol|Backup|From|Relative|$pe"); }
+[ "$(tir within 4 1405)" = " 7 Tir  Ashura
+11 Tir  From home" ] || fail "a correction within reach of an estimate" "$(tir within 4 1405)"
+[ "$(cat "$work/err")" = "tarvand-cal: $files/home/.config/tarvand/events:2: invalid date '05/00': there is no day 0" ] ||
+    fail "day 0 said" "$(cat "$work/err")"
+[ "$(tir past 4 1405)" = " 4 Tir  Ashura *
+ 8 Tir  Ashura
+10 Tir  $pe
+11 Tir  From home" ] || fail "a correction past reach of an estimate" "$(tir past 4 1405)"
+[ "$(tir past 1 1404 | grep -c 'Nowruz Holiday')" = 3 ] || fail "a correction beside the same holiday confirmed nearby"
 for year in 1403 1404; do "$program" --no-events 12 "$year"; "$program" 12 "$year"; done 2>/dev/null |
     grep -c 'Leap-day' | grep -qx 2 || fail "30 Esfand's anniversary in a leap and a common year"
 "$program" 12 1404 2>/dev/null | grep -qx '29 Esfand  Leap-day party, with friends; bring cake' ||
@@ -181,11 +214,20 @@ for year in 1403 1404; do "$program" --no-events 12 "$year"; "$program" 12 "$yea
 "$program" --color=always -d 2026-06-22 2>/dev/null | grep -qF $'\e[31m\e[4m13\e[24m\e[39m' ||
     fail "an estimated holiday underlined"
 
+# By default this Solar year and the next nine, each to its last day; a stamp in UTC whatever
+# the zone.
+ics=$(TZ=America/New_York faketime '2026-12-07 12:00:00' "$program" --ics 2>/dev/null | tr -d '\r')
+days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
+[ "$(head -n 1 <<<"$days"):$(tail -n 1 <<<"$days" | cut -c1-4)" = "20260321:2036" ] &&
+    [ "$(tail -n 1 <<<"$days")" -le 20360319 ] && grep -qx 'DTSTAMP:20261207T170000Z' <<<"$ics" ||
+    fail "--ics: ten years from this one, stamped in UTC" "$(head -n 1 <<<"$days") $(tail -n 1 <<<"$days")"
+"$program" --ics=1404 2>/dev/null | grep -q 'DTSTART;VALUE=DATE:20260320' &&
+    ! "$program" --ics=1404 2>/dev/null | grep -q 'DTSTART;VALUE=DATE:20260321' || fail "--ics=1404 ends on its last day"
 # The iCalendar export, read back by a real parser: every event once, on its day, the texts whole
 # after folding and escaping, lines of at most 75 octets; exported again after one of two
 # same-text events is deleted and Eid al-Fitr 1446 gets a second day, every untouched event keeps
 # its UID.
-printf '1404/02/01 Twice\n1404/03/01 Twice\n' >>"$XDG_CONFIG_HOME/tarvand/events"
+printf '1404/02/01 Twice\n1404/03/01 Twice\n1404/05/01 back\\slash, comma; semi\n' >>"$XDG_CONFIG_HOME/tarvand/events"
 "$program" --ics=1403-1405 >"$work/a.ics" 2>/dev/null
 sed -i '/^1404\/02\/01 Twice/d' "$XDG_CONFIG_HOME/tarvand/events"
 printf '2025-03-30\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/20-fitr"
@@ -202,6 +244,14 @@ assert len(set(before.values())) == len(events) and len(set(after.values())) == 
 assert set(before) - set(after) == {(datetime.date(2025, 4, 21), "Twice")}, "the deleted event"
 assert [k for k in after if k not in before] == [(datetime.date(2025, 3, 30), "F")], "the new day"
 assert all(after[k] == uid for k, uid in before.items() if k in after), "UIDs kept"
+# The bytes: every TEXT value escaped (backslash, comma, semicolon, newline), nothing else left.
+import re
+unfolded = raw.replace(b"\r\n ", b"").decode()
+assert "SUMMARY:back\\\\slash\\, comma\\; semi\r\n" in unfolded, "escapes in a summary"
+for line in unfolded.split("\r\n"):
+    if line.startswith(("SUMMARY:", "DESCRIPTION:")):
+        bare = re.sub(r"\\[\\,;nN]", "", line.split(":", 1)[1])
+        assert not re.search(r"[\\,;\n\r]", bare), line
 assert all(len(l) <= 75 for l in raw.split(b"\r\n")) and raw.endswith(b"END:VCALENDAR\r\n"), "lines"
 on = lambda day, text: [e for e in events if e["DTSTART"].dt == day and str(e["SUMMARY"]) == text]
 party = "Leap-day party, with friends; bring cake"

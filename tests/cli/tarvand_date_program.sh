@@ -153,6 +153,23 @@ check 0 "۱۱:۳۰:۱۵ ب.ظ" '' -p -d '2025-03-20 23:30:15' '+%r'
 touch -d '2025-03-20 20:30:00 UTC' "$work/stamped"
 check 0 '1404/01/01 00:00:00' '' -r "$work/stamped" '+%Y/%m/%d %T'
 # Refusals, each naming what is wrong.
+# Offsets to their limits both ways, a leap second, an offset after a time alone, a negative
+# fraction of @, and every unit's size in one sum (months and years together on the Solar
+# calendar, then days).
+check 0 '1403/12/29 13:30:00 +0330' '' -d 2025-03-20T10:00+24:00 '+%Y/%m/%d %T %z'
+check 2 '' "$p: invalid date '2025-03-20T10:00+03:60': offset '+03:60'" -d 2025-03-20T10:00+03:60
+check 2 '' "$p: invalid date '2025-03-20T24:00': hour 24" -d 2025-03-20T24:00
+check 0 '1404/01/01 00:00:00' '' -u -d 2025-03-20T23:59:60Z '+%Y/%m/%d %T'
+check 0 '06:30:00' '' -u -d 10:00+03:30 +%T
+check 0 '23:59:58.750000000' '' -u -d @-1.25 +%T.%N
+check 0 '1405/02/21 11:02:02' '' -d '2025-03-20 10:00 +1 year +1 month +1 fortnight +1 week +1 day +1 hour +1 minute +1 min +1 second +1 sec' '+%Y/%m/%d %T'
+check 0 '10:05:00' '' -d '2025-03-20 10:00 +5 min' +%T
+check 0 '1404/01/01 23:30:00' '' -d '2025-03-20T20:00:00Z +1 day' '+%Y/%m/%d %T'
+TZ='<+03>-3' check 0 '+03' '' -d '2025-03-20 10:00' +%Z
+input=$'2025-03-20 12:00\n2025-03-20 12:30\n2025-03-20 00:30' check 0 $'PM 12\nPM 12\nAM 12' '' -f - '+%p %I'
+check 0 '01' '' -d 2008-03-21 +%I  # its midnight was skipped
+check 2 '' "$p: invalid date '2024-01-00': there is no day 0" -d 2024-01-00
+check 2 '' "$p: invalid date 'a\300\257b\u2066\'': unknown word 'a\300\257b\u2066\''" -d "$(printf "a\xc0\xafb\u2066'")"
 check 2 '' "$p: invalid date '2025-03-20 25:00': hour 25" -d '2025-03-20 25:00'
 check 2 '' "$p: invalid date '2025-03-20T10:61': minute 61" -d 2025-03-20T10:61
 check 2 '' "$p: invalid date 'tomorow': unknown word 'tomorow'" -d tomorow
@@ -229,3 +246,8 @@ rm -r "$work/hijri.d" "$XDG_CONFIG_HOME/tarvand/hijri"
 "$program" -p --holidays ۱۴۰۴ | head -n 1 | grep -q '^۱۴۰۴/۰۱/۰۱	' || fail "--holidays in Persian digits"
 check 2 '' "$p: invalid year '3001' for '--holidays' (1178 to 3000) $see" --holidays 3001
 check 2 '' "$p: --holidays cannot be used with other dates or output formats $see" --holidays 1404 +%Y
+check 2 '' "$p: --holidays cannot be used with other dates or output formats $see" --holidays 1404 -l 1
+check 2 '' "$p: --holidays cannot be used with other dates or output formats $see" --holidays 1404 -a
+check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work/stamped" -f -
+[ "$("$program" --holidays 1178 | head -n 1):$("$program" --holidays 3000 | tail -n 1 | cut -f1)" = \
+    "1178/01/01	$nowruz:3000/12/30" ] || fail "--holidays at the range's ends'

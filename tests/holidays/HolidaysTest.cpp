@@ -54,6 +54,18 @@ TEST(SolarHolidays, AreTheConfirmedOnesYearByYear) {
     EXPECT_EQ(11u, SolarHolidays(1403).size());  // a leap year
     EXPECT_EQ(10u, SolarHolidays(1404).size());
     EXPECT_EQ(11u, SolarHolidays(3000).size());
+    // Each holiday from its first year: all of a leap year's today in 1358 (leap too) but
+    // 14 Khordad, which came in 1368.
+    const auto names = [](int year) {
+        std::set<std::string> named;
+        for (const Occasion& holiday : SolarHolidays(year)) named.insert(holiday.english);
+        return named;
+    };
+    std::set<std::string> from1358 = names(1403);
+    from1358.erase("Death of Imam Khomeini");
+    EXPECT_EQ(from1358, names(1358));
+    EXPECT_TRUE(names(1368).contains("Death of Imam Khomeini"));
+    EXPECT_FALSE(names(1367).contains("Death of Imam Khomeini"));
 }
 
 TEST(LunarHolidays, FallOnTheirHijriDaysOfTheRecord) {

@@ -166,10 +166,14 @@ TEST_F(Form1Test, ShowsScreenReadersTheDateFirstAndLetsThemPressOnlyTheCloseMark
         // Read, but not written, as the keyboard and the mouse may not.
         QAccessibleInterface* text = QAccessible::queryAccessibleInterface(box);
         EXPECT_TRUE(text->state().readOnly);
+        EXPECT_FALSE(text->state().editable);
         EXPECT_EQ(nullptr, text->editableTextInterface());
         ASSERT_TRUE(text->textInterface());
         EXPECT_EQ(box->text(),
                   text->textInterface()->text(0, text->textInterface()->characterCount()));
+        EXPECT_EQ(box->text().mid(2, 2), text->textInterface()->text(2, 4));  // "89" of 1389/...
+        // Persian letters first, then a face with the Latin digits Tahoma's stand-ins lack.
+        EXPECT_TRUE(box->font().families().contains(QStringLiteral("DejaVu Sans")));
         EXPECT_EQ(box->text(), text->text(QAccessible::Value));
     }
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->Text5)->editableTextInterface());
@@ -289,12 +293,16 @@ TEST_F(Form1Test, ColoursItsBoxesReadablyInEveryScheme) {
         palette.setColor(QPalette::HighlightedText, highlightedText);
         return palette;
     };
-    const QColor black = Qt::black, white = Qt::white, light(239, 240, 241), grey(119, 119, 119);
+    const QColor black = Qt::black, white = Qt::white, light(239, 240, 241), grey(119, 119, 119),
+                 green(0, 140, 0), darkRed(139, 0, 0);
+    EXPECT_NEAR(4.42, ContrastRatio(green, white), 0.01);
     const std::tuple<QPalette, QColor, QColor> schemes[] = {
-        {scheme(black, white), black, white},  // light
-        {scheme(white, black), white, black},  // high contrast
-        {scheme(light, light), black, white},  // dark: Breeze Dark's pair
-        {scheme(grey, white), black, white}};  // 4.48:1, just below
+        {scheme(black, white), black, white},       // light
+        {scheme(white, black), white, black},       // high contrast
+        {scheme(light, light), black, white},       // dark: Breeze Dark's pair
+        {scheme(grey, white), black, white},        // 4.48:1, just below
+        {scheme(white, green), black, white},       // a green text at 4.42:1, below
+        {scheme(white, darkRed), white, darkRed}};  // a dark red text, well above
     const QPalette before = QApplication::palette();
     Show();
     for (const auto& [palette, base, text] : schemes) {
