@@ -118,23 +118,37 @@ void Form1::BuildControls() {
     setWindowTitle(QStringLiteral("Tarvand"));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont());
-    setFixedSize(ToPixels(ClientWidth), ToPixels(StartClientHeight));
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // A compositor places a window where the size it is first given fits, and the program
+        // cannot move it there: growing downward from 44 px, it would leave the screen. So the
+        // window is mapped at its open size, see-through, and the opening plays inside it, in a
+        // panel that holds the controls and takes the clicks; what lies below it is not there.
+        setAttribute(Qt::WA_TranslucentBackground);
+        setFixedSize(ToPixels(ClientWidth), ToPixels(OpenHeight - DesignedFrame));
+        body_ = new QWidget(this);
+        body_->setAutoFillBackground(true);
+        body_->setGeometry(0, 0, width(), ToPixels(StartClientHeight));
+        setMask(body_->geometry());
+    } else {
+        body_ = this;
+        setFixedSize(ToPixels(ClientWidth), ToPixels(StartClientHeight));
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center().x() - width() / 2, area.center().y() - ToPixels(OpenHeight) / 2);
     }
 
-    Label1 = MakeLabel(this, QStringLiteral("You'r Computer Date is..."), {750, 225, 3240, 315});
+    Label1 = MakeLabel(body_, QStringLiteral("You'r Computer Date is..."), {750, 225, 3240, 315});
     Label1->setFont(TahomaFont(11.25, QFont::Bold));
     Label1->setAlignment(Qt::AlignCenter);
 
-    Label2 = MakeLabel(this, QStringLiteral("Notic: if you'r Computer date is Correct today is:"),
+    Label2 = MakeLabel(body_, QStringLiteral("Notic: if you'r Computer date is Correct today is:"),
                        {300, 900, 3330, 195});
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FitNotice();
     Label2->hide();
 
-    Label3 = MakeLabel(this, QStringLiteral("\u00D7"), {4275, -75, 390, 510});
+    Label3 = MakeLabel(body_, QStringLiteral("\u00D7"), {4275, -75, 390, 510});
     Label3->setFont(TahomaFont(24, QFont::Bold));
     QPalette red = Label3->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
@@ -143,16 +157,16 @@ void Form1::BuildControls() {
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setAccessibleName(QStringLiteral("Close"));
 
-    Label4 = MakeLabel(this, QString(), {2250, 3075, 45, 195});
+    Label4 = MakeLabel(body_, QString(), {2250, 3075, 45, 195});
     Label4->setFont(TahomaFont(8.25, QFont::Normal));
     Label4->setAlignment(Qt::AlignCenter);
 
-    Text1 = MakeResultBox(this, 0);
-    Text2 = MakeResultBox(this, 1);
-    Text3 = MakeResultBox(this, 2);
-    Text4 = MakeResultBox(this, 3);
+    Text1 = MakeResultBox(body_, 0);
+    Text2 = MakeResultBox(body_, 1);
+    Text3 = MakeResultBox(body_, 2);
+    Text4 = MakeResultBox(body_, 3);
     ColourResultBoxes();
-    Text5 = new QLineEdit(QStringLiteral("Focus"), this);
+    Text5 = new QLineEdit(QStringLiteral("Focus"), body_);
     Text5->setGeometry(TwipsRect(300, 3375, 540, 285));
 
     // Tab order: Text5 first, then the result boxes top to bottom; labels take no focus.
@@ -181,9 +195,17 @@ void Form1::BuildControls() {
     Timer4->start();
 }
 
-float Form1::Height() const { return static_cast<float>(ToTwips(height()) + DesignedFrame); }
+float Form1::Height() const { return static_cast<float>(ToTwips(body_->height()) + DesignedFrame); }
 
-void Form1::SetHeight(float twips) { setFixedHeight(std::max(0, ToPixels(twips - DesignedFrame))); }
+void Form1::SetHeight(float twips) {
+    const int pixels = std::max(0, ToPixels(twips - DesignedFrame));
+    if (body_ == this) {
+        setFixedHeight(pixels);
+        return;
+    }
+    body_->resize(width(), std::min(pixels, height()));
+    setMask(QRect(0, 0, width(), std::max(1, body_->height())));  // an empty mask would be none
+}
 
 Qt::WindowFlags Form1::FrameFlags(const QString& platform) {
     // Where a compositor draws no frame (GNOME's, weston), Qt's own would offer maximise and

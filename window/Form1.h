@@ -38,7 +38,8 @@ public:
     // Takes the clock to read; builds the window and its controls and fills the result boxes.
     explicit Form1(ClockSource clock = {}, QWidget* parent = nullptr);
 
-    // The window's outer height in twips: the client area's height and the designed frame.
+    // The window's outer height in twips: the client area's height (on Wayland, the shown
+    // panel's) and the designed frame.
     float Height() const;
     // Takes an outer height in twips; resizes the client area to that height less the designed
     // frame, as near as whole pixels allow and no lower than an empty client area.
@@ -100,6 +101,9 @@ private:
     // Colours the result boxes after the window's palette.
     void ColourResultBoxes();
 
+    // The controls' parent: the window itself, or on Wayland a panel inside a window mapped at
+    // its open size, whose height the animations change instead of the window's.
+    QWidget* body_ = nullptr;
     ClockSource clock_;
     float openingFrom_ = -1;  // the height the last opening step started from, -1 before the first
     float closingFrom_ = -1;  // and the last closing step

@@ -85,19 +85,27 @@ wayland_life() {
     awaited test -S "$scratch/tarvand-test"
     WAYLAND_DISPLAY=tarvand-test QT_QPA_PLATFORM=wayland ${WRAPPER:-} "$program" 2>"$scratch/err" &
     pid=$!
-    local x y
-    # open: the fourth result box is in view and readable (a frame can be caught half drawn)
+    local x y lx ly
+    # open: the fourth result box is in view and readable (a frame can be caught half drawn); the
+    # close mark's centre in logical pixels gives the places to look at
     for _ in $(seq $((patience * 2))); do
         sleep 0.5
         shot
         read -r x y < <(pixels red)
-        [ -n "${x:-}" ] && [ "$(pixels at $((x - 274)) $((y + 160)))" = "0 0 0" ] &&
-            readable $((x - 282)) $((y + 158)) && break
+        [ -n "${x:-}" ] || continue
+        lx=$(awk -v n="$x" -v s="$scale" 'BEGIN { printf "%d", n / s + 0.5 }')
+        ly=$(awk -v n="$y" -v s="$scale" 'BEGIN { printf "%d", n / s + 0.5 }')
+        [ "$(pixels at "$(px $((lx - 274)))" "$(px $((ly + 160)))")" = "0 0 0" ] &&
+            readable $((lx - 282)) $((ly + 158)) && break
     done
     [ -n "${x:-}" ] || fail "no close mark on the screen: $(cat "$scratch/err")"
-    readable $((x - 282)) $((y + 158)) ||
-        fail "not open, or the fourth result box unreadable: contrast $(contrast $((x - 282)) $((y + 158)))"
-    [ "$(pixels at $((x - 274)) $((y + 213)))" != "255 255 255" ] || fail "the focus box is in view"
+    readable $((lx - 282)) $((ly + 158)) ||
+        fail "not open, or the fourth result box unreadable: contrast $(contrast $((lx - 282)) $((ly + 158)))"
+    [ "$(pixels at "$(px $((lx - 274)))" "$(px $((ly + 213)))")" != "255 255 255" ] ||
+        fail "the focus box is in view"
+    # whole on weston's 1024 by 768 screen: the clock's bottom edge, 206 px below the mark's centre
+    [ "$(px $((ly + 206)))" -lt 768 ] && [ "$x" -lt 1024 ] && [ "$(px $((lx - 298)))" -ge 0 ] ||
+        fail "the open window passes the screen's edge: close mark at $x, $y"
     xdotool mousemove "$x" "$y" sleep 0.3 click 1
     # Weston now and then drops a synthetic click when the machine is busy (once in some dozens
     # of runs under the sanitizers): if the program still runs after 5 s, click the mark again.
