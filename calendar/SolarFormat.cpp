@@ -404,7 +404,7 @@ void AppendSolarFormat(std::string& text, const SolarDate& date, std::string_vie
     AppendSolarFormat(text, date, midnight, format, style);
 }
 
-SolarFormatter::SolarFormatter(std::string_view format) {
+SolarFormatter::SolarFormatter(std::string_view format) : numeric_(format == LayoutFormats[0]) {
     for (std::size_t i = 0; i < format.size();) {
         const std::size_t at = format.find('%', i);
         const auto conversion =
@@ -422,6 +422,23 @@ void SolarFormatter::Append(std::string& text, const SolarDate& date, const Sola
                             const FormatStyle& style, std::string_view occasions,
                             const HijriDate* hijri) const {
     const std::size_t start = text.size();
+    if (numeric_) {  // the first layout, as most lines of a file are written: YYYY/MM/DD
+        const char digits[10] = {static_cast<char>('0' + date.year / 1000),
+                                 static_cast<char>('0' + date.year / 100 % 10),
+                                 static_cast<char>('0' + date.year / 10 % 10),
+                                 static_cast<char>('0' + date.year % 10),
+                                 '/',
+                                 static_cast<char>('0' + date.month / 10),
+                                 static_cast<char>('0' + date.month % 10),
+                                 '/',
+                                 static_cast<char>('0' + date.day / 10),
+                                 static_cast<char>('0' + date.day % 10)};
+        text.append(digits, sizeof digits);
+        if (style.persian) {
+            MakePersian(text, start);
+        }
+        return;
+    }
     for (const Piece& piece : pieces_) {
         text += piece.literal;
         if (piece.conversion.letter == 'o') {

@@ -106,6 +106,7 @@ private:
         Conversion conversion;
     };
     std::vector<Piece> pieces_;
+    bool numeric_ = false;  // the format is the first layout's, %Y/%m/%d (years of four digits)
 };
 
 // Takes text and an index in it; rewrites the text from there on with Persian digits (U+06F0 to

@@ -130,14 +130,16 @@ void DaysToSolarDate(std::int64_t days, int& year, int& month, int& day) {
     // The mean year is CycleDays / 33 days; a year start strays from it by a day or two at most.
     std::int64_t guess = BaseYear + FloorDiv(LeapCycleYears * days, CycleDays);
     guess = std::clamp<std::int64_t>(guess, FirstSolarYear, LastSolarYear);
-    while (YearStart(guess) > days) {
-        --guess;
+    std::int64_t start = YearStart(guess);
+    while (start > days) {
+        start = YearStart(--guess);
     }
-    while (YearStart(guess + 1) <= days) {
+    for (std::int64_t next = YearStart(guess + 1); next <= days; next = YearStart(guess + 1)) {
         ++guess;
+        start = next;
     }
     year = static_cast<int>(guess);
-    SplitDayOfYear(static_cast<int>(days - YearStart(guess)), month, day);
+    SplitDayOfYear(static_cast<int>(days - start), month, day);
 }
 
 std::optional<std::int64_t> SolarDateToDays(int year, int month, int day) {

@@ -65,7 +65,10 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
     }
     // A date alone, moved by days or months only, stays a date: no zone plays a part.
     if (date && !written.secondOfDay && !written.offset && written.seconds == 0) {
-        std::optional<DateValue> day = ToSolarFields(*date) ? date : std::nullopt;
+        const auto inRange = [](DateValue value) {
+            return value >= FirstSolarValue() && value <= LastSolarValue();
+        };
+        std::optional<DateValue> day = inRange(*date) ? date : std::nullopt;
         if (day && written.months != 0) {
             const SolarDate start = *ToSolarFields(*day);
             day = AddSolarMonths(start.year, start.month, start.day, written.months);
@@ -73,8 +76,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         if (day && written.days >= -MaxDayShift && written.days <= MaxDayShift) {
             *day += static_cast<double>(written.days);
         }
-        if (!day || written.days < -MaxDayShift || written.days > MaxDayShift ||
-            !ToSolarFields(*day)) {
+        if (!day || written.days < -MaxDayShift || written.days > MaxDayShift || !inRange(*day)) {
             return OutsideMessage(text, solar, std::nullopt);
         }
         moment.dateOnly = day;
