@@ -141,6 +141,9 @@ got=$("$program" 4 1405 2>"$work/err" | list)
 10 Tir  Once
 13 Tir  Day off *" ] || fail "Tir 1405 with corrections and events" "$got"
 [ "$("$program" 4 1405 2>/dev/null | tail -n 1)" = "* estimated" ] || fail "the legend of *"
+# In colour, holidays in the list are red and the user's events are not.
+"$program" --color=always 4 1405 2>/dev/null | grep -qxF $'10 Tir  Once' &&
+    "$program" --color=always 4 1405 2>/dev/null | grep -qF $'\e[31mTasua *\e[39m' || fail "red holidays, plain events"
 [ "$(cat "$work/err")" = "tarvand-cal: $TARVAND_HOLIDAYS_DIR/10-sighted:2: expected five fields (date, kind, status, English and Persian names, one tab apart)
 tarvand-cal: $XDG_CONFIG_HOME/tarvand/events:4: invalid date '13/01': there is no month 13" ] ||
     fail "messages for bad lines" "$(cat "$work/err")"
