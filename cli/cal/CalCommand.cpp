@@ -228,9 +228,15 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                     int{ToCivilDate(SolarEpoch + static_cast<double>(SolarYearStart(y))).year()},
                     style);
             };
+            // And the Hijri years its first and last days fall in.
+            const auto lunar = [&](std::int64_t day) {
+                return Digits(hijri.ToHijri(SolarEpoch + static_cast<double>(day))->year, style);
+            };
             TextLine title;
             title.Add(Digits(year, style) + std::string(style.Dot()) + civil(year) +
-                      std::string(style.Dash()) + civil(year + 1));
+                      std::string(style.Dash()) + civil(year + 1) + std::string(style.Dot()) +
+                      lunar(SolarYearStart(year)) + std::string(style.Dash()) +
+                      lunar(SolarYearStart(year + 1) - 1));
             AppendRow(text, {{Centred(title, inARow * width + (inARow - 1) * Gap)}}, style);
             text += '\n';
         }
