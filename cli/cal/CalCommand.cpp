@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <initializer_list>
 #include <optional>
 
 #include "DateReading.h"
@@ -111,6 +112,18 @@ Chosen ChosenMonths(const CalOptions& options, std::int64_t around) {
     chosen.first = std::max(first, 0);
     chosen.count = last - chosen.first + 1;
     return chosen;
+}
+
+// Takes the names of environment variables, in the order the C library reads a locale category;
+// returns the value of the first that is set and not empty, or the empty text.
+std::string_view FirstSet(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return {};
 }
 
 // Takes the output and a message; reports it, and returns the exit status of a refusal, 2.
@@ -276,14 +289,7 @@ int RunCalCommandLine(const std::vector<std::string>& arguments) {
     OutputBuffer out(STDOUT_FILENO, 64 * 1024);
     OutputBuffer err(STDERR_FILENO, PIPE_BUF);
     // A Persian locale, as the environment names it, whether or not the machine has it.
-    std::string_view locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            locale = value;
-            break;
-        }
-    }
+    const std::string_view locale = FirstSet({"LC_ALL", "LC_MESSAGES", "LANG"});
     const auto parsed = ParseCalOptions(arguments, locale.starts_with("fa"));
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         return Report(err, error->message);
@@ -300,15 +306,7 @@ int RunCalCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     // A terminal without UTF-8, as the locale's variables say: ASCII punctuation in the headers.
-    std::string_view charset;
-    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            charset = value;
-            break;
-        }
-    }
-    std::string lower(charset);
+    std::string lower(FirstSet({"LC_ALL", "LC_CTYPE", "LANG"}));
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const bool ascii =
