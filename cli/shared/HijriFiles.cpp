@@ -21,8 +21,14 @@ std::optional<std::string> ReadHijriLine(std::string_view line, HijriCalendar& c
     if (!year || !month) {
         return "expected a Hijri year and month, as in 1448/1, not " + Quote(line.substr(0, blank));
     }
+    // Any real day: the months held reach a little past the days the Solar calendar converts.
+    const std::string_view date = TrimBlanks(line.substr(blank));
+    const auto written = ParseIsoDate(date);
+    if (!written) {
+        return "invalid date " + Quote(date) + " (expected YYYY-MM-DD)";
+    }
     DateValue first = 0;
-    if (auto problem = ReadGregorianDate(TrimBlanks(line.substr(blank)), first)) {
+    if (auto problem = CheckGregorianDate(date, *written, first)) {
         return problem;
     }
     return calendar.Correct(*year, *month, first);

@@ -136,7 +136,7 @@ END
 column=2
 for zone in Asia/Tehran -u America/New_York; do
     [ "$zone" = -u ] && set -- -u || set --
-    cut -d'|' -f1 <<<"$table" | TZ=${zone/-u/Asia/Tehran} faketime '2026-12-07 12:00:00' \
+    cut -d'|' -f1 <<<"$table" | TZ=${zone/-u/Asia/Tehran} faketime -f '2026-12-07 12:00:00' \
         "$program" "$@" -f - '+%Y/%m/%d %T %z' >"$work/got"
     cut -d'|' -f"$column" <<<"$table" | diff - "$work/got" >"$work/diff" || fail "moments $zone" "$(cat "$work/diff")"
     column=$((column + 1))
@@ -200,7 +200,7 @@ TZ='EST5EDT,M3.2.0,M11.1.0' check 0 'EDT' '' -d '2025-06-01 10:00' '+%Z'
 # moves forward, a time shown twice is the first.
 TZ=Pacific/Apia check 0 '2011-12-30' '' -g -d 1390/10/09
 TZ=Pacific/Apia check 0 '1390/10/09' '' -d '2011-12-31 1 day ago'
-[ "$(TZ=Pacific/Apia faketime '2011-12-29 12:00:00' "$program" -d tomorrow '+%F %T %z')" = '1390-10-10 12:00:00 +1400' ] ||
+[ "$(TZ=Pacific/Apia faketime -f '2011-12-29 12:00:00' "$program" -d tomorrow '+%F %T %z')" = '1390-10-10 12:00:00 +1400' ] ||
     fail "tomorrow in Apia, over the day it skipped"
 TZ=Europe/Dublin check 0 '2025-03-30T02:30:00+01:00' '' -g -d '1404/01/10 01:30'
 TZ=Europe/London check 0 '1847-12-01T00:01:15+00:00' '' -g -d '1226/09/10 00:00'
@@ -238,6 +238,9 @@ check 0 "1448/01/10 $(printf '\u0639\u0627\u0634\u0648\u0631\u0627\u06CC \u062D\
     "$p: $XDG_CONFIG_HOME/tarvand/hijri:2: month 1448/2 would be 35 days long, not 29 or 30
 $p: $XDG_CONFIG_HOME/tarvand/hijri:3: there is no Hijri month 1448/13 from 1213 to 3092" \
     -d 2026-06-26 '+%L/%J/%i %o'
+# A month that began before the first day the Solar calendar converts can be set too.
+printf '1213/10 1799-03-09\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+check 0 '1213/10/13' '' -d 1799-03-21 +%L/%J/%i
 rm -r "$work/hijri.d" "$XDG_CONFIG_HOME/tarvand/hijri"
 [ "$("$program" --holidays 1404 | head -n 2)" = "1404/01/01	$nowruz
 1404/01/02	$(printf '\u0639\u06CC\u062F\u0646\u0648\u0631\u0648\u0632')" ] || fail "--holidays 1404"
