@@ -119,10 +119,6 @@ std::optional<std::size_t> HijriCalendar::Index(int year, int month) const {
     return static_cast<std::size_t>(index);
 }
 
-void HijriCalendar::Rechain() {
-    Join(starts_, [this](std::size_t i) { return static_cast<bool>(known_[i]); });
-}
-
 std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue first) {
     const auto at = Index(year, month);
     if (!at) {
@@ -165,13 +161,12 @@ std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue
     }
     starts_[*at] = day;
     known_[*at] = true;
-    Rechain();
+    Join(starts_, [this](std::size_t i) { return static_cast<bool>(known_[i]); });
     return std::nullopt;
 }
 
 std::optional<HijriDate> HijriCalendar::ToHijri(DateValue value) const {
-    const auto day = static_cast<std::int32_t>(ToDays(value).time_since_epoch().count() -
-                                               DateValueEpoch.time_since_epoch().count());
+    const auto day = static_cast<std::int32_t>((ToDays(value) - DateValueEpoch).count());
     const std::int32_t* starts = Starts();
     if (day < starts[0] || day >= starts[Count() - 1]) {
         return std::nullopt;

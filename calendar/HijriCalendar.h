@@ -53,8 +53,6 @@ private:
     std::size_t Count() const;  // months held, with one more for the end of the last
     // Takes an index; returns true when that month's start is from the record or a correction.
     bool Known(std::size_t index) const;
-    // Joins the prediction to the known month starts, so that every month has 29 or 30 days.
-    void Rechain();
 
     // Empty until the first correction: until then the built-in lists, worked out at compile time.
     std::vector<std::int32_t> starts_;

@@ -15,8 +15,9 @@ namespace tarvand {
 
 namespace {
 
-// The conversion letters AppendSolarFormat knows.
+// The conversion letters AppendSolarFormat knows, and among them those of the Hijri date.
 constexpr std::string_view Letters = "YyCmdejBbhAauwHkIlMSNpPZzsFTRrxXcontiJQKL%";
+constexpr std::string_view HijriLetters = "iJQKL";
 
 // Takes a character; returns true when it is one of Letters (a table: formats are read per line).
 bool IsLetter(char c) {
@@ -199,9 +200,8 @@ void AppendOffset(std::string& text, const Conversion& conversion, int offset, b
         std::snprintf(body, sizeof body, "%d", hours);
     }
     const int length = static_cast<int>(std::strlen(body)) + 1;
-    // By itself the hours take two digits: the width of +hh with what follows them.
-    const int own =
-        colons == 0 ? 5 : 1 + 2 + (length - 1 - static_cast<int>(std::to_string(hours).size()));
+    // By itself the offset writes its hours in two digits: +hhmm, or +hh and what follows.
+    const int own = colons == 0 ? 5 : length + (hours < 10 ? 1 : 0);
     const int width = conversion.width >= 0 ? conversion.width : own;
     const int missing = conversion.flag == '-' ? 0 : std::max(0, width - length);
     if (conversion.flag == '_') {
@@ -260,8 +260,7 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
                       const Conversion& conversion, const FormatStyle& style,
                       const HijriDate* hijri) {
     const auto month = static_cast<std::size_t>(date.month - 1);
-    if (hijri == nullptr &&
-        std::string_view("iJQKL").find(conversion.letter) != std::string_view::npos) {
+    if (hijri == nullptr && HijriLetters.find(conversion.letter) != std::string_view::npos) {
         return;
     }
     switch (conversion.letter) {
@@ -372,7 +371,7 @@ bool UsesClock(std::string_view format) { return UsesLetters(format, "HkIlMSNpPZ
 
 bool UsesOccasions(std::string_view format) { return UsesLetters(format, "o"); }
 
-bool UsesHijri(std::string_view format) { return UsesLetters(format, "iJQKL"); }
+bool UsesHijri(std::string_view format) { return UsesLetters(format, HijriLetters); }
 
 std::string_view UnknownConversion(std::string_view format) {
     for (std::size_t at = format.find('%'); at != std::string_view::npos;

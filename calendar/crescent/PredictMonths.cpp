@@ -26,8 +26,6 @@ using namespace std::chrono;
 // the one before it.
 constexpr int AnchorYear = 1265;
 constexpr sys_days AnchorStart = sys_days{1848y / November / 28};
-// The mean synodic month (Meeus ch. 49).
-constexpr double SynodicMonth = 29.530588861;
 // The Hijri years whose months touch 1 Farvardin 1178 (21 March 1799) to 29 Esfand 3000 (20 March
 // 3622): Muharram 1213 began in June 1798, and 3622-03-20 falls in 3092.
 constexpr int FirstYear = 1213;

@@ -111,6 +111,19 @@ Vector PlaceVector(const Place& place, double siderealAngle) {
             EarthRadius * rhoCos * std::sin(siderealAngle), EarthRadius * rhoSin};
 }
 
+// A moment in the ephemeris' time scale, with the nutation then.
+struct Ephemeris {
+    double jde;  // Julian ephemeris day (Terrestrial Time)
+    ln_nutation nutation;
+};
+
+// Takes a Julian day in UT; returns it in Terrestrial Time, with the nutation.
+Ephemeris At(JulianDay ut) {
+    Ephemeris at{.jde = ut + DeltaT(ut) / 86400, .nutation = {}};
+    ln_get_nutation(at.jde, &at.nutation);
+    return at;
+}
+
 // Takes a topocentric position, a place and the local sidereal angle; returns its altitude.
 double Altitude(const Equatorial& at, const Place& place, double siderealAngle) {
     const double latitude = place.latitude * Degree, dec = at.declination * Degree;
@@ -175,17 +188,13 @@ double DeltaT(JulianDay ut) {
 }
 
 Equatorial SunPosition(JulianDay ut) {
-    const double jde = ut + DeltaT(ut) / 86400;
-    ln_nutation nutation;
-    ln_get_nutation(jde, &nutation);
-    return ToEquatorial(ApparentSun(jde, nutation), nutation);
+    const Ephemeris at = At(ut);
+    return ToEquatorial(ApparentSun(at.jde, at.nutation), at.nutation);
 }
 
 Equatorial MoonPosition(JulianDay ut) {
-    const double jde = ut + DeltaT(ut) / 86400;
-    ln_nutation nutation;
-    ln_get_nutation(jde, &nutation);
-    return ToEquatorial(ApparentMoon(jde, nutation), nutation);
+    const Ephemeris at = At(ut);
+    return ToEquatorial(ApparentMoon(at.jde, at.nutation), at.nutation);
 }
 
 double MoonSunLongitude(JulianDay ut) {
@@ -204,8 +213,9 @@ SkyView ViewFrom(const Place& place, JulianDay ut) {
         return FromVector({v.x - here.x, v.y - here.y, v.z - here.z});
     };
     SkyView view{};
-    view.sun = seen(SunPosition(ut));
-    view.moon = seen(MoonPosition(ut));
+    const Ephemeris at = At(ut);  // one moment for both
+    view.sun = seen(ToEquatorial(ApparentSun(at.jde, at.nutation), at.nutation));
+    view.moon = seen(ToEquatorial(ApparentMoon(at.jde, at.nutation), at.nutation));
     view.sunAltitude = Altitude(view.sun, place, sidereal);
     view.moonAltitude = Altitude(view.moon, place, sidereal);
     const Vector s = ToVector(view.sun), m = ToVector(view.moon);
@@ -219,7 +229,7 @@ SkyView ViewFrom(const Place& place, JulianDay ut) {
 JulianDay NewMoonAfter(JulianDay ut) {
     // The Moon gains on the Sun 12.19 degrees a day on average: a step of Newton's method with
     // that rate, from the mean lunation, lands within a minute in a few rounds.
-    constexpr double MeanGain = 360 / 29.530588861;
+    constexpr double MeanGain = 360 / SynodicMonth;
     JulianDay t = ut;
     const double behind = MoonSunLongitude(t);
     t += (behind < 0 ? -behind : 360 - behind) / MeanGain;

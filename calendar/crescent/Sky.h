@@ -33,6 +33,9 @@ struct SkyView {
 // Julian days in Universal Time (UT1): 2451545.0 is 2000-01-01 12:00 UT.
 using JulianDay = double;
 
+// The mean synodic month, new moon to new moon, in days (Meeus ch. 49).
+inline constexpr double SynodicMonth = 29.530588861;
+
 // Takes a Julian day in UT, 1700 to about 4000; returns Terrestrial Time minus UT in seconds: the
 // historical record to 2005, then its extrapolation (a parabola in the centuries ahead).
 double DeltaT(JulianDay ut);

@@ -114,6 +114,12 @@ Chosen ChosenMonths(const CalOptions& options, std::int64_t around) {
     return chosen;
 }
 
+// Takes the context; returns the Hijri calendar with the month files read, or the built-in one.
+const HijriCalendar& HijriOf(const CalContext& context) {
+    static const HijriCalendar builtIn;
+    return context.occasions != nullptr ? context.occasions->Hijri() : builtIn;
+}
+
 // Takes the names of environment variables, in the order the C library reads a locale category;
 // returns the value of the first that is set and not empty, or the empty text.
 std::string_view FirstSet(std::initializer_list<const char*> names) {
@@ -153,9 +159,8 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                 SolarEpoch + static_cast<double>(SolarYearStart(firstYear)),
                 SolarEpoch + static_cast<double>(SolarYearStart(lastYear + 1) - 1));
         }
-        const HijriCalendar builtIn;
         out.Add(IcsCalendar(occasions, context.now, std::string(Program) + ' ' + TARVAND_VERSION,
-                            context.occasions != nullptr ? context.occasions->Hijri() : builtIn));
+                            HijriOf(context)));
     } else {
         std::optional<std::int64_t> marked;
         if (options.date) {
@@ -208,9 +213,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         }
         // Every month as wide as the widest header; one month alone has its title and Gregorian
         // span on one line.
-        const HijriCalendar builtIn;
-        const HijriCalendar& hijri =
-            context.occasions != nullptr ? context.occasions->Hijri() : builtIn;
+        const HijriCalendar& hijri = HijriOf(context);
         std::vector<MonthHeading> headers;
         int width = GridWidth(style);
         for (int index = first; index < first + count; ++index) {

@@ -12,22 +12,19 @@ std::string OccasionList(const std::vector<Occasion>& occasions, const GridStyle
     }
     std::string text;
     bool estimated = false;
-    const std::string mark0 = style.persian ? std::string(LeftToRightMark) : "";
+    // As in the grid, a mark before each line and after each Persian phrase keeps it in its place
+    // on a terminal that reorders right-to-left text: the month before the name, the * after it.
+    const std::string mark = style.persian ? std::string(LeftToRightMark) : "";
     for (const Occasion& occasion : occasions) {
         const SolarDate date = *ToSolarFields(occasion.day);
         TextLine line;
-        if (style.persian) {
-            line.Add(LeftToRightMark, 0);
-        }
+        line.Add(mark, 0);
         const std::string day = Digits(date.day, style);
         line.Pad(2 - DisplayWidth(day));
         line.Add(day);
         line.Pad(1);
         const std::string_view month = MonthName(date.month, style);
         line.Add(month);
-        // As in the grid, a mark after each Persian phrase keeps it in its place on a terminal
-        // that reorders right-to-left text: the month before the name, the * after it.
-        const std::string mark = style.persian ? std::string(LeftToRightMark) : "";
         line.Add(mark, 0);
         line.Pad(width - DisplayWidth(month) + 2);
         // The name, or the Persian one where a holiday file gave no English name.
@@ -42,7 +39,7 @@ std::string OccasionList(const std::vector<Occasion>& occasions, const GridStyle
         text += line.text + name + '\n';
     }
     if (estimated) {  // what the * means
-        text += mark0 + (style.persian ? "* \u062A\u062E\u0645\u06CC\u0646\u06CC" : "* estimated") +
+        text += mark + (style.persian ? "* \u062A\u062E\u0645\u06CC\u0646\u06CC" : "* estimated") +
                 '\n';
     }
     return text;

@@ -68,15 +68,16 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         const auto inRange = [](DateValue value) {
             return value >= FirstSolarValue() && value <= LastSolarValue();
         };
-        std::optional<DateValue> day = inRange(*date) ? date : std::nullopt;
+        const bool shiftable = written.days >= -MaxDayShift && written.days <= MaxDayShift;
+        std::optional<DateValue> day = shiftable && inRange(*date) ? date : std::nullopt;
         if (day && written.months != 0) {
             const SolarDate start = *ToSolarFields(*day);
             day = AddSolarMonths(start.year, start.month, start.day, written.months);
         }
-        if (day && written.days >= -MaxDayShift && written.days <= MaxDayShift) {
+        if (day) {
             *day += static_cast<double>(written.days);
         }
-        if (!day || written.days < -MaxDayShift || written.days > MaxDayShift || !inRange(*day)) {
+        if (!day || !inRange(*day)) {
             return OutsideMessage(text, solar, std::nullopt);
         }
         moment.dateOnly = day;

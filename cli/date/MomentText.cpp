@@ -72,6 +72,8 @@ const Unit* FindUnit(std::string_view word) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 // Takes text and the most digits to read; reads an unsigned number at its front, drops it and
 // returns it with the count of its digits, or nothing when no digit is there or more than `most`.
 std::optional<std::pair<std::int64_t, std::size_t>> TakeDigits(std::string_view& text,
@@ -299,9 +301,7 @@ private:
                 return AddRelative(*unit, *count);
             }
             const auto next = tokens_.Peek();
-            if (!next.empty() &&
-                ((next[0] >= 'a' && next[0] <= 'z') || (next[0] >= 'A' && next[0] <= 'Z')) &&
-                !SameWord(next, "ago")) {
+            if (!next.empty() && IsLetter(next[0]) && !SameWord(next, "ago")) {
                 return ": unknown unit " + Quote(next);
             }
             if (lead != '+' && lead != '-') {
@@ -332,7 +332,7 @@ private:
         if (lead == '+' || lead == '-') {
             return ReadOffsetItem(token);
         }
-        if ((lead >= 'a' && lead <= 'z') || (lead >= 'A' && lead <= 'Z')) {
+        if (IsLetter(lead)) {
             return ReadWord(token);
         }
         return Shape();

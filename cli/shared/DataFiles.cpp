@@ -107,8 +107,16 @@ std::vector<std::string> DataFilesIn(const std::string& folder,
     return paths;
 }
 
-std::string LineMessage(const std::string& path, long number, std::string_view problem) {
-    return NameBeforeLine(path) + ":" + std::to_string(number) + ": " + std::string(problem);
+void ReadDataLines(const std::string& path, std::vector<std::string>& messages,
+                   const std::function<std::optional<std::string>(std::string_view)>& read) {
+    if (const auto text = ReadDataFile(path, messages)) {
+        ForEachDataLine(*text, [&](long number, std::string_view line) {
+            if (const auto problem = read(line)) {
+                messages.push_back(NameBeforeLine(path) + ":" + std::to_string(number) + ": " +
+                                   *problem);
+            }
+        });
+    }
 }
 
 }  // namespace tarvand

@@ -29,7 +29,10 @@ void ForEachDataLine(std::string_view text,
 // path that is not a folder, and a link in it that leads nowhere or in a loop, add a message.
 std::vector<std::string> DataFilesIn(const std::string& folder, std::vector<std::string>& messages);
 
-// Takes a path, a line's number and a problem; returns the message "FILE:LINE: problem".
-std::string LineMessage(const std::string& path, long number, std::string_view problem);
+// Takes a path, the messages and a function that reads a line and returns what is wrong with it
+// (nothing when the line is taken); reads the file, if there is one, line by line with it, and
+// adds "FILE:LINE: problem" for each line refused.
+void ReadDataLines(const std::string& path, std::vector<std::string>& messages,
+                   const std::function<std::optional<std::string>(std::string_view)>& read);
 
 }  // namespace tarvand

@@ -40,13 +40,8 @@ HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& us
     std::vector<std::string> paths = DataFilesIn(folder, messages);
     paths.push_back(userFile);
     for (const std::string& path : paths) {
-        if (const auto text = ReadDataFile(path, messages)) {
-            ForEachDataLine(*text, [&](long number, std::string_view line) {
-                if (auto problem = ReadHijriLine(line, calendar)) {
-                    messages.push_back(LineMessage(path, number, *problem));
-                }
-            });
-        }
+        ReadDataLines(path, messages,
+                      [&](std::string_view line) { return ReadHijriLine(line, calendar); });
     }
     return calendar;
 }

@@ -35,21 +35,21 @@ bool Replaced(const std::vector<Occasion>& corrections, const Occasion& holiday)
     });
 }
 
-// Takes a path, the holidays read so far and the messages; reads the file's holidays.
-void ReadHolidayFile(const std::string& path, std::vector<Occasion>& holidays,
-                     std::vector<std::string>& messages) {
-    const auto text = ReadDataFile(path, messages);
-    if (!text) {
-        return;
+// Takes what reading a line gave and where to keep it; keeps it, or returns what is wrong.
+template <typename Read>
+std::optional<std::string> Keep(std::variant<Read, std::string> read, std::vector<Read>& into) {
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        return std::move(*problem);
     }
-    ForEachDataLine(*text, [&](long number, std::string_view line) {
-        auto read = ReadHolidayLine(line);
-        if (auto* holiday = std::get_if<Occasion>(&read)) {
-            holidays.push_back(std::move(*holiday));
-        } else {
-            messages.push_back(LineMessage(path, number, std::get<std::string>(read)));
-        }
-    });
+    into.push_back(std::get<Read>(std::move(read)));
+    return std::nullopt;
+}
+
+// Takes the name of an environment variable and a path; returns the variable's value, or the path
+// where it is unset or empty.
+std::string EnvironmentOr(const char* name, const char* otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : otherwise;
 }
 
 // Takes a day; returns its Solar year.
@@ -82,9 +82,8 @@ DateValue LastConfirmedDay() { return ToDateValue(2025y / December / 31); }
 
 OccasionFiles OccasionFiles::FromEnvironment() {
     OccasionFiles files;
-    const char* system = std::getenv("TARVAND_HOLIDAYS_DIR");
-    files.systemDirectory =
-        system != nullptr && *system != '\0' ? system : "/etc/tarvand/holidays.d";
+    files.systemDirectory = EnvironmentOr("TARVAND_HOLIDAYS_DIR", "/etc/tarvand/holidays.d");
+    files.systemHijriDirectory = EnvironmentOr("TARVAND_HIJRI_DIR", "/etc/tarvand/hijri.d");
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     // As the XDG base directories have it, a relative XDG_CONFIG_HOME is ignored.
@@ -93,9 +92,6 @@ OccasionFiles OccasionFiles::FromEnvironment() {
                                  : std::string(home != nullptr ? home : "") + "/.config";
     files.userHolidays = base + "/tarvand/holidays";
     files.userEvents = base + "/tarvand/events";
-    const char* hijri = std::getenv("TARVAND_HIJRI_DIR");
-    files.systemHijriDirectory =
-        hijri != nullptr && *hijri != '\0' ? hijri : "/etc/tarvand/hijri.d";
     files.userHijri = base + "/tarvand/hijri";
     return files;
 }
@@ -132,19 +128,12 @@ OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>&
     std::vector<std::string> paths = DataFilesIn(files.systemDirectory, messages);
     paths.push_back(files.userHolidays);
     for (const std::string& path : paths) {
-        ReadHolidayFile(path, corrections_, messages);
-    }
-    if (const auto text = ReadDataFile(files.userEvents, messages)) {
-        ForEachDataLine(*text, [&](long number, std::string_view line) {
-            auto read = ReadEventLine(line);
-            if (auto* event = std::get_if<PersonalEvent>(&read)) {
-                events_.push_back(std::move(*event));
-            } else {
-                messages.push_back(
-                    LineMessage(files.userEvents, number, std::get<std::string>(read)));
-            }
+        ReadDataLines(path, messages, [&](std::string_view line) {
+            return Keep(ReadHolidayLine(line), corrections_);
         });
     }
+    ReadDataLines(files.userEvents, messages,
+                  [&](std::string_view line) { return Keep(ReadEventLine(line), events_); });
 }
 
 std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,

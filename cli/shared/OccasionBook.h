@@ -33,9 +33,8 @@ struct OccasionFiles {
 class OccasionBook {
 public:
     // Takes the files; reads the Hijri month starts and the holidays and events of the files that
-    // exist. Adds a message, as
-    // "FILE:LINE: problem" or "cannot read FILE: reason", for each line or file it cannot read;
-    // the other lines still count.
+    // exist. Adds a message, as "FILE:LINE: problem" or "cannot read FILE: reason", for each line
+    // or file it cannot read; the other lines still count.
     OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages);
 
     // Takes a first and a last day (date values within 1178 to 3000) and whether to include the

@@ -190,7 +190,8 @@ TARVAND_HOLIDAYS_DIR=$hostile/d/big "$program" 1 1405 2>&1 >/dev/null |
     grep -qx "tarvand-cal: cannot read '$hostile/d/big': not a folder" || fail "a file for the holiday folder"
 # A correction's reach: an estimate 3 days away gives way, one 4 days away stays; a confirmed
 # holiday of the same name nearby is never removed; byte order marks, backups (name~), a relative
-# XDG_CONFIG_HOME (ignored, as the XDG spec says), day 0 and a holiday with a Persian name only.
+# XDG_CONFIG_HOME (ignored, as the XDG base directories have it), day 0 and a holiday with a
+# Persian name only.
 files=$work/files
 mkdir -p "$files/within" "$files/past" "$files/home/.config/tarvand" "$files/rel/tarvand"
 printf '\xef\xbb\xbf2026-06-28\tlunar\tconfirmed\tAshura\tA\n' >"$files/within/a"
