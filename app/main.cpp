@@ -2,6 +2,8 @@
 
 #include "DisplayGuard.h"
 #include "Form1.h"
+#include "Options.h"
+#include "TrayProgram.h"
 
 int main(int argc, char* argv[]) {
     tarvand::DisplayGuard guard;
@@ -10,6 +12,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarvand"));
     QApplication::setApplicationVersion(QStringLiteral(TARVAND_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tarvand.tarvand"));
+    if (const tarvand::Options options = tarvand::ReadOptions(app); options.tray) {
+        return tarvand::RunTray(options.waitSeconds);
+    }
     tarvand::Form1 form;
     form.show();
     return QApplication::exec();

@@ -108,7 +108,8 @@ QIcon ProgramIcon() {
 
 Form1::Form1(ClockSource clock, QWidget* parent)
     : QWidget(parent, FrameFlags(QGuiApplication::platformName())),
-      clock_(clock ? std::move(clock) : ClockSource{&LocalNow}) {
+      clock_(clock ? std::move(clock) : ClockSource{&LocalNow}),
+      end_([] { QCoreApplication::exit(0); }) {
     InstallAccessibleFactories();
     BuildControls();
     Form_Load();
@@ -247,6 +248,8 @@ void Form1::Timer2_Timer() {
     }
 }
 
+void Form1::SetEndAction(std::function<void()> end) { end_ = std::move(end); }
+
 void Form1::Label3_Click() { Enable(Timer3); }
 
 void Form1::Timer3_Timer() {
@@ -259,7 +262,7 @@ void Form1::Timer3_Timer() {
         for (QTimer* timer : {Timer1, Timer2, Timer3, Timer4}) {
             timer->stop();
         }
-        QCoreApplication::exit(0);
+        end_();
     }
 }
 

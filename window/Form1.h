@@ -49,6 +49,10 @@ public:
     // button only, or on Wayland no frame at all.
     static Qt::WindowFlags FrameFlags(const QString& platform);
 
+    // Takes what to do when the window has shrunk away after a click on the close mark: by
+    // default the program ends.
+    void SetEndAction(std::function<void()> end);
+
     // The handlers, one per event.
     void Form_Load();
     void Timer1_Timer();
@@ -105,6 +109,7 @@ private:
     // its open size, whose height the animations change instead of the window's.
     QWidget* body_ = nullptr;
     ClockSource clock_;
+    std::function<void()> end_;
     float openingFrom_ = -1;  // the height the last opening step started from, -1 before the first
     float closingFrom_ = -1;  // and the last closing step
     std::chrono::local_days shownDate_{};  // the date the result boxes show

@@ -1,0 +1,17 @@
+// The program's command line: the window by default, or the indicator with --tray.
+#pragma once
+
+class QCoreApplication;
+
+namespace tarvand {
+
+struct Options {
+    bool tray = false;      // the indicator in the panel instead of the window
+    int waitSeconds = 120;  // how long the indicator waits for a tray to appear
+};
+
+// Takes the application (Qt's own options already taken out); returns the options, or ends the
+// program with --help, --version, or a message and status 1 for an option it does not know.
+Options ReadOptions(const QCoreApplication& app);
+
+}  // namespace tarvand

@@ -1,0 +1,63 @@
+#include "Autostart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tarvand {
+
+namespace {
+
+// The indicator's desktop entry, built in from the one installed in applications/.
+const QString EntryResource = QStringLiteral(":/tray/org.tarvand.tarvand-tray.desktop");
+
+}  // namespace
+
+QString AutostartPath() {
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config)) {  // as the XDG base directories have it
+        config = QDir::homePath() + QStringLiteral("/.config");
+    }
+    return config + QStringLiteral("/autostart/org.tarvand.tarvand-tray.desktop");
+}
+
+bool AutostartEnabled() {
+    const QString path = AutostartPath();
+    if (!QFileInfo::exists(path)) {
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return false;
+    }
+    while (!file.atEnd()) {
+        if (file.readLine().trimmed() == "Hidden=true") {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString SetAutostart(bool enabled) {
+    const QString path = AutostartPath();
+    if (!enabled) {
+        QFile file(path);
+        return !file.exists() || file.remove() ? QString()
+                                               : path + QStringLiteral(": ") + file.errorString();
+    }
+    QFile entry(EntryResource);
+    if (!entry.open(QIODevice::ReadOnly)) {
+        return EntryResource + QStringLiteral(": ") + entry.errorString();
+    }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        return QFileInfo(path).absolutePath() + QStringLiteral(": cannot make the folder");
+    }
+    QSaveFile file(path);  // whole or not at all
+    if (!file.open(QIODevice::WriteOnly) || file.write(entry.readAll()) < 0 || !file.commit()) {
+        return path + QStringLiteral(": ") + file.errorString();
+    }
+    return {};
+}
+
+}  // namespace tarvand

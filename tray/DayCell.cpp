@@ -1,0 +1,105 @@
+#include "DayCell.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include "DayTexts.h"
+
+namespace tarvand {
+
+DayCell::DayCell(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCheckable(false);
+}
+
+void DayCell::Show(const Day& day, const QString& spoken) {
+    day_ = day;
+    setText(Digits(day.solarDay, day.persian));
+    setAccessibleName(spoken);
+    update();
+}
+
+QColor DayCell::HolidayColour(const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Base).lightnessF() < 0.5;
+    return dark ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+}
+
+QSize DayCell::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int side = metrics.horizontalAdvance(QStringLiteral("00")) + metrics.height() + 4;
+    return {side, metrics.height() * 2 + 2};
+}
+
+void DayCell::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colours = palette();
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    if (day_.today) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.color(QPalette::Highlight));
+        painter.drawRoundedRect(area, 4, 4);
+    } else if (underMouse()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.color(QPalette::AlternateBase));
+        painter.drawRoundedRect(area, 4, 4);
+    }
+    QColor ink =
+        day_.today ? colours.color(QPalette::HighlightedText) : colours.color(QPalette::Text);
+    if (day_.holiday && !day_.today) {
+        ink = HolidayColour(colours);
+    }
+
+    // The Solar day, large, centred; bold today.
+    QFont large = font();
+    large.setBold(day_.today || day_.holiday);
+    painter.setFont(large);
+    painter.setPen(ink);
+    QString solar = text();
+    if (day_.estimated) {
+        solar += u'*';
+    }
+    painter.drawText(area, Qt::AlignCenter, solar);
+
+    // The Gregorian day, small, in the corner that the reading direction ends in.
+    QFont small = font();
+    small.setPointSizeF(std::max(5.0, font().pointSizeF() * 0.62));
+    painter.setFont(small);
+    QColor faint = ink;
+    faint.setAlphaF(0.75);
+    painter.setPen(faint);
+    const Qt::Alignment corner =
+        Qt::AlignBottom | (layoutDirection() == Qt::RightToLeft ? Qt::AlignLeft : Qt::AlignRight);
+    painter.drawText(area.adjusted(2, 0, -2, 0), corner, Digits(day_.gregorianDay, day_.persian));
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = colours.color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void DayCell::keyPressEvent(QKeyEvent* event) {
+    // Right-to-left, the next day lies to the left.
+    const int forward = layoutDirection() == Qt::RightToLeft ? -1 : 1;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            emit moveRequested(-forward);
+            return;
+        case Qt::Key_Right:
+            emit moveRequested(forward);
+            return;
+        case Qt::Key_Up:
+            emit moveRequested(-7);
+            return;
+        case Qt::Key_Down:
+            emit moveRequested(7);
+            return;
+        default:
+            QAbstractButton::keyPressEvent(event);
+    }
+}
+
+}  // namespace tarvand

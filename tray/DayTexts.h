@@ -1,0 +1,47 @@
+// What the indicator and the month view say of a day: in Persian in a Persian locale, in Latin
+// letters otherwise.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "calendar/HijriCalendar.h"
+#include "calendar/Occasion.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+
+// Returns true when the user's locale is Persian: the indicator then speaks Persian, right to left.
+bool PersianLocale();
+
+// Takes an English and a Persian text and whether to speak Persian; returns the one to show.
+QString Say(const char* english, const char* persian, bool inPersian);
+
+// Takes a number and whether to write Persian digits; returns it in those digits.
+QString Digits(long long number, bool persian);
+
+// Takes a Solar month, 1 to 12; returns its name in Persian or in Latin letters.
+QString SolarMonthName(int month, bool persian);
+
+// Takes a weekday of a SolarDate, 1 (Sunday) to 7 (Saturday); returns its name, whole or in two
+// letters ("Sa"), in Persian or in the locale's language.
+QString WeekdayName(int weekday, bool persian, bool shortName = false);
+
+// Takes a Hijri date; returns it as "7 Shawwal 1447" (in Persian: day, month name, year).
+QString HijriText(const HijriDate& date, bool persian);
+
+// Takes a date value within 1178 to 3000; returns its Gregorian date as the locale writes it in
+// full ("27 March 2026").
+QString GregorianText(DateValue value);
+
+// Takes an occasion; returns its name as shown: English, or Persian (or the event's text) in
+// Persian, with " *" after an estimated holiday.
+QString OccasionName(const Occasion& occasion, bool persian);
+
+// Takes a date value within 1178 to 3000, its occasions, the Hijri calendar and the language;
+// returns the day as a screen reader should hear it: "Saturday 1 Farvardin 1405, 21 March 2026,
+// 1 Shawwal 1447: Nowruz, holiday; Eid al-Fitr, holiday, estimated".
+QString FullDayText(DateValue value, const std::vector<Occasion>& occasions,
+                    const HijriCalendar& hijri, bool persian);
+
+}  // namespace tarvand

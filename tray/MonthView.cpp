@@ -1,0 +1,345 @@
+#include "MonthView.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <map>
+
+#include "DayCell.h"
+#include "DayTexts.h"
+#include "OccasionBook.h"
+#include "calendar/HijriNames.h"
+#include "calendar/SolarYear.h"
+
+namespace tarvand {
+
+namespace {
+
+constexpr int FirstYear = 1178;
+constexpr int LastYear = 3000;
+constexpr int Friday = 6;  // a SolarDate's weekday
+
+// Takes a SolarDate's weekday, 1 (Sunday) to 7 (Saturday); returns its column, Saturday first.
+int Column(int weekday) { return weekday % 7; }
+
+// Takes a date value; returns its Gregorian month and year as "March 2026".
+QString GregorianMonth(DateValue value, bool withYear) {
+    const std::chrono::year_month_day civil = ToCivilDate(value);
+    const QLocale locale = QLocale::system();
+    QString text = locale.standaloneMonthName(static_cast<int>(unsigned{civil.month()}));
+    if (withYear) {
+        text += u' ' + locale.toString(int{civil.year()}).remove(locale.groupSeparator());
+    }
+    return text;
+}
+
+// Takes the first and last days of a month and a function that names a day's month and year,
+// with or without its year; returns "March–April 2026", or "December 2025–January 2026".
+template <typename Name>
+QString Span(const Name& name, bool sameYear, bool sameMonth) {
+    if (sameMonth) {
+        return name(true, true);
+    }
+    return name(true, !sameYear) + QStringLiteral("\u2013") + name(false, true);
+}
+
+}  // namespace
+
+MonthView::MonthView(const OccasionBook& book, bool persian, DateValue today, QWidget* parent)
+    : QWidget(parent, QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+                          ? Qt::Window | Qt::FramelessWindowHint
+                          : Qt::Popup),
+      book_(book),
+      persian_(persian),
+      today_(today) {
+    BuildControls();
+    const std::optional<SolarDate> date = ToSolarFields(today);
+    ShowMonth(date ? date->year : FirstYear, date ? date->month : 1);
+}
+
+void MonthView::BuildControls() {
+    setWindowTitle(
+        Say("Tarvand month", "\u0645\u0627\u0647 \u062A\u0631\u0648\u0646\u062F", persian_));
+    setAccessibleName(windowTitle());
+    setLayoutDirection(persian_ ? Qt::RightToLeft : Qt::LeftToRight);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* outer = new QVBoxLayout(this);
+    auto* header = new QHBoxLayout;
+    // Arrows point the way the months run: leftward in a right-to-left view.
+    previous_ = new QToolButton(this);
+    previous_->setArrowType(persian_ ? Qt::RightArrow : Qt::LeftArrow);
+    previous_->setAccessibleName(
+        Say("Previous month", "\u0645\u0627\u0647 \u0642\u0628\u0644", persian_));
+    previous_->setToolTip(previous_->accessibleName());
+    next_ = new QToolButton(this);
+    next_->setArrowType(persian_ ? Qt::LeftArrow : Qt::RightArrow);
+    next_->setAccessibleName(Say("Next month", "\u0645\u0627\u0647 \u0628\u0639\u062F", persian_));
+    next_->setToolTip(next_->accessibleName());
+    todayButton_ = new QToolButton(this);
+    todayButton_->setText(Say("Today", "\u0627\u0645\u0631\u0648\u0632", persian_));
+    title_ = new QLabel(this);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    title_->setAlignment(Qt::AlignCenter);
+    header->addWidget(previous_);
+    header->addWidget(title_, 1);
+    header->addWidget(next_);
+    header->addWidget(todayButton_);
+    outer->addLayout(header);
+
+    spans_ = new QLabel(this);
+    spans_->setAlignment(Qt::AlignCenter);
+    outer->addWidget(spans_);
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(1);
+    for (int column = 0; column < 7; ++column) {
+        const int weekday = column == 0 ? 7 : column;  // Saturday, then Sunday to Friday
+        auto* label = new QLabel(WeekdayName(weekday, persian_, true), this);
+        label->setAlignment(Qt::AlignCenter);
+        label->setToolTip(WeekdayName(weekday, persian_));
+        if (weekday == Friday) {
+            QPalette red = label->palette();
+            red.setColor(QPalette::WindowText, DayCell::HolidayColour(palette()));
+            label->setPalette(red);
+        }
+        weekdays_[static_cast<std::size_t>(column)] = label;
+        grid->addWidget(label, 0, column);
+    }
+    for (int index = 0; index < Weeks * 7; ++index) {
+        auto* cell = new DayCell(this);
+        cells_[static_cast<std::size_t>(index)] = cell;
+        grid->addWidget(cell, 1 + index / 7, index % 7);
+        connect(cell, &DayCell::moveRequested, this,
+                [this, cell](int days) { MoveFocus(cell, days); });
+    }
+    outer->addLayout(grid);
+
+    list_ = new QLabel(this);
+    list_->setWordWrap(true);
+    list_->setTextFormat(Qt::PlainText);
+    list_->setFocusPolicy(Qt::TabFocus);  // the list can be reached and read from the keyboard
+    outer->addWidget(list_);
+
+    connect(previous_, &QToolButton::clicked, this, [this] { StepMonths(-1); });
+    connect(next_, &QToolButton::clicked, this, [this] { StepMonths(1); });
+    connect(todayButton_, &QToolButton::clicked, this, [this] { FocusDay(today_); });
+}
+
+void MonthView::SetToday(DateValue today) {
+    const std::optional<SolarDate> old = ToSolarFields(today_);
+    const bool showedToday = old && old->year == year_ && old->month == month_;
+    today_ = today;
+    const std::optional<SolarDate> now = ToSolarFields(today);
+    if (showedToday && now) {
+        ShowMonth(now->year, now->month);
+    } else {
+        Fill();
+    }
+}
+
+void MonthView::ShowMonth(int year, int month) {
+    year_ = std::clamp(year, FirstYear, LastYear);
+    month_ = std::clamp(month, 1, 12);
+    Fill();
+}
+
+void MonthView::FocusDay(DateValue value) {
+    const std::optional<SolarDate> date = ToSolarFields(value);
+    if (!date) {
+        return;
+    }
+    if (date->year != year_ || date->month != month_) {
+        ShowMonth(date->year, date->month);
+    }
+    for (DayCell* cell : cells_) {
+        if (!cell->isHidden() && cell->Shown().value == value) {
+            cell->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+DayCell* MonthView::Cell(int week, int column) const {
+    return cells_[static_cast<std::size_t>(week * 7 + column)];
+}
+
+QString MonthView::Title() const { return title_->text(); }
+QString MonthView::List() const { return list_->text(); }
+
+void MonthView::StepMonths(int months) {
+    const auto* focused = qobject_cast<const DayCell*>(focusWidget());
+    const int day = focused != nullptr && focused->hasFocus() ? focused->Shown().solarDay : 0;
+    const int index =
+        std::clamp(year_ * 12 + month_ - 1 + months, FirstYear * 12, LastYear * 12 + 11);
+    ShowMonth(index / 12, index % 12 + 1);
+    if (day > 0) {  // the focus stays on the same day of the month, or its last
+        FocusDay(*FromSolarDate(year_, month_, std::min(day, SolarMonthLength(year_, month_))));
+    }
+}
+
+void MonthView::MoveFocus(const DayCell* from, int days) { FocusDay(from->Shown().value + days); }
+
+void MonthView::Fill() {
+    const DateValue first = *FromSolarDate(year_, month_, 1);
+    const int length = SolarMonthLength(year_, month_);
+    const DateValue last = first + length - 1;
+    const int firstColumn = Column(ToSolarFields(first)->weekday);
+
+    title_->setText(SolarMonthName(month_, persian_) + u' ' + Digits(year_, persian_));
+    setAccessibleDescription(title_->text());
+
+    // The Gregorian and Hijri months it spans.
+    const std::chrono::year_month_day gFirst = ToCivilDate(first), gLast = ToCivilDate(last);
+    const QString gregorian =
+        Span([&](bool firstDay,
+                 bool withYear) { return GregorianMonth(firstDay ? first : last, withYear); },
+             gFirst.year() == gLast.year(), gFirst.month() == gLast.month());
+    QString spans = gregorian;
+    const std::optional<HijriDate> hFirst = book_.Hijri().ToHijri(first);
+    const std::optional<HijriDate> hLast = book_.Hijri().ToHijri(last);
+    if (hFirst && hLast) {
+        const auto hijriName = [&](bool firstDay, bool withYear) {
+            const HijriDate& date = firstDay ? *hFirst : *hLast;
+            const auto index = static_cast<std::size_t>(date.month - 1);
+            QString name = QString::fromUtf8(
+                (persian_ ? HijriMonthNames : LatinHijriMonthNames)[index].data(),
+                static_cast<qsizetype>(
+                    (persian_ ? HijriMonthNames : LatinHijriMonthNames)[index].size()));
+            return withYear ? name + u' ' + Digits(date.year, persian_) : name;
+        };
+        spans += QStringLiteral(" \u00B7 ") +
+                 Span(hijriName, hFirst->year == hLast->year, hFirst->month == hLast->month);
+    }
+    spans_->setText(spans);
+
+    // The occasions, by day.
+    const std::vector<Occasion> occasions = book_.Between(first, last);
+    std::map<long long, std::vector<Occasion>> byDay;
+    for (const Occasion& occasion : occasions) {
+        byDay[DayDifference(first, occasion.day)].push_back(occasion);
+    }
+
+    for (int index = 0; index < Weeks * 7; ++index) {
+        DayCell* cell = cells_[static_cast<std::size_t>(index)];
+        const int day = index - firstColumn + 1;
+        if (day < 1 || day > length) {
+            cell->hide();
+            continue;
+        }
+        const DateValue value = first + day - 1;
+        const std::vector<Occasion>& own = byDay[day - 1];
+        DayCell::Day shown;
+        shown.value = value;
+        shown.solarDay = day;
+        shown.gregorianDay = static_cast<int>(unsigned{ToCivilDate(value).day()});
+        shown.today = DayDifference(today_, value) == 0;
+        shown.persian = persian_;
+        shown.holiday = index % 7 == 6;  // Friday
+        for (const Occasion& occasion : own) {
+            if (IsHoliday(occasion)) {
+                shown.holiday = true;
+                shown.estimated = shown.estimated || occasion.estimated;
+            }
+        }
+        QString spoken = FullDayText(value, own, book_.Hijri(), persian_);
+        if (shown.today) {
+            spoken = Say("Today, ", "\u0627\u0645\u0631\u0648\u0632\u060C ", persian_) + spoken;
+        }
+        cell->Show(shown, spoken);
+        cell->show();
+    }
+
+    // The list: one line an occasion, "1 Farvardin  Nowruz", and what a star means.
+    QStringList lines;
+    bool anyEstimated = false;
+    for (const Occasion& occasion : occasions) {
+        const int day = static_cast<int>(DayDifference(first, occasion.day)) + 1;
+        lines << Digits(day, persian_) + u' ' + SolarMonthName(month_, persian_) +
+                     QStringLiteral("  ") + OccasionName(occasion, persian_);
+        anyEstimated = anyEstimated || occasion.estimated;
+    }
+    if (anyEstimated) {
+        lines << Say("* estimated", "* \u067E\u06CC\u0634\u200C\u0628\u06CC\u0646\u06CC", persian_);
+    }
+    list_->setText(lines.join(u'\n'));
+    list_->setAccessibleName(
+        lines.isEmpty()
+            ? Say("No holidays", "\u0628\u062F\u0648\u0646 \u062A\u0639\u0637\u06CC\u0644\u06CC",
+                  persian_)
+            : lines.join(QStringLiteral("; ")));
+    list_->setVisible(!lines.isEmpty());
+
+    previous_->setEnabled(year_ * 12 + month_ > FirstYear * 12 + 1);
+    next_->setEnabled(year_ * 12 + month_ < LastYear * 12 + 12);
+    adjustSize();
+}
+
+void MonthView::PlaceBeside(const QRect& anchor, const QPoint& pointer) {
+    adjustSize();
+    const QPoint near = anchor.isValid() ? anchor.center() : pointer;
+    const QScreen* screen = QGuiApplication::screenAt(near);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize size = frameSize();
+    QPoint place;
+    if (anchor.isValid()) {
+        // Below the icon in a top panel, above it in a bottom one, its middle over the icon's.
+        const bool below = anchor.bottom() + size.height() <= area.bottom();
+        place = QPoint(anchor.center().x() - size.width() / 2,
+                       below ? anchor.bottom() + 1 : anchor.top() - size.height());
+    } else {
+        place = pointer - QPoint(size.width() / 2, 0);
+    }
+    place.setX(
+        std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+    place.setY(
+        std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+    move(place);
+}
+
+void MonthView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            close();
+            return;
+        case Qt::Key_PageUp:
+            StepMonths(shift ? -12 : -1);
+            return;
+        case Qt::Key_PageDown:
+            StepMonths(shift ? 12 : 1);
+            return;
+        case Qt::Key_Home:
+            FocusDay(today_);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void MonthView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && weekdays_[6] != nullptr) {
+        QPalette red = weekdays_[6]->palette();
+        red.setColor(QPalette::WindowText, DayCell::HolidayColour(palette()));
+        weekdays_[6]->setPalette(red);
+    } else if (event->type() == QEvent::ActivationChange && !isActiveWindow() &&
+               !(windowFlags() & Qt::Popup) && isVisible()) {
+        close();  // a window standing in for a popup closes when another is chosen
+    }
+}
+
+}  // namespace tarvand

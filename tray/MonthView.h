@@ -1,0 +1,81 @@
+// A Solar month at a glance: a Saturday-first grid with today marked, Fridays and holidays in the
+// holiday colour, each day's Gregorian day beside it, and the month's holidays and events below.
+// It opens beside the indicator; Escape or a click elsewhere closes it. The arrow keys move by
+// day and week, Page Up and Page Down by month, Home goes back to today.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "calendar/DateValue.h"
+
+class QLabel;
+class QToolButton;
+
+namespace tarvand {
+
+class DayCell;
+class OccasionBook;
+
+class MonthView : public QWidget {
+    Q_OBJECT
+
+public:
+    // The grid: six weeks of seven days.
+    static constexpr int Weeks = 6;
+
+    // Takes the occasions (they must outlive the view), whether to speak Persian, right to left,
+    // and today's date value; shows today's month.
+    MonthView(const OccasionBook& book, bool persian, DateValue today, QWidget* parent = nullptr);
+
+    // Takes today's date value; marks it, and shows its month if the view showed the old today's.
+    void SetToday(DateValue today);
+
+    // Takes a Solar year and month within 1178 to 3000; shows that month.
+    void ShowMonth(int year, int month);
+    // Takes a date value; shows its month and gives its cell the focus.
+    void FocusDay(DateValue value);
+
+    int Year() const { return year_; }
+    int Month() const { return month_; }
+    // Takes a row, 0 to Weeks - 1, and a column, 0 (Saturday) to 6 (Friday); returns its cell,
+    // hidden when no day of the month falls there.
+    DayCell* Cell(int week, int column) const;
+    // The month's title and the list under the grid.
+    QString Title() const;
+    QString List() const;
+
+    // Takes a rectangle, in screen coordinates, that the view should open beside (the icon's;
+    // empty when unknown) and the pointer's place; moves the view there, inside the screen.
+    void PlaceBeside(const QRect& anchor, const QPoint& pointer);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildControls();
+    // Takes a number of months; shows the month that many away (a month, or a year with Shift).
+    void StepMonths(int months);
+    // Takes the focused cell's move in days; focuses the day there, in another month if it lies
+    // there.
+    void MoveFocus(const DayCell* from, int days);
+    // Draws the month anew: cells, titles and list.
+    void Fill();
+
+    const OccasionBook& book_;
+    bool persian_ = false;
+    DateValue today_ = 0;
+    int year_ = 0;
+    int month_ = 0;
+    QLabel* title_ = nullptr;
+    QLabel* spans_ = nullptr;  // the Gregorian and Hijri months the Solar month spans
+    QLabel* list_ = nullptr;
+    QToolButton* previous_ = nullptr;
+    QToolButton* next_ = nullptr;
+    QToolButton* todayButton_ = nullptr;
+    std::array<QLabel*, 7> weekdays_{};
+    std::array<DayCell*, Weeks * 7> cells_{};
+};
+
+}  // namespace tarvand

@@ -1,0 +1,194 @@
+#include "TrayIndicator.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDate>
+#include <QLocale>
+#include <QMenu>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <iostream>
+
+#include "Autostart.h"
+#include "DayIcon.h"
+#include "DayTexts.h"
+#include "DayWatch.h"
+#include "Form1.h"
+#include "MonthView.h"
+#include "OccasionBook.h"
+#include "calendar/LocalClock.h"
+
+namespace tarvand {
+
+namespace {
+
+// The user's choice of digits in the icon, kept in $XDG_CONFIG_HOME/tarvand/tray.conf.
+const QString DigitsKey = QStringLiteral("icon/persianDigits");
+
+QSettings Settings() { return {QSettings::IniFormat, QSettings::UserScope, "tarvand", "tray"}; }
+
+}  // namespace
+
+TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObject* parent)
+    : QObject(parent),
+      book_(book),
+      today_(today ? std::move(today) : TodaySource{&LocalToday}),
+      persian_(PersianLocale()) {
+    persianDigits_ = Settings().value(DigitsKey, persian_).toBool();
+    icon_ = new QSystemTrayIcon(this);
+    menu_ = new QMenu;
+    BuildMenu();
+    icon_->setContextMenu(menu_);
+    connect(icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger) {
+                    ToggleMonthView();
+                } else if (why == QSystemTrayIcon::MiddleClick) {
+                    OpenWindow();
+                }
+            });
+    watch_ = new DayWatch(this);
+    connect(watch_, &DayWatch::dayMayHaveChanged, this, &TrayIndicator::Refresh);
+    Refresh();
+}
+
+TrayIndicator::~TrayIndicator() {
+    delete view_;
+    delete window_;
+    delete menu_;
+}
+
+void TrayIndicator::Show() { icon_->show(); }
+
+void TrayIndicator::BuildMenu() {
+    connect(menu_->addAction(Say("Month", "\u0645\u0627\u0647", persian_)), &QAction::triggered,
+            this, &TrayIndicator::ToggleMonthView);
+    connect(menu_->addAction(
+                Say("Open Tarvand",
+                    "\u0628\u0627\u0632 \u06A9\u0631\u062F\u0646 \u062A\u0631\u0648\u0646\u062F",
+                    persian_)),
+            &QAction::triggered, this, &TrayIndicator::OpenWindow);
+    QMenu* copy =
+        menu_->addMenu(Say("Copy Today's Date",
+                           "\u0631\u0648\u0646\u0648\u0634\u062A \u062A\u0627\u0631\u06CC\u062E "
+                           "\u0627\u0645\u0631\u0648\u0632",
+                           persian_));
+    for (int format = 0; format < FormatCount; ++format) {
+        QAction* action = copy->addAction(QString());
+        connect(action, &QAction::triggered, this, [this, format] { CopyLayout(format); });
+        copyActions_[static_cast<std::size_t>(format)] = action;
+    }
+    menu_->addSeparator();
+    QAction* digits = menu_->addAction(
+        Say("Persian Digits", "\u0627\u0631\u0642\u0627\u0645 \u0641\u0627\u0631\u0633\u06CC",
+            persian_));
+    digits->setCheckable(true);
+    digits->setChecked(persianDigits_);
+    connect(digits, &QAction::toggled, this, &TrayIndicator::SetPersianDigits);
+    QAction* login = menu_->addAction(
+        Say("Start at Login",
+            "\u0627\u062C\u0631\u0627 \u0647\u0646\u06AF\u0627\u0645 \u0648\u0631\u0648\u062F",
+            persian_));
+    login->setCheckable(true);
+    login->setChecked(AutostartEnabled());
+    connect(login, &QAction::toggled, this, [login](bool enabled) {
+        if (const QString problem = SetAutostart(enabled); !problem.isEmpty()) {
+            std::cerr << "tarvand: " << problem.toStdString() << '\n';
+            const QSignalBlocker quiet(login);
+            login->setChecked(AutostartEnabled());
+        }
+    });
+    menu_->addSeparator();
+    connect(menu_->addAction(Say("Quit", "\u062E\u0631\u0648\u062C", persian_)),
+            &QAction::triggered, qApp, &QCoreApplication::quit);
+}
+
+void TrayIndicator::Refresh() {
+    const DateValue today = today_();
+    if (DayDifference(shown_, today) == 0) {
+        return;
+    }
+    shown_ = today;
+    ShowToday();
+    if (view_ != nullptr) {
+        view_->SetToday(today);
+    }
+}
+
+void TrayIndicator::SetPersianDigits(bool persian) {
+    persianDigits_ = persian;
+    Settings().setValue(DigitsKey, persian);
+    ShowToday();
+}
+
+QString TrayIndicator::ToolTip() const { return icon_->toolTip(); }
+
+void TrayIndicator::ShowToday() {
+    const std::optional<SolarDate> solar = ToSolarFields(shown_);
+    dayOfMonth_ = solar ? solar->day : 0;
+    icon_->setIcon(DayIcon(dayOfMonth_, persianDigits_));
+
+    // The tooltip: the fourth layout, the Hijri date, the Gregorian date, the occasions.
+    QStringList lines{QString::fromStdString(ToSolarDate(shown_, 3))};
+    if (const std::optional<HijriDate> hijri = book_.Hijri().ToHijri(shown_)) {
+        QString line = HijriText(*hijri, persian_);
+        if (hijri->predicted) {
+            line += Say(" (estimated)", " (\u067E\u06CC\u0634\u200C\u0628\u06CC\u0646\u06CC)",
+                        persian_);
+        }
+        lines << line;
+    }
+    const std::chrono::year_month_day civil = ToCivilDate(shown_);
+    lines << QLocale::system().toString(
+        QDate(int{civil.year()}, static_cast<int>(unsigned{civil.month()}),
+              static_cast<int>(unsigned{civil.day()})),
+        QLocale::LongFormat);
+    for (const Occasion& occasion : book_.Between(shown_, shown_)) {
+        lines << OccasionName(occasion, persian_);
+    }
+    icon_->setToolTip(lines.join(u'\n'));
+
+    for (int format = 0; format < FormatCount; ++format) {
+        copyActions_[static_cast<std::size_t>(format)]->setText(
+            QString::fromStdString(ToSolarDate(shown_, format)));
+    }
+}
+
+void TrayIndicator::ToggleMonthView() {
+    if (view_ == nullptr) {
+        view_ = new MonthView(book_, persian_, shown_);
+    }
+    if (view_->isVisible()) {
+        view_->close();
+        return;
+    }
+    const std::optional<SolarDate> solar = ToSolarFields(shown_);
+    if (solar) {
+        view_->ShowMonth(solar->year, solar->month);
+    }
+    view_->PlaceBeside(icon_->geometry(), QCursor::pos());
+    view_->show();
+    view_->activateWindow();
+    view_->FocusDay(shown_);
+}
+
+void TrayIndicator::OpenWindow() {
+    if (window_ != nullptr) {
+        window_->raise();
+        window_->activateWindow();
+        return;
+    }
+    window_ = new Form1;
+    Form1* window = window_;
+    // Its close mark ends the window, not the indicator.
+    window->SetEndAction([window] { window->deleteLater(); });
+    window->show();
+}
+
+void TrayIndicator::CopyLayout(int format) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ToSolarDate(shown_, format)));
+}
+
+}  // namespace tarvand

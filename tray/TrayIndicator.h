@@ -1,0 +1,81 @@
+// Today in the desktop's panel: an icon with the Solar day of the month, a tooltip with today in
+// full (Solar, Hijri and Gregorian, with its holidays and events), a month view on a click and a
+// menu: the date window, today's date to copy in the four layouts, Persian digits, start at login,
+// quit.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "calendar/DateValue.h"
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace tarvand {
+
+class DayWatch;
+class Form1;
+class MonthView;
+class OccasionBook;
+
+// Where the indicator reads today's local date; tests set any day they like.
+using TodaySource = std::function<DateValue()>;
+
+class TrayIndicator : public QObject {
+    Q_OBJECT
+
+public:
+    // Takes the occasions (they must outlive the indicator) and the clock; builds the icon, its
+    // tooltip and menu for today, hidden until Show().
+    explicit TrayIndicator(const OccasionBook& book, TodaySource today = {},
+                           QObject* parent = nullptr);
+    ~TrayIndicator() override;
+
+    void Show();
+
+    // Reads the clock; when today is another day than the one shown, shows the new one.
+    void Refresh();
+
+    // What is shown, for tests and for assistive technology.
+    DateValue ShownDay() const { return shown_; }
+    int ShownDayOfMonth() const { return dayOfMonth_; }
+    bool PersianDigits() const { return persianDigits_; }
+    QString ToolTip() const;
+    QSystemTrayIcon* Icon() const { return icon_; }
+    QMenu* Menu() const { return menu_; }
+    MonthView* View() const { return view_; }
+
+    // Opens the month view beside the icon, or closes it when open.
+    void ToggleMonthView();
+    // Opens the date window, or raises it when open.
+    void OpenWindow();
+    // Takes a layout, 0 to 3; puts today's date in it on the clipboard.
+    void CopyLayout(int format);
+
+private:
+    void BuildMenu();
+    // Takes whether to write Persian digits; draws the icon and keeps the choice.
+    void SetPersianDigits(bool persian);
+    // Draws the icon, tooltip and menu texts for the day shown.
+    void ShowToday();
+
+    const OccasionBook& book_;
+    TodaySource today_;
+    bool persian_ = false;        // Persian texts, right to left
+    bool persianDigits_ = false;  // in the icon
+    DateValue shown_ = -1;
+    int dayOfMonth_ = 0;
+    QSystemTrayIcon* icon_ = nullptr;
+    QMenu* menu_ = nullptr;
+    std::array<QAction*, 4> copyActions_{};
+    MonthView* view_ = nullptr;
+    DayWatch* watch_ = nullptr;
+    QPointer<Form1> window_;
+};
+
+}  // namespace tarvand
