@@ -21,7 +21,7 @@ void DayCell::Show(const Day& day, const QString& spoken) {
 }
 
 QColor DayCell::HolidayColour(const QPalette& palette) {
-    const bool dark = palette.color(QPalette::Base).lightnessF() < 0.5;
+    const bool dark = palette.color(QPalette::Window).lightnessF() < 0.5;
     return dark ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
 }
 
@@ -76,7 +76,7 @@ void DayCell::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.backgroundColor = colours.color(QPalette::Base);
+        option.backgroundColor = colours.color(QPalette::Window);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }

@@ -29,8 +29,8 @@ public:
     void Show(const Day& day, const QString& spoken);
     const Day& Shown() const { return day_; }
 
-    // Takes a palette; returns the holiday colour that reads on its base: red, lighter in dark
-    // schemes.
+    // Takes a palette; returns the holiday colour that reads on its window colour, where the days
+    // are drawn: red, lighter in dark schemes.
     static QColor HolidayColour(const QPalette& palette);
 
     QSize sizeHint() const override;

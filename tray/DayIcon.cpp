@@ -33,18 +33,19 @@ QPixmap DayPixmap(int day, bool persian, int size) {
     painter.setBrush(Page);
     painter.drawRoundedRect(page, radius, radius);
 
-    // The digits: bold, as tall as fits and no wider than the page's inside.
+    // The digits: bold, as large as fits the page's inside, and no taller than 3/4 of it, so that
+    // one digit stands as tall as two.
     const QString text = Digits(day, persian);
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Arabic UI")});
     font.setBold(true);
     font.setHintingPreference(QFont::PreferFullHinting);
     const QRectF inside = page.adjusted(size / 16.0, size / 16.0, -size / 16.0, -size / 16.0);
-    qreal pixelSize = inside.height();
+    const qreal pixelSize = inside.height();
     font.setPixelSize(static_cast<int>(pixelSize));
     QRectF bounds = QFontMetricsF(font).tightBoundingRect(text);
     const qreal scale =
-        std::min(inside.width() / bounds.width(), inside.height() / bounds.height());
+        std::min(inside.width() / bounds.width(), 0.75 * inside.height() / bounds.height());
     font.setPixelSize(std::max(6, static_cast<int>(pixelSize * scale)));
     bounds = QFontMetricsF(font).tightBoundingRect(text);
     painter.setFont(font);

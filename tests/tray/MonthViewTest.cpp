@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <fstream>
+#include <set>
+
+#include "DayCell.h"
+#include "MonthView.h"
+#include "OccasionBook.h"
+#include "ResultBoxColours.h"
+
+namespace tarvand {
+namespace {
+
+// Occasions from the built-in lists and one event of the user's, on 10 Farvardin every year.
+class MonthViewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::ofstream(EventsPath()) << "01/10 Sara's birthday\n";
+        OccasionFiles files;
+        files.userEvents = EventsPath();
+        std::vector<std::string> messages;
+        book = new OccasionBook(files, messages);
+        ASSERT_TRUE(messages.empty());
+    }
+    static void TearDownTestSuite() {
+        delete book;
+        std::remove(EventsPath().c_str());
+    }
+    static std::string EventsPath() { return ::testing::TempDir() + "month_view_events"; }
+
+    // The days shown, as {week, column} of each day 1, 2, ...
+    static std::vector<std::pair<int, int>> Places(const MonthView& view) {
+        std::vector<std::pair<int, int>> places;
+        for (int week = 0; week < MonthView::Weeks; ++week) {
+            for (int column = 0; column < 7; ++column) {
+                const DayCell* cell = view.Cell(week, column);
+                if (!cell->isHidden()) {
+                    EXPECT_EQ(static_cast<int>(places.size()) + 1, cell->Shown().solarDay);
+                    places.emplace_back(week, column);
+                }
+            }
+        }
+        return places;
+    }
+    static DayCell* Day(const MonthView& view, int day) {
+        for (int index = 0; index < MonthView::Weeks * 7; ++index) {
+            DayCell* cell = view.Cell(index / 7, index % 7);
+            if (!cell->isHidden() && cell->Shown().solarDay == day) return cell;
+        }
+        return nullptr;
+    }
+
+    static inline OccasionBook* book = nullptr;
+};
+
+DateValue Gregorian(int year, unsigned month, unsigned day) {
+    return ToDateValue(std::chrono::year_month_day{
+        std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}});
+}
+
+TEST_F(MonthViewTest, DrawsEachMonthAsTheCalendarHasIt) {
+    struct Month {
+        int year, month;
+        int firstColumn;  // Saturday 0 to Friday 6
+        int length;
+        DateValue first;          // its first day's Gregorian date
+        std::set<int> holidays;   // Fridays and holidays
+        std::set<int> estimated;  // estimated holidays
+        const char* title;
+        const char* spans;
+    };
+    const Month months[] = {
+        // Nowruz and Eid al-Fitr together; the lunar holidays on record.
+        {1405,
+         1,
+         0,
+         31,
+         Gregorian(2026, 3, 21),
+         {1, 2, 3, 4, 7, 12, 13, 14, 21, 25, 28},
+         {},
+         "Farvardin 1405",
+         "March\u2013April 2026 \u00B7 Shawwal\u2013Dhu al-Qa'dah 1447"},
+        // A leap Esfand, 30 days, from a Wednesday.
+        {1403,
+         12,
+         4,
+         30,
+         Gregorian(2025, 2, 19),
+         {3, 10, 17, 24, 29, 30},
+         {},
+         "Esfand 1403",
+         "February\u2013March 2025 \u00B7 Sha'ban\u2013Ramadan 1446"},
+        // Tasua and Ashura of 1448, estimated; Fridays on the 5th.
+        {1405,
+         4,
+         2,
+         31,
+         Gregorian(2026, 6, 22),
+         {3, 4, 5, 12, 19, 26},
+         {3, 4},
+         "Tir 1405",
+         "June\u2013July 2026 \u00B7 Muharram\u2013Safar 1448"},
+        // Across a Gregorian year, inside one Hijri month: Dey 1404 from 22 December 2025.
+        {1404,
+         10,
+         2,
+         30,
+         Gregorian(2025, 12, 22),
+         {5, 12, 13, 19, 26, 27},
+         {},
+         "Dey 1404",
+         "December 2025\u2013January 2026 \u00B7 Rajab 1447"},
+    };
+    for (const Month& m : months) {
+        SCOPED_TRACE(m.title);
+        MonthView view(*book, false, Gregorian(2026, 12, 7));
+        view.ShowMonth(m.year, m.month);
+        EXPECT_EQ(m.title, view.Title().toStdString());
+        const std::vector<std::pair<int, int>> places = Places(view);
+        ASSERT_EQ(m.length, static_cast<int>(places.size()));
+        EXPECT_EQ(m.firstColumn, places.front().second);
+        EXPECT_EQ(0, places.front().first);
+        std::set<int> holidays, estimated;
+        for (int day = 1; day <= m.length; ++day) {
+            const DayCell::Day& shown = Day(view, day)->Shown();
+            EXPECT_EQ(m.first + day - 1, shown.value) << day;
+            EXPECT_EQ(static_cast<int>(unsigned{ToCivilDate(m.first + day - 1).day()}),
+                      shown.gregorianDay);
+            if (shown.holiday) holidays.insert(day);
+            if (shown.estimated) estimated.insert(day);
+        }
+        EXPECT_EQ(m.holidays, holidays);
+        EXPECT_EQ(m.estimated, estimated);
+        // The spans line sits under the title.
+        bool spansShown = false;
+        for (const QLabel* label : view.findChildren<QLabel*>()) {
+            spansShown = spansShown || label->text().toStdString() == m.spans;
+        }
+        EXPECT_TRUE(spansShown) << m.spans;
+    }
+}
+
+TEST_F(MonthViewTest, ListsTheMonthsOccasionsAndSaysWhatAStarMeans) {
+    MonthView view(*book, false, Gregorian(2026, 12, 7));
+    view.ShowMonth(1405, 1);
+    const std::string list = view.List().toStdString();
+    EXPECT_NE(std::string::npos, list.find("1 Farvardin  Nowruz\n")) << list;
+    EXPECT_NE(std::string::npos, list.find("10 Farvardin  Sara's birthday\n")) << list;
+    EXPECT_EQ(std::string::npos, list.find("estimated")) << list;
+    EXPECT_FALSE(Day(view, 10)->Shown().holiday);  // an event is no holiday
+
+    view.ShowMonth(1405, 4);
+    EXPECT_EQ("3 Tir  Tasua *\n4 Tir  Ashura *\n* estimated", view.List().toStdString());
+}
+
+TEST_F(MonthViewTest, ScreenReadersHearEachDayInFull) {
+    MonthView view(*book, false, Gregorian(2026, 3, 21));
+    view.ShowMonth(1405, 1);
+    EXPECT_EQ(
+        "Today, Saturday 1 Farvardin 1405, 21 March 2026, 1 Shawwal 1447: Nowruz, holiday; "
+        "Eid al-Fitr, holiday",
+        Day(view, 1)->accessibleName().toStdString());
+    view.ShowMonth(1405, 4);
+    EXPECT_EQ("Thursday 4 Tir 1405, 25 June 2026, 10 Muharram 1448: Ashura, holiday, estimated",
+              Day(view, 4)->accessibleName().toStdString());
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(Day(view, 4));
+    ASSERT_NE(nullptr, spoken);
+    EXPECT_EQ(Day(view, 4)->accessibleName(), spoken->text(QAccessible::Name));
+    EXPECT_EQ(QAccessible::Button, spoken->role());
+}
+
+TEST_F(MonthViewTest, TheKeyboardAloneWalksDaysMonthsAndBackToToday) {
+    MonthView view(*book, false, Gregorian(2026, 4, 20));  // 31 Farvardin 1405
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.FocusDay(Gregorian(2026, 4, 20));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);  // to 1 Ordibehesht
+    EXPECT_EQ(2, view.Month());
+    EXPECT_EQ(Gregorian(2026, 4, 21),
+              qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().value);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // a week back, into Farvardin
+    EXPECT_EQ(1, view.Month());
+    EXPECT_EQ(Gregorian(2026, 4, 14),
+              qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().value);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);  // 25 Esfand 1404
+    EXPECT_EQ(1404, view.Year());
+    EXPECT_EQ(12, view.Month());
+    EXPECT_EQ(Gregorian(2026, 3, 16),
+              qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().value);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(1405, view.Year());
+    EXPECT_EQ(12, view.Month());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    EXPECT_EQ(1, view.Month());
+    EXPECT_TRUE(qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().today);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
+}
+
+TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {
+    MonthView view(*book, true, Gregorian(2026, 12, 7));
+    view.ShowMonth(1405, 1);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ("\u0641\u0631\u0648\u0631\u062F\u064A\u0646 \u06F1\u06F4\u06F0\u06F5",
+              view.Title().toStdString());
+    EXPECT_EQ(Qt::RightToLeft, view.layoutDirection());
+    // Saturday, the week's first day, is at the right.
+    EXPECT_GT(view.Cell(0, 0)->mapTo(&view, QPoint()).x(),
+              view.Cell(0, 6)->mapTo(&view, QPoint()).x());
+    EXPECT_EQ("\u06F1\u06F3", Day(view, 13)->text().toStdString());
+    // In a right-to-left grid the next day is to the left.
+    Day(view, 13)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(14, qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().solarDay);
+}
+
+TEST_F(MonthViewTest, HolidayColourReadsOnLightAndDarkSchemes) {
+    for (const QColor& base : {QColor(Qt::white), QColor(0xEF, 0xF0, 0xF1),
+                               QColor(0x23, 0x26, 0x29), QColor(Qt::black)}) {
+        QPalette palette;
+        palette.setColor(QPalette::Window, base);
+        EXPECT_GE(ContrastRatio(DayCell::HolidayColour(palette), base), ReadableContrast)
+            << base.name().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tarvand

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "Autostart.h"
+#include "DayIcon.h"
+#include "OccasionBook.h"
+#include "ResultBoxColours.h"
+#include "TrayIndicator.h"
+
+namespace tarvand {
+namespace {
+
+DateValue Gregorian(int year, unsigned month, unsigned day) {
+    return ToDateValue(std::chrono::year_month_day{
+        std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}});
+}
+
+// Takes a menu and an action's text; returns the action, searching submenus too.
+QAction* Find(const QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) return action;
+        if (action->menu() != nullptr) {
+            if (QAction* inner = Find(action->menu(), text)) return inner;
+        }
+    }
+    return nullptr;
+}
+
+class TrayIndicatorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(::testing::TempDir() + "tray_config"));
+        QFile::remove(AutostartPath());
+    }
+    OccasionBook book{OccasionFiles{}, messages};
+    std::vector<std::string> messages;
+};
+
+TEST_F(TrayIndicatorTest, TurnsToTheNewDayAtMidnight) {
+    DateValue today = Gregorian(2026, 3, 20);  // 29 Esfand 1404, the year's last day
+    TrayIndicator indicator(book, [&] { return today; });
+    EXPECT_EQ(29, indicator.ShownDayOfMonth());
+    EXPECT_EQ(
+        "\u062C\u0645\u0639\u0647  29  \u0627\u0633\u0641\u0646\u062F  1404\n30 Ramadan 1447\n"
+        "Friday, 20 March 2026\nIranian Oil Industry Nationalization Day",
+        indicator.ToolTip().toStdString());
+    const QImage before = indicator.Icon()->icon().pixmap(32).toImage();
+
+    indicator.Refresh();  // the same day: nothing changes
+    EXPECT_EQ(29, indicator.ShownDayOfMonth());
+
+    today += 1;  // midnight: Nowruz 1405
+    indicator.Refresh();
+    EXPECT_EQ(1, indicator.ShownDayOfMonth());
+    EXPECT_EQ(
+        "\u0634\u0646\u0628\u0647  1  \u0641\u0631\u0648\u0631\u062F\u064A\u0646  1405\n"
+        "1 Shawwal 1447\nSaturday, 21 March 2026\nNowruz\nEid al-Fitr",
+        indicator.ToolTip().toStdString());
+    EXPECT_NE(before, indicator.Icon()->icon().pixmap(32).toImage());
+    EXPECT_EQ(DayPixmap(1, false, 32).toImage(), indicator.Icon()->icon().pixmap(32).toImage());
+}
+
+TEST_F(TrayIndicatorTest, EstimatedHijriDaysSaySo) {
+    TrayIndicator indicator(book, [] { return Gregorian(2026, 6, 25); });
+    EXPECT_NE(std::string::npos,
+              indicator.ToolTip().toStdString().find("\n10 Muharram 1448 (estimated)\n"))
+        << indicator.ToolTip().toStdString();
+    EXPECT_NE(std::string::npos, indicator.ToolTip().toStdString().find("\nAshura *"));
+}
+
+TEST_F(TrayIndicatorTest, MenuCopiesEachLayoutAndSetsAutostart) {
+    TrayIndicator indicator(book, [] { return Gregorian(2011, 3, 2); });
+    for (const char* layout : {"1389/12/11", "11 \u0627\u0633\u0641\u0646\u062F 1389"}) {
+        QAction* copy = Find(indicator.Menu(), QString::fromUtf8(layout));
+        ASSERT_NE(nullptr, copy) << layout;
+        copy->trigger();
+        EXPECT_EQ(layout, QGuiApplication::clipboard()->text().toStdString());
+    }
+
+    QAction* login = Find(indicator.Menu(), QStringLiteral("Start at Login"));
+    ASSERT_NE(nullptr, login);
+    EXPECT_FALSE(login->isChecked());
+    login->trigger();
+    QFile entry(AutostartPath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    EXPECT_TRUE(text.contains("\nExec=tarvand --tray\n")) << text.toStdString();
+    EXPECT_TRUE(AutostartEnabled());
+    entry.close();
+    login->trigger();
+    EXPECT_FALSE(QFile::exists(AutostartPath()));
+}
+
+TEST_F(TrayIndicatorTest, PersianDigitsAreKeptAsTheUsersChoice) {
+    {
+        TrayIndicator indicator(book, [] { return Gregorian(2026, 3, 30); });  // 10 Farvardin
+        EXPECT_FALSE(indicator.PersianDigits());
+        Find(indicator.Menu(), QStringLiteral("Persian Digits"))->trigger();
+        EXPECT_EQ(DayPixmap(10, true, 24).toImage(), indicator.Icon()->icon().pixmap(24).toImage());
+    }
+    TrayIndicator again(book, [] { return Gregorian(2026, 3, 30); });
+    EXPECT_TRUE(again.PersianDigits());
+    Find(again.Menu(), QStringLiteral("Persian Digits"))->trigger();  // back as it was
+}
+
+// Every day of the month is drawn apart from every other at every size, its digits inside the
+// page and readable on it.
+TEST(DayIconTest, EveryDayIsDrawnDistinctAndReadableAtEverySize) {
+    for (const bool persian : {false, true}) {
+        for (const int size : DayIconSizes) {
+            std::set<QByteArray> drawn;
+            for (int day = 1; day <= 31; ++day) {
+                const QImage image =
+                    DayPixmap(day, persian, size).toImage().convertToFormat(QImage::Format_ARGB32);
+                drawn.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                        image.sizeInBytes()));
+                // The page: the commonest colour; the digits: white on it, none on the rim.
+                std::map<QRgb, int> colours;
+                int ink = 0;
+                for (int y = 0; y < size; ++y) {
+                    for (int x = 0; x < size; ++x) {
+                        const QColor colour = image.pixelColor(x, y);
+                        if (colour.alpha() == 255) ++colours[colour.rgb()];
+                        if (colour.lightness() > 200) {
+                            ++ink;
+                            EXPECT_TRUE(x > 0 && y > 0 && x < size - 1 && y < size - 1)
+                                << size << " px, day " << day;
+                        }
+                    }
+                }
+                EXPECT_GT(ink, size / 2) << size << " px, day " << day;
+                const auto page = std::max_element(
+                    colours.begin(), colours.end(),
+                    [](const auto& a, const auto& b) { return a.second < b.second; });
+                ASSERT_NE(colours.end(), page);
+                EXPECT_GE(ContrastRatio(Qt::white, QColor(page->first)), ReadableContrast)
+                    << size << " px, day " << day;
+            }
+            EXPECT_EQ(31u, drawn.size()) << size << " px";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvand
