@@ -2,10 +2,31 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace tarvand {
+
+void NameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvand"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVAND_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvand.tarvand"));
+}
+
+void AnswerHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h" || argument == "--help-all" ||
+            argument == "--version" || argument == "-v") {
+            QCoreApplication app(argc, argv);
+            NameTheProgram();
+            QCoreApplication::setApplicationName(QStringLiteral("tarvand"));  // as commands say
+            ReadOptions(app);  // answers, and ends the program
+        }
+    }
+}
 
 Options ReadOptions(const QCoreApplication& app) {
     QCommandLineParser parser;

@@ -10,6 +10,13 @@ struct Options {
     int waitSeconds = 120;  // how long the indicator waits for a tray to appear
 };
 
+// Names the program, its version and its desktop entry for Qt.
+void NameTheProgram();
+
+// Takes the command line; when it asks for --help or --version, answers and ends the program,
+// with no display needed.
+void AnswerHelpOrVersion(int argc, char* argv[]);
+
 // Takes the application (Qt's own options already taken out); returns the options, or ends the
 // program with --help, --version, or a message and status 1 for an option it does not know.
 Options ReadOptions(const QCoreApplication& app);

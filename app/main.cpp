@@ -6,12 +6,11 @@
 #include "TrayProgram.h"
 
 int main(int argc, char* argv[]) {
+    tarvand::AnswerHelpOrVersion(argc, argv);
     tarvand::DisplayGuard guard;
     QApplication app(argc, argv);
     guard.Opened();
-    QApplication::setApplicationName(QStringLiteral("Tarvand"));
-    QApplication::setApplicationVersion(QStringLiteral(TARVAND_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.tarvand.tarvand"));
+    tarvand::NameTheProgram();
     if (const tarvand::Options options = tarvand::ReadOptions(app); options.tray) {
         return tarvand::RunTray(options.waitSeconds);
     }

@@ -17,8 +17,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, qt6-wayland, tzdata")
+# GNOME Shell shows the indicator only with the AppIndicator extension.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
 set(CPACK_PACKAGE_DESCRIPTION "Tarvand shows today's date in the Solar Hijri (Iranian) calendar in a small
 window, in four Persian layouts, with the computer's own date and a clock.
+With --tray it keeps today's day in the panel's tray instead, with a month
+view of Iran's holidays and the user's events.
 
 The command tarvand-date prints the same conversion for scripts and panels,
 in both directions, for today or for any day from 1178 to 3000 in the Solar

@@ -7,6 +7,7 @@ build=$1 source=$2
 
 id=org.tarvand.tarvand
 files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.desktop
+    share/applications/$id-tray.desktop
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
     share/doc/tarvand/copyright share/doc/tarvand/changelog.gz)
@@ -21,8 +22,10 @@ for size in 16 24 32 48; do
     file "$work/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" ||
         fail "the $size px icon is not $size px"
 done
-said=$(desktop-file-validate "$work/usr/share/applications/$id.desktop" 2>&1) && [ -z "$said" ] ||
-    fail "desktop-file-validate: $said"
+for entry in $id $id-tray; do
+    said=$(desktop-file-validate "$work/usr/share/applications/$entry.desktop" 2>&1) &&
+        [ -z "$said" ] || fail "desktop-file-validate $entry: $said"
+done
 said=$(appstreamcli validate --no-net --pedantic --strict "$work/usr/share/metainfo/$id.metainfo.xml" 2>&1)
 [ $? = 0 ] && ! grep -qE '^[EWIP]:' <<<"$said" || fail "appstreamcli: $said"
 

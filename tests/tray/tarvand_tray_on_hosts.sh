@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# tarvand --tray as a real program on real trays, started before them as at a login, on a clock
+# ten seconds before the midnight that ends 1404 (29 Esfand, 20 March 2026, in Tehran):
+#   - with no tray it says so and ends with status 1;
+#   - in trayer's XEmbed tray its icon is embedded, red with white digits, and drawn anew at
+#     midnight; a click opens the month view and Escape closes it;
+#   - on a session bus with status-notifier-watcher and gtk-sni-tray-standalone its item is
+#     registered, and its title, tooltip and icons read back over D-Bus, before and after
+#     midnight; Activate opens the month view.
+set -u
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${TARVAND_IN_XVFB:-}" ]; then
+    TARVAND_IN_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+        "$0" "$@"
+fi
+for tool in trayer status-notifier-watcher gtk-sni-tray-standalone faketime xdotool xwininfo \
+    dbus-run-session; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run script/bootstrap"; exit 1; }
+done
+scratch=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run LC_ALL=C LANG=C TZ=Asia/Tehran
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+eve='@2026-03-20 23:59:50'
+
+fail() {
+    echo "FAIL ($part): $*"
+    exit 1
+}
+awaited() {
+    for _ in $(seq 100); do "$@" && return 0 || sleep 0.1; done
+    "$@"
+}
+# tray_icon: the id of tarvand's icon window inside trayer's panel.
+tray_icon() {
+    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {inside = 1} inside && /"Tarvand": \("tarvand"/ {print $1; exit}'
+}
+month_view() { xdotool search --name '^Tarvand month$' >/dev/null 2>&1; }
+month_view_shown() { xdotool search --onlyvisible --name '^Tarvand month$' >/dev/null 2>&1; }
+drawn() { python3 "$here/../window/pixels.py" "$scratch/shot" "$@"; }
+
+no_tray() {
+    part="no tray"
+    local status=0
+    DBUS_SESSION_BUS_ADDRESS=disabled: "$program" --tray --wait 1 2>"$scratch/err" || status=$?
+    [ "$status" = 1 ] || fail "status $status, not 1"
+    grep -q "^tarvand: no system tray appeared within 1 seconds" "$scratch/err" ||
+        fail "said: $(cat "$scratch/err")"
+}
+
+xembed() {
+    part="XEmbed, trayer"
+    DBUS_SESSION_BUS_ADDRESS=disabled: faketime -f "$eve" "$program" --tray --wait 30 \
+        2>"$scratch/err" &
+    pids+=($!)
+    sleep 1  # the program waits for the tray
+    trayer --edge top --align right --widthtype request --height 32 --transparent false \
+        >/dev/null 2>&1 &
+    pids+=($!)
+    awaited eval 'test -n "$(tray_icon)"' || fail "no icon in trayer: $(cat "$scratch/err")"
+    local icon size contrast before x y
+    icon=$(tray_icon)
+    xwd -silent -id "$icon" >"$scratch/shot"
+    size=$(xwininfo -id "$icon" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w, h}')
+    contrast=$(drawn contrast 0 0 $size)
+    awk -v c="$contrast" 'BEGIN { exit !(c >= 4.5) }' || fail "icon digits at contrast $contrast"
+    before=$(md5sum <"$scratch/shot")
+    # past midnight: 1 Farvardin 1405
+    awaited eval '[ "$(xwd -silent -id "$icon" | md5sum)" != "$before" ]' ||
+        fail "the icon did not change at midnight"
+    read -r x y < <(xwininfo -id "$icon" |
+        awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+    xdotool mousemove $((x + 5)) $((y + 5)) click 1
+    awaited month_view_shown || fail "a click on the icon opened no month view"
+    xdotool key Escape
+    awaited eval '! month_view_shown' || fail "Escape did not close the month view"
+    kill "${pids[@]}" 2>/dev/null
+    wait 2>/dev/null
+    pids=()
+}
+
+# expect_item FILE LINE...: the item's reading holds each line.
+expect_item() {
+    local file=$1 line
+    shift
+    for line in "$@"; do
+        grep -qxF -- "$line" "$file" || fail "no \"$line\" in what the item says: $(cat "$file")"
+    done
+}
+
+status_notifier() {
+    part="StatusNotifierItem, gtk-sni-tray-standalone"
+    faketime -f "$eve" "$program" --tray --wait 30 2>"$scratch/err" &
+    pids+=($!)
+    sleep 1  # the program waits for the watcher and a host
+    status-notifier-watcher >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+    gtk-sni-tray-standalone >/dev/null 2>&1 &
+    pids+=($!)
+    awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/eve" 2>&1' ||
+        fail "no item: $(cat "$scratch/eve" "$scratch/err")"
+    expect_item "$scratch/eve" "title Tarvand" "status Active" \
+        "tooltip جمعه  29  اسفند  1404" \
+        "tooltip 30 Ramadan 1447" "tooltip Friday, 20 March 2026" \
+        "tooltip Iranian Oil Industry Nationalization Day" \
+        "sizes 16 20 22 24 28 32 36 40 44 48 56 64" "drawn True"
+    # past midnight
+    awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/nowruz" 2>&1 &&
+        grep -q "^tooltip Nowruz$" "$scratch/nowruz"' || true
+    expect_item "$scratch/nowruz" \
+        "tooltip شنبه  1  فروردين  1405" \
+        "tooltip 1 Shawwal 1447" "tooltip Saturday, 21 March 2026" "tooltip Nowruz" \
+        "tooltip Eid al-Fitr" "drawn True"
+    [ "$(grep ^digest "$scratch/eve")" != "$(grep ^digest "$scratch/nowruz")" ] ||
+        fail "the icon did not change at midnight"
+    /usr/bin/python3 "$here/sni_item.py" activate || fail "Activate failed"
+    awaited month_view_shown || fail "Activate opened no month view"
+}
+
+if [ -n "${TARVAND_IN_BUS:-}" ]; then
+    status_notifier
+    exit 0
+fi
+no_tray
+xembed
+TARVAND_IN_BUS=1 dbus-run-session -- "$0" "$@" 2> >(grep -v "fd limit\|a11y\|SpiRegistry" >&2) ||
+    exit 1
+echo "PASS: no tray; XEmbed in trayer; StatusNotifierItem in gtk-sni-tray-standalone"
