@@ -71,6 +71,9 @@ void MonthView::BuildControls() {
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* outer = new QVBoxLayout(this);
+    // The size the contents ask for, and no other: a compositor that fills the screen with every
+    // window it can (weston's kiosk shell) centres one of a fixed size instead.
+    outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* header = new QHBoxLayout;
     // Arrows point the way the months run: leftward in a right-to-left view.
     previous_ = new QToolButton(this);

@@ -6,7 +6,9 @@
 #     midnight; a click opens the month view and Escape closes it;
 #   - on a session bus with status-notifier-watcher and gtk-sni-tray-standalone its item is
 #     registered, and its title, tooltip and icons read back over D-Bus, before and after
-#     midnight; Activate opens the month view.
+#     midnight; Activate opens the month view;
+#   - the same on Wayland, under weston's desktop shell, which places the month view itself: it
+#     lies whole on the screen.
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,7 +22,13 @@ for tool in trayer status-notifier-watcher gtk-sni-tray-standalone faketime xdot
 done
 scratch=$(mktemp -d)
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
+# stop PID...: ends the processes and their children (faketime runs the program as its child).
+stop() {
+    local p
+    for p in "$@"; do pkill -P "$p" 2>/dev/null; kill "$p" 2>/dev/null; done
+    wait "$@" 2>/dev/null
+}
+trap 'stop "${pids[@]}"; rm -rf "$scratch"' EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run LC_ALL=C LANG=C TZ=Asia/Tehran
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 eve='@2026-03-20 23:59:50'
@@ -76,8 +84,7 @@ xembed() {
     awaited month_view_shown || fail "a click on the icon opened no month view"
     xdotool key Escape
     awaited eval '! month_view_shown' || fail "Escape did not close the month view"
-    kill "${pids[@]}" 2>/dev/null
-    wait 2>/dev/null
+    stop "${pids[@]}"
     pids=()
 }
 
@@ -118,14 +125,49 @@ status_notifier() {
         fail "the icon did not change at midnight"
     /usr/bin/python3 "$here/sni_item.py" activate || fail "Activate failed"
     awaited month_view_shown || fail "Activate opened no month view"
+    stop "${pids[0]}"
+}
+
+# drawn_box: the rectangle, "X Y W H", of what is on the screen apart from weston's grey
+# background and its pointer, which lies in the corner.
+drawn_box() {
+    xwd -silent -root >"$scratch/shot"
+    drawn box 64 64 64 1000 740
+}
+wayland() {
+    part="StatusNotifierItem on Wayland, weston's desktop shell"
+    printf '[shell]\nbackground-color=0xff404040\nbackground-image=\npanel-position=none\n' \
+        >"$scratch/weston.ini"
+    weston --backend=x11-backend.so --shell=desktop-shell.so --socket=tarvand-tray-test \
+        --width=1024 --height=768 --idle-time=0 --config="$scratch/weston.ini" \
+        >"$scratch/weston.log" 2>&1 &
+    pids+=($!)
+    awaited test -S "$XDG_RUNTIME_DIR/tarvand-tray-test" || fail "weston did not start"
+    WAYLAND_DISPLAY=tarvand-tray-test QT_QPA_PLATFORM=wayland "$program" --tray --wait 30 \
+        2>"$scratch/err" &
+    pids+=($!)
+    awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/item" 2>&1' ||
+        fail "no item: $(cat "$scratch/item" "$scratch/err")"
+    xdotool mousemove 1023 767
+    bare() { [ -z "$(drawn_box)" ]; }
+    awaited bare || fail "weston's screen is not bare grey: $(drawn_box)"
+    /usr/bin/python3 "$here/sni_item.py" activate || fail "Activate failed"
+    local x y w h
+    awaited eval '! bare' || fail "Activate opened no month view: $(cat "$scratch/err")"
+    sleep 0.5  # drawn whole
+    read -r x y w h < <(drawn_box)
+    [ "$w" -ge 300 ] && [ "$h" -ge 250 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] ||
+        fail "the month view is not whole on the screen: $w x $h at $x, $y"
+    echo "weston's desktop shell placed the month view at $x, $y ($w x $h)"
 }
 
 if [ -n "${TARVAND_IN_BUS:-}" ]; then
     status_notifier
+    wayland
     exit 0
 fi
 no_tray
 xembed
 TARVAND_IN_BUS=1 dbus-run-session -- "$0" "$@" 2> >(grep -v "fd limit\|a11y\|SpiRegistry" >&2) ||
     exit 1
-echo "PASS: no tray; XEmbed in trayer; StatusNotifierItem in gtk-sni-tray-standalone"
+echo "PASS: no tray; XEmbed in trayer; StatusNotifierItem in gtk-sni-tray-standalone, on X11 and Wayland"

@@ -3,6 +3,9 @@
 
 pixels.py FILE red                 prints the centre of the pure red pixels, "X Y", or nothing
 pixels.py FILE at X Y              prints the pixel's colour, "R G B"
+pixels.py FILE box R G B [X Y]     prints the smallest rectangle, "X Y W H", that holds every pixel
+                                   of another colour than R G B (every other pixel looked at), or
+                                   nothing; pixels right of X and below Y left out
 pixels.py FILE contrast X Y W H    prints the highest contrast (WCAG 2) of any pixel in the
                                    rectangle against the rectangle's commonest colour
 """
@@ -62,6 +65,17 @@ def main():
             print((min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2)
     elif sys.argv[2] == "at":
         print(*pixel(int(sys.argv[3]), int(sys.argv[4])))
+    elif sys.argv[2] == "box":
+        other = tuple(int(v) for v in sys.argv[3:6])
+        right, below = (int(v) for v in sys.argv[6:8]) if len(sys.argv) > 6 else (width, height)
+        xs, ys = [], []
+        for y in range(0, height, 2):
+            for x in range(0, width, 2):
+                if pixel(x, y) != other and not (x >= right and y >= below):
+                    xs.append(x)
+                    ys.append(y)
+        if xs:
+            print(min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
     elif sys.argv[2] == "contrast":
         x0, y0, w, h = (int(v) for v in sys.argv[3:7])
         colours = [pixel(x, y) for y in range(y0, min(y0 + h, height))
