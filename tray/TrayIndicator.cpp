@@ -182,6 +182,7 @@ void TrayIndicator::OpenWindow() {
     }
     window_ = new Form1;
     Form1* window = window_;
+    window->setAttribute(Qt::WA_DeleteOnClose);  // closed by the desktop's close button too
     // Its close mark ends the window, not the indicator.
     window->SetEndAction([window] { window->deleteLater(); });
     window->show();

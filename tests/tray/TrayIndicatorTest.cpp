@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <algorithm>
 #include <map>
@@ -12,6 +13,7 @@
 
 #include "Autostart.h"
 #include "DayIcon.h"
+#include "Form1.h"
 #include "OccasionBook.h"
 #include "ResultBoxColours.h"
 #include "TrayIndicator.h"
@@ -98,6 +100,31 @@ TEST_F(TrayIndicatorTest, MenuCopiesEachLayoutAndSetsAutostart) {
     entry.close();
     login->trigger();
     EXPECT_FALSE(QFile::exists(AutostartPath()));
+}
+
+// The window opens once however often it is asked for, and its close mark ends the window alone.
+TEST_F(TrayIndicatorTest, OpensOneWindowThatEndsAloneByItsCloseMark) {
+    TrayIndicator indicator(book, [] { return Gregorian(2011, 3, 2); });
+    const auto windows = [] { return QApplication::topLevelWidgets().count(); };
+    const qsizetype before = windows();
+    indicator.OpenWindow();
+    indicator.OpenWindow();
+    EXPECT_EQ(before + 1, windows());
+    Form1* form = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Form1*>(widget)) form = found;
+    }
+    ASSERT_NE(nullptr, form);
+    const QPointer<Form1> watched(form);
+    form->Label3_Click();
+    for (int tick = 0; tick < 100 && watched != nullptr; ++tick) {
+        form->Timer3_Timer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(nullptr, watched);
+    EXPECT_EQ(before, windows());
+    indicator.OpenWindow();  // and opens anew
+    EXPECT_EQ(before + 1, windows());
 }
 
 TEST_F(TrayIndicatorTest, PersianDigitsAreKeptAsTheUsersChoice) {
