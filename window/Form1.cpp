@@ -113,11 +113,13 @@ Form1::Form1(ClockSource clock, QWidget* parent)
     InstallAccessibleFactories();
     BuildControls();
     Form_Load();
+    // The icon once the window is up: reading its files makes Qt load every image format plugin
+    // to ask each whether it reads them, which would keep the window from the screen.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
 }
 
 void Form1::BuildControls() {
     setWindowTitle(QStringLiteral("Tarvand"));
-    setWindowIcon(ProgramIcon());
     setFont(WindowFont());
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         // A compositor places a window where the size it is first given fits, and the program

@@ -78,6 +78,7 @@ TEST_F(Form1Test, CreatesTheControlsAsDesigned) {
     EXPECT_EQ(QRect(QPoint(20, 60), form->Label2->sizeHint()), form->Label2->geometry());
     EXPECT_EQ(QRect(QPoint(285, -5), form->Label3->sizeHint()), form->Label3->geometry());
     EXPECT_EQ("Tarvand", form->windowTitle().toStdString());
+    QCoreApplication::processEvents();  // the icon comes once the event loop runs
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ("You'r Computer Date is...", Text(form->Label1));
     EXPECT_EQ("Notic: if you'r Computer date is Correct today is:", Text(form->Label2));
