@@ -73,48 +73,22 @@ TEST_F(MonthViewTest, DrawsEachMonthAsTheCalendarHasIt) {
         const char* title;
         const char* spans;
     };
+    // clang-format off
     const Month months[] = {
         // Nowruz and Eid al-Fitr together; the lunar holidays on record.
-        {1405,
-         1,
-         0,
-         31,
-         Gregorian(2026, 3, 21),
-         {1, 2, 3, 4, 7, 12, 13, 14, 21, 25, 28},
-         {},
-         "Farvardin 1405",
-         "March\u2013April 2026 \u00B7 Shawwal\u2013Dhu al-Qa'dah 1447"},
+        {1405, 1, 0, 31, Gregorian(2026, 3, 21), {1, 2, 3, 4, 7, 12, 13, 14, 21, 25, 28}, {},
+         "Farvardin 1405", "March\u2013April 2026 \u00B7 Shawwal\u2013Dhu al-Qa'dah 1447"},
         // A leap Esfand, 30 days, from a Wednesday.
-        {1403,
-         12,
-         4,
-         30,
-         Gregorian(2025, 2, 19),
-         {3, 10, 17, 24, 29, 30},
-         {},
-         "Esfand 1403",
-         "February\u2013March 2025 \u00B7 Sha'ban\u2013Ramadan 1446"},
+        {1403, 12, 4, 30, Gregorian(2025, 2, 19), {3, 10, 17, 24, 29, 30}, {},
+         "Esfand 1403", "February\u2013March 2025 \u00B7 Sha'ban\u2013Ramadan 1446"},
         // Tasua and Ashura of 1448, estimated; Fridays on the 5th.
-        {1405,
-         4,
-         2,
-         31,
-         Gregorian(2026, 6, 22),
-         {3, 4, 5, 12, 19, 26},
-         {3, 4},
-         "Tir 1405",
-         "June\u2013July 2026 \u00B7 Muharram\u2013Safar 1448"},
+        {1405, 4, 2, 31, Gregorian(2026, 6, 22), {3, 4, 5, 12, 19, 26}, {3, 4},
+         "Tir 1405", "June\u2013July 2026 \u00B7 Muharram\u2013Safar 1448"},
         // Across a Gregorian year, inside one Hijri month: Dey 1404 from 22 December 2025.
-        {1404,
-         10,
-         2,
-         30,
-         Gregorian(2025, 12, 22),
-         {5, 12, 13, 19, 26, 27},
-         {},
-         "Dey 1404",
-         "December 2025\u2013January 2026 \u00B7 Rajab 1447"},
+        {1404, 10, 2, 30, Gregorian(2025, 12, 22), {5, 12, 13, 19, 26, 27}, {},
+         "Dey 1404", "December 2025\u2013January 2026 \u00B7 Rajab 1447"},
     };
+    // clang-format on
     for (const Month& m : months) {
         SCOPED_TRACE(m.title);
         MonthView view(*book, false, Gregorian(2026, 12, 7));
