@@ -39,8 +39,9 @@ QString GregorianMonth(DateValue value, bool withYear) {
     return text;
 }
 
-// Takes the first and last days of a month and a function that names a day's month and year,
-// with or without its year; returns "March–April 2026", or "December 2025–January 2026".
+// Takes a function that names the month of a month's first day (true) or last day (false), with
+// or without its year, and whether those two days share their year and their month; returns the
+// span, "March–April 2026", "December 2025–January 2026", or "Rajab 1447".
 template <typename Name>
 QString Span(const Name& name, bool sameYear, bool sameMonth) {
     if (sameMonth) {
@@ -68,14 +69,14 @@ void MonthView::BuildControls() {
         Say("Tarvand month", "\u0645\u0627\u0647 \u062A\u0631\u0648\u0646\u062F", persian_));
     setAccessibleName(windowTitle());
     setLayoutDirection(persian_ ? Qt::RightToLeft : Qt::LeftToRight);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* outer = new QVBoxLayout(this);
     // The size the contents ask for, and no other: a compositor that fills the screen with every
     // window it can (weston's kiosk shell) centres one of a fixed size instead.
     outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* header = new QHBoxLayout;
-    // Arrows point the way the months run: leftward in a right-to-left view.
+    // The arrows point the way their months lie: the previous month's toward the line's start,
+    // which is at the right in a right-to-left view.
     previous_ = new QToolButton(this);
     previous_->setArrowType(persian_ ? Qt::RightArrow : Qt::LeftArrow);
     previous_->setAccessibleName(
