@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -12,6 +13,14 @@
 #include "Quote.h"
 
 namespace tarvand {
+
+std::string ConfigHome() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    return config != nullptr && config[0] == '/'
+               ? std::string(config)
+               : std::string(home != nullptr ? home : "") + "/.config";
+}
 
 std::optional<std::string> ReadDataFile(const std::string& path,
                                         std::vector<std::string>& messages) {

@@ -10,6 +10,10 @@
 
 namespace tarvand {
 
+// Returns the user's configuration folder: $XDG_CONFIG_HOME, or $HOME/.config when that is unset
+// or relative, as the XDG base directories have it.
+std::string ConfigHome();
+
 // The largest data file read: a person's or an administrator's list is a few kilobytes.
 inline constexpr std::size_t DataFileLimit = 1 << 20;
 

@@ -84,12 +84,7 @@ OccasionFiles OccasionFiles::FromEnvironment() {
     OccasionFiles files;
     files.systemDirectory = EnvironmentOr("TARVAND_HOLIDAYS_DIR", "/etc/tarvand/holidays.d");
     files.systemHijriDirectory = EnvironmentOr("TARVAND_HIJRI_DIR", "/etc/tarvand/hijri.d");
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    // As the XDG base directories have it, a relative XDG_CONFIG_HOME is ignored.
-    const std::string base = config != nullptr && config[0] == '/'
-                                 ? std::string(config)
-                                 : std::string(home != nullptr ? home : "") + "/.config";
+    const std::string base = ConfigHome();
     files.userHolidays = base + "/tarvand/holidays";
     files.userEvents = base + "/tarvand/events";
     files.userHijri = base + "/tarvand/hijri";

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "DataFiles.h"
+
 namespace tarvand {
 
 namespace {
@@ -15,11 +17,8 @@ const QString EntryResource = QStringLiteral(":/tray/org.tarvand.tarvand-tray.de
 }  // namespace
 
 QString AutostartPath() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || QDir::isRelativePath(config)) {  // as the XDG base directories have it
-        config = QDir::homePath() + QStringLiteral("/.config");
-    }
-    return config + QStringLiteral("/autostart/org.tarvand.tarvand-tray.desktop");
+    return QString::fromStdString(ConfigHome()) +
+           QStringLiteral("/autostart/org.tarvand.tarvand-tray.desktop");
 }
 
 bool AutostartEnabled() {

@@ -8,10 +8,7 @@
 
 namespace tarvand {
 
-DayCell::DayCell(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    setCheckable(false);
-}
+DayCell::DayCell(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::StrongFocus); }
 
 void DayCell::Show(const Day& day, const QString& spoken) {
     day_ = day;

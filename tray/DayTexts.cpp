@@ -1,10 +1,11 @@
 #include "DayTexts.h"
 
-#include <QDate>
 #include <QLocale>
 #include <array>
 
+#include "LocaleText.h"
 #include "calendar/HijriNames.h"
+#include "calendar/SolarFormat.h"
 #include "calendar/SolarNames.h"
 
 namespace tarvand {
@@ -27,16 +28,16 @@ QString Say(const char* english, const char* persian, bool inPersian) {
     return QString::fromUtf8(inPersian ? persian : english);
 }
 
+QString EstimatedText(bool persian) {
+    return Say("estimated", "\u062A\u062E\u0645\u06CC\u0646\u06CC", persian);
+}
+
 QString Digits(long long number, bool persian) {
-    QString text = QString::number(number);
+    std::string text = std::to_string(number);
     if (persian) {
-        for (QChar& c : text) {
-            if (c.isDigit()) {
-                c = QChar(0x06F0 + c.digitValue());
-            }
-        }
+        MakePersian(text);
     }
-    return text;
+    return QString::fromStdString(text);
 }
 
 QString SolarMonthName(int month, bool persian) {
@@ -57,18 +58,18 @@ QString WeekdayName(int weekday, bool persian, bool shortName) {
                      : locale.dayName(qtDay, QLocale::LongFormat);
 }
 
+QString HijriMonthName(int month, bool persian) {
+    const auto index = static_cast<std::size_t>(month - 1);
+    return FromView(persian ? HijriMonthNames[index] : LatinHijriMonthNames[index]);
+}
+
 QString HijriText(const HijriDate& date, bool persian) {
-    const auto index = static_cast<std::size_t>(date.month - 1);
-    return Digits(date.day, persian) + u' ' +
-           FromView(persian ? HijriMonthNames[index] : LatinHijriMonthNames[index]) + u' ' +
+    return Digits(date.day, persian) + u' ' + HijriMonthName(date.month, persian) + u' ' +
            Digits(date.year, persian);
 }
 
 QString GregorianText(DateValue value) {
-    const std::chrono::year_month_day civil = ToCivilDate(value);
-    const QDate date(int{civil.year()}, static_cast<int>(unsigned{civil.month()}),
-                     static_cast<int>(unsigned{civil.day()}));
-    return QLocale::system().toString(date, QStringLiteral("d MMMM yyyy"));
+    return QLocale::system().toString(ToQDate(ToCivilDate(value)), QStringLiteral("d MMMM yyyy"));
 }
 
 QString OccasionName(const Occasion& occasion, bool persian) {
@@ -101,8 +102,7 @@ QString FullDayText(DateValue value, const std::vector<Occasion>& occasions,
         if (IsHoliday(occasion)) {
             text += comma + Say("holiday", "\u062A\u0639\u0637\u06CC\u0644", persian);
             if (occasion.estimated) {
-                text += comma + Say("estimated", "\u067E\u06CC\u0634\u200C\u0628\u06CC\u0646\u06CC",
-                                    persian);
+                text += comma + EstimatedText(persian);
             }
         }
         separator = persian ? QStringLiteral("\u061B ") : QStringLiteral("; ");

@@ -17,6 +17,10 @@ bool PersianLocale();
 // Takes an English and a Persian text and whether to speak Persian; returns the one to show.
 QString Say(const char* english, const char* persian, bool inPersian);
 
+// Takes whether to speak Persian; returns the word that marks an estimated holiday or Hijri date,
+// as tarvand-cal writes it.
+QString EstimatedText(bool persian);
+
 // Takes a number and whether to write Persian digits; returns it in those digits.
 QString Digits(long long number, bool persian);
 
@@ -26,6 +30,9 @@ QString SolarMonthName(int month, bool persian);
 // Takes a weekday of a SolarDate, 1 (Sunday) to 7 (Saturday); returns its name, whole or in two
 // letters ("Sa"), in Persian or in the locale's language.
 QString WeekdayName(int weekday, bool persian, bool shortName = false);
+
+// Takes a Hijri month, 1 (Muharram) to 12; returns its name in Persian or in Latin letters.
+QString HijriMonthName(int month, bool persian);
 
 // Takes a Hijri date; returns it as "7 Shawwal 1447" (in Persian: day, month name, year).
 QString HijriText(const HijriDate& date, bool persian);

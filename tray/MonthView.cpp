@@ -14,7 +14,6 @@
 #include "DayCell.h"
 #include "DayTexts.h"
 #include "OccasionBook.h"
-#include "calendar/HijriNames.h"
 #include "calendar/SolarYear.h"
 
 namespace tarvand {
@@ -212,11 +211,7 @@ void MonthView::Fill() {
     if (hFirst && hLast) {
         const auto hijriName = [&](bool firstDay, bool withYear) {
             const HijriDate& date = firstDay ? *hFirst : *hLast;
-            const auto index = static_cast<std::size_t>(date.month - 1);
-            QString name = QString::fromUtf8(
-                (persian_ ? HijriMonthNames : LatinHijriMonthNames)[index].data(),
-                static_cast<qsizetype>(
-                    (persian_ ? HijriMonthNames : LatinHijriMonthNames)[index].size()));
+            const QString name = HijriMonthName(date.month, persian_);
             return withYear ? name + u' ' + Digits(date.year, persian_) : name;
         };
         spans += QStringLiteral(" \u00B7 ") +
@@ -271,7 +266,7 @@ void MonthView::Fill() {
         anyEstimated = anyEstimated || occasion.estimated;
     }
     if (anyEstimated) {
-        lines << Say("* estimated", "* \u067E\u06CC\u0634\u200C\u0628\u06CC\u0646\u06CC", persian_);
+        lines << QStringLiteral("* ") + EstimatedText(persian_);
     }
     list_->setText(lines.join(u'\n'));
     list_->setAccessibleName(

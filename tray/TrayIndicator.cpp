@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDate>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
@@ -16,6 +15,7 @@
 #include "DayTexts.h"
 #include "DayWatch.h"
 #include "Form1.h"
+#include "LocaleText.h"
 #include "MonthView.h"
 #include "OccasionBook.h"
 #include "calendar/LocalClock.h"
@@ -135,16 +135,11 @@ void TrayIndicator::ShowToday() {
     if (const std::optional<HijriDate> hijri = book_.Hijri().ToHijri(shown_)) {
         QString line = HijriText(*hijri, persian_);
         if (hijri->predicted) {
-            line += Say(" (estimated)", " (\u067E\u06CC\u0634\u200C\u0628\u06CC\u0646\u06CC)",
-                        persian_);
+            line += QStringLiteral(" (") + EstimatedText(persian_) + u')';
         }
         lines << line;
     }
-    const std::chrono::year_month_day civil = ToCivilDate(shown_);
-    lines << QLocale::system().toString(
-        QDate(int{civil.year()}, static_cast<int>(unsigned{civil.month()}),
-              static_cast<int>(unsigned{civil.day()})),
-        QLocale::LongFormat);
+    lines << QLocale::system().toString(ToQDate(ToCivilDate(shown_)), QLocale::LongFormat);
     for (const Occasion& occasion : book_.Between(shown_, shown_)) {
         lines << OccasionName(occasion, persian_);
     }

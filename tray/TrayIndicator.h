@@ -41,14 +41,12 @@ public:
     // Reads the clock; when today is another day than the one shown, shows the new one.
     void Refresh();
 
-    // What is shown, for tests and for assistive technology.
-    DateValue ShownDay() const { return shown_; }
+    // What is shown.
     int ShownDayOfMonth() const { return dayOfMonth_; }
     bool PersianDigits() const { return persianDigits_; }
     QString ToolTip() const;
     QSystemTrayIcon* Icon() const { return icon_; }
     QMenu* Menu() const { return menu_; }
-    MonthView* View() const { return view_; }
 
     // Opens the month view beside the icon, or closes it when open.
     void ToggleMonthView();

@@ -7,26 +7,20 @@ namespace tarvand {
 
 using namespace std::chrono;
 
-namespace {
-
-// Takes a local date; returns it as a QDate.
-QDate ToQDate(local_days date) {
-    const year_month_day civil{date};
-    return {int{civil.year()}, static_cast<int>(unsigned{civil.month()}),
-            static_cast<int>(unsigned{civil.day()})};
+QDate ToQDate(year_month_day date) {
+    return {int{date.year()}, static_cast<int>(unsigned{date.month()}),
+            static_cast<int>(unsigned{date.day()})};
 }
 
-}  // namespace
-
 QString ShortDateText(local_days date) {
-    return QLocale::system().toString(ToQDate(date), QLocale::ShortFormat);
+    return QLocale::system().toString(ToQDate(year_month_day{date}), QLocale::ShortFormat);
 }
 
 QString DateTimeText(local_seconds moment) {
     const local_days date = floor<days>(moment);
     const hh_mm_ss time{moment - date};
     const QDateTime local(
-        ToQDate(date),
+        ToQDate(year_month_day{date}),
         QTime(static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
               static_cast<int>(time.seconds().count())),
         Qt::LocalTime);
