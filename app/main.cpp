@@ -1,14 +1,17 @@
 #include <QApplication>
 
 #include "DisplayGuard.h"
+#include "FontconfigLoader.h"
 #include "Form1.h"
 #include "Options.h"
 #include "TrayProgram.h"
 
 int main(int argc, char* argv[]) {
     tarvand::AnswerHelpOrVersion(argc, argv);
+    tarvand::FontconfigLoader fonts;
     tarvand::DisplayGuard guard;
     QApplication app(argc, argv);
+    fonts.Wait();
     guard.Opened();
     tarvand::NameTheProgram();
     if (const tarvand::Options options = tarvand::ReadOptions(app); options.tray) {
