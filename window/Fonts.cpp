@@ -1,16 +1,49 @@
 #include "Fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QGuiApplication>
 #include <QStringList>
 
 namespace tarvand {
 
+namespace {
+
+// The faces that stand in for Tahoma where it is missing, in fontconfig's terms: Noto Sans Arabic
+// UI keeps Tahoma's compact line height, and DejaVu Sans has the Latin letters and digits it
+// lacks. Said to fontconfig, not listed in each font: for a font that lists further families, Qt
+// searches every installed font once more for each script, to list what may stand in for the face
+// it loaded.
+constexpr char StandIns[] = R"(<fontconfig>
+  <alias binding="same">
+    <family>Tahoma</family>
+    <accept><family>Noto Sans Arabic UI</family><family>DejaVu Sans</family></accept>
+  </alias>
+  <alias binding="same">
+    <family>Noto Sans Arabic UI</family>
+    <accept><family>DejaVu Sans</family></accept>
+  </alias>
+</fontconfig>)";
+
+// Adds the stand-ins to this process's fontconfig configuration, once; returns whether it took
+// them.
+bool StandInsAdded() {
+    static const bool added =
+        FcConfigParseAndLoadFromMemory(
+            FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(StandIns), FcTrue) == FcTrue;
+    return added;
+}
+
+}  // namespace
+
 QFont TahomaFont(qreal pointSize, QFont::Weight weight) {
-    // Noto Sans Arabic UI keeps Tahoma's compact line height; DejaVu Sans has the Latin letters
-    // and digits it lacks. Each further family costs a font look-up at start-up.
     QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans Arabic UI"),
-                      QStringLiteral("DejaVu Sans")});
+    if (StandInsAdded()) {
+        font.setFamily(QStringLiteral("Tahoma"));
+    } else {
+        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Noto Sans Arabic UI"),
+                          QStringLiteral("DejaVu Sans")});
+    }
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
     return font;

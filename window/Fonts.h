@@ -6,8 +6,8 @@
 
 namespace tarvand {
 
-// Takes a size in points and a weight; returns Tahoma in that size and weight, with fallbacks
-// that can show the Persian texts when Tahoma is missing.
+// Takes a size in points and a weight; returns Tahoma in that size and weight. Where Tahoma is
+// missing, Noto Sans Arabic UI and then DejaVu Sans stand in, so that the Persian texts show.
 QFont TahomaFont(qreal pointSize, QFont::Weight weight);
 
 // Returns the window's default font, for the controls without a font of their own: the desktop's

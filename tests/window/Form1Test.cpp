@@ -3,9 +3,12 @@
 #include <unistd.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRawFont>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -173,8 +176,18 @@ TEST_F(Form1Test, ShowsScreenReadersTheDateFirstAndLetsThemPressOnlyTheCloseMark
         EXPECT_EQ(box->text(),
                   text->textInterface()->text(0, text->textInterface()->characterCount()));
         EXPECT_EQ(box->text().mid(2, 2), text->textInterface()->text(2, 4));  // "89" of 1389/...
-        // Persian letters first, then a face with the Latin digits Tahoma's stand-ins lack.
-        EXPECT_TRUE(box->font().families().contains(QStringLiteral("DejaVu Sans")));
+        // Every glyph from Tahoma or a stand-in chosen for it, none missing: Persian letters and
+        // digits, and the Latin digits and signs the Arabic stand-in lacks.
+        QTextLayout layout(box->text() + QStringLiteral(" 0123456789/:\u00D7"), box->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            EXPECT_TRUE(QStringList({"Tahoma", "Noto Sans Arabic UI", "DejaVu Sans"})
+                            .contains(run.rawFont().familyName()))
+                << run.rawFont().familyName().toStdString();
+            EXPECT_FALSE(run.glyphIndexes().contains(0u));
+        }
         EXPECT_EQ(box->text(), text->text(QAccessible::Value));
     }
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->Text5)->editableTextInterface());
