@@ -16,6 +16,12 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Takes an occasion; returns its name: English, or Persian (or the event's text) in Persian.
+QString PlainOccasionName(const Occasion& occasion, bool persian) {
+    return QString::fromStdString(persian || occasion.english.empty() ? occasion.persian
+                                                                      : occasion.english);
+}
+
 // Persian two-letter weekdays, Sunday first: the first letter of each name.
 constexpr std::array<const char*, 7> PersianShortDays{"\u06CC", "\u062F", "\u0633", "\u0686",
                                                       "\u067E", "\u062C", "\u0634"};
@@ -73,8 +79,7 @@ QString GregorianText(DateValue value) {
 }
 
 QString OccasionName(const Occasion& occasion, bool persian) {
-    QString name = QString::fromStdString(persian || occasion.english.empty() ? occasion.persian
-                                                                              : occasion.english);
+    QString name = PlainOccasionName(occasion, persian);
     if (occasion.estimated) {
         name += QStringLiteral(" *");
     }
@@ -96,9 +101,7 @@ QString FullDayText(DateValue value, const std::vector<Occasion>& occasions,
     }
     QString separator = QStringLiteral(": ");
     for (const Occasion& occasion : occasions) {
-        text += separator + QString::fromStdString(persian || occasion.english.empty()
-                                                       ? occasion.persian
-                                                       : occasion.english);
+        text += separator + PlainOccasionName(occasion, persian);
         if (IsHoliday(occasion)) {
             text += comma + Say("holiday", "\u062A\u0639\u0637\u06CC\u0644", persian);
             if (occasion.estimated) {

@@ -20,8 +20,6 @@ namespace tarvand {
 
 namespace {
 
-constexpr int FirstYear = 1178;
-constexpr int LastYear = 3000;
 constexpr int Friday = 6;  // a SolarDate's weekday
 
 // Takes a SolarDate's weekday, 1 (Sunday) to 7 (Saturday); returns its column, Saturday first.
@@ -60,7 +58,7 @@ MonthView::MonthView(const OccasionBook& book, bool persian, DateValue today, QW
       today_(today) {
     BuildControls();
     const std::optional<SolarDate> date = ToSolarFields(today);
-    ShowMonth(date ? date->year : FirstYear, date ? date->month : 1);
+    ShowMonth(date ? date->year : FirstSolarYear, date ? date->month : 1);
 }
 
 void MonthView::BuildControls() {
@@ -150,7 +148,7 @@ void MonthView::SetToday(DateValue today) {
 }
 
 void MonthView::ShowMonth(int year, int month) {
-    year_ = std::clamp(year, FirstYear, LastYear);
+    year_ = std::clamp(year, FirstSolarYear, LastSolarYear);
     month_ = std::clamp(month, 1, 12);
     Fill();
 }
@@ -181,7 +179,7 @@ void MonthView::StepMonths(int months) {
     const auto* focused = qobject_cast<const DayCell*>(focusWidget());
     const int day = focused != nullptr && focused->hasFocus() ? focused->Shown().solarDay : 0;
     const int index =
-        std::clamp(year_ * 12 + month_ - 1 + months, FirstYear * 12, LastYear * 12 + 11);
+        std::clamp(year_ * 12 + month_ - 1 + months, FirstSolarYear * 12, LastSolarYear * 12 + 11);
     ShowMonth(index / 12, index % 12 + 1);
     if (day > 0) {  // the focus stays on the same day of the month, or its last
         FocusDay(*FromSolarDate(year_, month_, std::min(day, SolarMonthLength(year_, month_))));
@@ -276,8 +274,8 @@ void MonthView::Fill() {
             : lines.join(QStringLiteral("; ")));
     list_->setVisible(!lines.isEmpty());
 
-    previous_->setEnabled(year_ * 12 + month_ > FirstYear * 12 + 1);
-    next_->setEnabled(year_ * 12 + month_ < LastYear * 12 + 12);
+    previous_->setEnabled(year_ * 12 + month_ > FirstSolarYear * 12 + 1);
+    next_->setEnabled(year_ * 12 + month_ < LastSolarYear * 12 + 12);
     adjustSize();
 }
 

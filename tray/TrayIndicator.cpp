@@ -49,8 +49,7 @@ TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObjec
                     OpenWindow();
                 }
             });
-    watch_ = new DayWatch(this);
-    connect(watch_, &DayWatch::dayMayHaveChanged, this, &TrayIndicator::Refresh);
+    connect(new DayWatch(this), &DayWatch::dayMayHaveChanged, this, &TrayIndicator::Refresh);
     Refresh();
 }
 

@@ -18,7 +18,6 @@ class QSystemTrayIcon;
 
 namespace tarvand {
 
-class DayWatch;
 class Form1;
 class MonthView;
 class OccasionBook;
@@ -72,7 +71,6 @@ private:
     QMenu* menu_ = nullptr;
     std::array<QAction*, 4> copyActions_{};
     MonthView* view_ = nullptr;
-    DayWatch* watch_ = nullptr;
     QPointer<Form1> window_;
 };
 
