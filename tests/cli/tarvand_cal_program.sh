@@ -220,7 +220,7 @@ for year in 1403 1404; do "$program" --no-events 12 "$year"; "$program" 12 "$yea
 
 # By default this Solar year and the next nine, each to its last day; a stamp in UTC whatever
 # the zone.
-ics=$(TZ=America/New_York faketime -f '2026-12-07 12:00:00' "$program" --ics 2>/dev/null | tr -d '\r')
+ics=$(TZ=America/New_York on_clock '2026-12-07 12:00:00' "$program" --ics 2>/dev/null | tr -d '\r')
 days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
 [ "$(head -n 1 <<<"$days"):$(tail -n 1 <<<"$days" | cut -c1-4)" = "20260321:2036" ] &&
     [ "$(tail -n 1 <<<"$days")" -le 20360319 ] && grep -qx 'DTSTAMP:20261207T170000Z' <<<"$ics" ||
