@@ -194,4 +194,9 @@ int HijriCalendar::MonthLength(int year, int month) const {
     return at ? static_cast<int>(Starts()[*at + 1] - Starts()[*at]) : 0;
 }
 
+bool HijriCalendar::LengthKnown(int year, int month) const {
+    const auto at = Index(year, month);
+    return at && Known(*at) && Known(*at + 1);
+}
+
 }  // namespace tarvand

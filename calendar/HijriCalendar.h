@@ -41,6 +41,10 @@ public:
     // Takes a Hijri year and month; returns its length, 29 or 30 days, or 0 when not held.
     int MonthLength(int year, int month) const;
 
+    // Takes a Hijri year and month; returns true when its length is sure: its start and the next
+    // month's are both from the record or a correction.
+    bool LengthKnown(int year, int month) const;
+
     // The first and last Hijri years held.
     int FirstYear() const;
     int LastYear() const;

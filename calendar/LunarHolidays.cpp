@@ -17,7 +17,10 @@ std::vector<Occasion> LunarHolidays(const HijriCalendar& calendar, DateValue fir
             if (day && *day >= first && *day <= last) {
                 holidays.push_back({.day = *day,
                                     .kind = Occasion::Kind::Lunar,
-                                    .estimated = calendar.ToHijri(*day)->predicted,
+                                    // a month's last day moves with the next month's start
+                                    .estimated = calendar.ToHijri(*day)->predicted ||
+                                                 (holiday.day == 0 &&
+                                                  !calendar.LengthKnown(year, holiday.month)),
                                     .english = std::string(holiday.english),
                                     .persian = std::string(holiday.persian)});
             }

@@ -112,6 +112,14 @@ TEST(HijriCalendar, CountsDayByDayOverTheWholeSolarRange) {
         ASSERT_EQ(day, hijri.FromHijri(date->year, date->month, date->day));
         previous = *date;
     }
+    // The months held end on both sides on a day without a Hijri date.
+    const DateValue first = *hijri.FromHijri(hijri.FirstYear(), 1, 1);
+    const DateValue last = *hijri.FromHijri(hijri.LastYear(), 12, 0);
+    EXPECT_FALSE(hijri.ToHijri(first - 1));
+    EXPECT_EQ(hijri.FirstYear(), hijri.ToHijri(first)->year);
+    EXPECT_EQ(hijri.MonthLength(hijri.LastYear(), 12), hijri.ToHijri(last)->day);
+    EXPECT_FALSE(hijri.ToHijri(last + 1));
+    EXPECT_FALSE(hijri.FromHijri(hijri.FirstYear() - 1, 12, 0));
     EXPECT_FALSE(hijri.FromHijri(hijri.LastYear() + 1, 1, 1));
     EXPECT_FALSE(hijri.FromHijri(1448, 13, 1));
     EXPECT_FALSE(hijri.FromHijri(1448, 1, 31));

@@ -96,5 +96,30 @@ TEST(LunarHolidays, FallOnTheirHijriDaysOfTheRecord) {
     EXPECT_GE(same, 430);
 }
 
+// A lunar holiday is sure where its day is: months on record stay so after a correction, and a
+// month's last day is sure only once the next month's start is known too.
+TEST(LunarHolidays, AreEstimatedWhereTheirDayIsNotKnown) {
+    using namespace std::chrono;
+    const auto on = [](const HijriCalendar& hijri, year_month_day day) {
+        const auto holidays = LunarHolidays(hijri, ToDateValue(day), ToDateValue(day));
+        return holidays.size() == 1 ? std::optional(holidays[0]) : std::nullopt;
+    };
+    HijriCalendar hijri, longSafar;
+    ASSERT_FALSE(hijri.Correct(1448, 1, ToDateValue(2026y / June / 17)));
+    ASSERT_FALSE(hijri.Correct(1448, 2, ToDateValue(2026y / July / 16)));
+    EXPECT_FALSE(on(hijri, 2026y / March / 21)->estimated);  // Eid al-Fitr 1447, on record
+    EXPECT_FALSE(on(hijri, 2026y / June / 26)->estimated);   // Ashura 1448
+    // Safar 1448 known from its start, 29 days by the prediction: its last day is not sure.
+    EXPECT_EQ("Martyrdom of Ali al-Rida", on(hijri, 2026y / August / 13)->english);
+    EXPECT_TRUE(on(hijri, 2026y / August / 13)->estimated);
+    // 30 days from a day earlier: its 30th day is predicted, and the holiday on it too.
+    ASSERT_FALSE(longSafar.Correct(1448, 2, ToDateValue(2026y / July / 15)));
+    EXPECT_EQ(30, longSafar.ToHijri(ToDateValue(2026y / August / 13))->day);
+    EXPECT_TRUE(longSafar.ToHijri(ToDateValue(2026y / August / 13))->predicted);
+    EXPECT_TRUE(on(longSafar, 2026y / August / 13)->estimated);
+    ASSERT_FALSE(hijri.Correct(1448, 3, ToDateValue(2026y / August / 14)));
+    EXPECT_FALSE(on(hijri, 2026y / August / 13)->estimated);
+}
+
 }  // namespace
 }  // namespace tarvand
