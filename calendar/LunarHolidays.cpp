@@ -15,12 +15,13 @@ std::vector<Occasion> LunarHolidays(const HijriCalendar& calendar, DateValue fir
         for (const LunarHoliday& holiday : LunarHolidayList) {
             const auto day = calendar.FromHijri(year, holiday.month, holiday.day);
             if (day && *day >= first && *day <= last) {
+                // A month's last day moves with the next month's start.
+                const bool estimated =
+                    calendar.ToHijri(*day)->predicted ||
+                    (holiday.day == 0 && !calendar.LengthKnown(year, holiday.month));
                 holidays.push_back({.day = *day,
                                     .kind = Occasion::Kind::Lunar,
-                                    // a month's last day moves with the next month's start
-                                    .estimated = calendar.ToHijri(*day)->predicted ||
-                                                 (holiday.day == 0 &&
-                                                  !calendar.LengthKnown(year, holiday.month)),
+                                    .estimated = estimated,
                                     .english = std::string(holiday.english),
                                     .persian = std::string(holiday.persian)});
             }
