@@ -103,10 +103,15 @@ std::vector<std::string> DataFilesIn(const std::string& folder,
         const auto type = entries->status(problem).type();
         if (type == std::filesystem::file_type::regular) {
             paths.push_back(entries->path().string());
-        } else if (problem || type == std::filesystem::file_type::not_found) {
-            // A link in a loop or to nothing: said, not passed over in silence.
+        } else if (type == std::filesystem::file_type::not_found) {
+            // A link to nothing is said (a file gone since the folder was listed is not).
+            if (entries->is_symlink(problem)) {
+                messages.push_back("cannot read " + QuoteName(entries->path().string()) +
+                                   ": a link to nothing");
+            }
+        } else if (problem) {  // a link in a loop, say: said, not passed over in silence
             messages.push_back("cannot read " + QuoteName(entries->path().string()) + ": " +
-                               (problem ? problem.message() : "a link to nothing"));
+                               problem.message());
         }
     }
     if (error) {

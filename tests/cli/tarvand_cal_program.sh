@@ -141,6 +141,7 @@ got=$("$program" 4 1405 2>"$work/err" | list)
 10 Tir  Once
 13 Tir  Day off *" ] || fail "Tir 1405 with corrections and events" "$got"
 [ "$("$program" 4 1405 2>/dev/null | tail -n 1)" = "* estimated" ] || fail "the legend of *"
+"$program" -p 4 1405 2>/dev/null | grep -qF "  Day off$lrm *" || fail "a holiday named in English only, in Persian"
 # In colour, holidays in the list are red and the user's events are not.
 "$program" --color=always 4 1405 2>/dev/null | grep -qxF $'10 Tir  Once' &&
     "$program" --color=always 4 1405 2>/dev/null | grep -qF $'\e[31mTasua *\e[39m' || fail "red holidays, plain events"
@@ -161,31 +162,40 @@ printf '2025-03-19\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/
 "$program" 12 1403 2>/dev/null | list | grep -c '^29 Esfand  \(Iranian Oil\|Eid al-Fitr$\)' | grep -qx 2 ||
     fail "a correction beside the day's other holiday"
 rm "$TARVAND_HOLIDAYS_DIR/20-fitr"
-# Hostile files: a folder, a named pipe and a device where files belong, a link in a loop, a file
-# of more than 1 MiB, control characters and bytes that are not UTF-8 in a text: each said, none
+# Hostile files: a folder, a named pipe and a device where files belong, a link in a loop or to
+# nothing, a file of more than 1 MiB (one of exactly 1 MiB is read), control characters (C0 and
+# C1, not the no-break space after them) and bytes that are not UTF-8 in a text: each said, none
 # waited on, the grid still drawn, status 0.
 hostile=$work/hostile
 mkdir -p "$hostile/tarvand/events" "$hostile/loops" "$hostile/d"
 mkfifo "$hostile/tarvand/holidays"
 ln -s /dev/zero "$hostile/tarvand/hijri"
-ln -s b "$hostile/loops/a" && ln -s a "$hostile/loops/b"
+ln -s b "$hostile/loops/a" && ln -s a "$hostile/loops/b" && ln -s nowhere "$hostile/loops/c"
 head -c 1048577 /dev/zero | tr '\0' '#' >"$hostile/d/big"
+limit=$'2026-03-25\tspecial\tconfirmed\tAt the limit\t\n'
+{ head -c $((1048576 - ${#limit} - 1)) /dev/zero | tr '\0' '#'; printf '\n%s' "$limit"; } >"$hostile/d/exact"
 printf '2026-03-22\tsolar\tconfirmed\tred\033[31m\tx\n2026-03-23\tspecial\tconfirmed\t\xc0\xaf\t\n' >"$hostile/d/bad"
+printf '2026-03-22\tspecial\tconfirmed\t\u0080\t\n2026-03-23\tspecial\tconfirmed\t\u009f\t\n2026-03-24\tspecial\tconfirmed\tNo\u00a0break\t\n' >"$hostile/d/c1"
 out=$(XDG_CONFIG_HOME=$hostile TARVAND_HOLIDAYS_DIR=$hostile/loops timeout 10 "$program" 1 1405 2>"$work/err")
 status=$?
 [ "$status" = 0 ] && [ "$(printf '%s\n' "$out" | grep -c 'Farvardin 1405')" = 1 ] &&
     [ "$(sort "$work/err")" = "$(sort <<MESSAGES
 tarvand-cal: cannot read '$hostile/loops/a': Too many levels of symbolic links
 tarvand-cal: cannot read '$hostile/loops/b': Too many levels of symbolic links
+tarvand-cal: cannot read '$hostile/loops/c': a link to nothing
 tarvand-cal: cannot read '$hostile/tarvand/events': a folder, not a file
 tarvand-cal: cannot read '$hostile/tarvand/hijri': a device, not a regular file
 tarvand-cal: cannot read '$hostile/tarvand/holidays': a named pipe, not a regular file
 MESSAGES
 )" ] || fail "hostile files in place of the user's" "status $status" "$(cat "$work/err")"
-XDG_CONFIG_HOME=$work/none TARVAND_HOLIDAYS_DIR=$hostile/d timeout 10 "$program" 1 1405 >/dev/null 2>"$work/err"
+out=$(XDG_CONFIG_HOME=$work/none TARVAND_HOLIDAYS_DIR=$hostile/d timeout 10 "$program" 1 1405 2>"$work/err")
 [ "$(cat "$work/err")" = "tarvand-cal: $hostile/d/bad:1: a control character or bytes that are not UTF-8 in the name 'red\033[31m'
 tarvand-cal: $hostile/d/bad:2: a control character or bytes that are not UTF-8 in the name '\300\257'
-tarvand-cal: cannot read '$hostile/d/big': larger than 1 MiB" ] || fail "hostile holiday files" "$(cat "$work/err")"
+tarvand-cal: cannot read '$hostile/d/big': larger than 1 MiB
+tarvand-cal: $hostile/d/c1:1: a control character or bytes that are not UTF-8 in the name '\302\200'
+tarvand-cal: $hostile/d/c1:2: a control character or bytes that are not UTF-8 in the name '\302\237'" ] &&
+    grep -qx ' 4 Farvardin  No'$'\u00a0''break' <<<"$out" && grep -qx ' 5 Farvardin  At the limit' <<<"$out" ||
+    fail "hostile holiday files" "$(cat "$work/err")" "$out"
 TARVAND_HOLIDAYS_DIR=$hostile/d/big "$program" 1 1405 2>&1 >/dev/null |
     grep -qx "tarvand-cal: cannot read '$hostile/d/big': not a folder" || fail "a file for the holiday folder"
 # A correction's reach: an estimate 3 days away gives way, one 4 days away stays; a confirmed
@@ -232,6 +242,7 @@ days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
 # same-text events is deleted and Eid al-Fitr 1446 gets a second day, every untouched event keeps
 # its UID.
 printf '1404/02/01 Twice\n1404/03/01 Twice\n1404/05/01 back\\slash, comma; semi\n' >>"$XDG_CONFIG_HOME/tarvand/events"
+printf '2026-07-05\tspecial\tconfirmed\t\t\u067E\n' >>"$XDG_CONFIG_HOME/tarvand/holidays"
 "$program" --ics=1403-1405 >"$work/a.ics" 2>/dev/null
 sed -i '/^1404\/02\/01 Twice/d' "$XDG_CONFIG_HOME/tarvand/events"
 printf '2025-03-30\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/20-fitr"
@@ -261,6 +272,7 @@ on = lambda day, text: [e for e in events if e["DTSTART"].dt == day and str(e["S
 party = "Leap-day party, with friends; bring cake"
 assert on(datetime.date(2025, 3, 20), party) and on(datetime.date(2026, 3, 20), party), "30 Esfand"
 assert on(datetime.date(2025, 9, 22), "End of summer"), "31 Shahrivar"
+assert on(datetime.date(2026, 7, 4), "Day off") and on(datetime.date(2026, 7, 5), "\u067E"), "one name"
 long = "رحلت رسول اکرم؛شهادت امام حسن مجتبی علیه السلام"
 assert on(datetime.date(2024, 9, 2), long), "a long Persian name"
 tentative = [e for e in events if e["STATUS"] == "TENTATIVE"]
