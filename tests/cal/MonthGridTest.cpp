@@ -56,6 +56,19 @@ TEST(MonthGrid, PutsEveryMonthsDaysUnderTheirWeekdays) {
     }
 }
 
+// In Persian a month from Dhu al-Hijjah into Muharram names both Hijri years in exactly the grid's
+// 20 columns; one from Dhu al-Qa'dah needs 21, and the first year goes.
+TEST(MonthGrid, NamesBothHijriYearsWhereTheyFitTheGrid) {
+    const HijriCalendar hijri;
+    const auto persian = [&](int year, int month) {
+        return MonthHeader(year, month, {.persian = true}, hijri).hijri;
+    };
+    EXPECT_EQ(20, persian(1404, 4).width);
+    EXPECT_NE(std::string::npos, persian(1404, 4).text.find("\u06F1\u06F4\u06F4\u06F6"));  // 1446
+    EXPECT_EQ(std::string::npos, persian(1212, 2).text.find("\u06F1\u06F2\u06F4\u06F8"));  // 1248
+    EXPECT_NE(std::string::npos, persian(1212, 2).text.find("\u06F1\u06F2\u06F4\u06F9"));
+}
+
 TEST(CalOptions, ReadsMonthsByNumberOrAnyStartOfAName) {
     const std::pair<const char*, int> months[] = {{"7", 7},
                                                   {"۱۲", 12},

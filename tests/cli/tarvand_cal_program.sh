@@ -58,6 +58,9 @@ for view in "-y -j" "-3 -j" "-y -j -w" "-3 -j -w" "-y -w" "-3 -w -p"; do
 done
 [ "$("$program" -3 -j 1 1404 | grep -c 'Farvardin 1404\|Ordibehesht 1404')" = 2 ] || fail "two months a row"
 [ "$(LC_ALL=C "$program" --no-events 9 1404 | head -n 1)" = "Azar 1404 - Nov-Dec 2025" ] || fail "ASCII in the C locale"
+[ "$(LC_ALL=en_US.utf8 "$program" --no-events 9 1404 | head -n 1)" = "Azar 1404 · Nov–Dec 2025" ] ||
+    fail "UTF-8 punctuation in a locale spelled .utf8"
+[ "$("$program" 1 1178 2>&1 >/dev/null):$?" = ":0" ] || fail "tarvand-cal 1 1178 cuts nothing"
 [ "$("$program" -3 1 1178 2>&1 >/dev/null):$?" = "tarvand-cal: the months before Farvardin 1178 are outside the calendar: 1 not shown:0" ] ||
     fail "tarvand-cal -3 1 1178 says what was cut"
 [ "$("$program" -n 3 12 3000 2>&1 >/dev/null)" = "tarvand-cal: the months after Esfand 3000 are outside the calendar: 2 not shown" ] ||
@@ -242,8 +245,17 @@ days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
 # same-text events is deleted and Eid al-Fitr 1446 gets a second day, every untouched event keeps
 # its UID.
 printf '1404/02/01 Twice\n1404/03/01 Twice\n1404/05/01 back\\slash, comma; semi\n' >>"$XDG_CONFIG_HOME/tarvand/events"
+printf '1404/05/02 Thrice\n%.0s' 1 2 3 >>"$XDG_CONFIG_HOME/tarvand/events"
 printf '2026-07-05\tspecial\tconfirmed\t\t\u067E\n' >>"$XDG_CONFIG_HOME/tarvand/holidays"
 "$program" --ics=1403-1405 >"$work/a.ics" 2>/dev/null
+# Calendar applications key on the UIDs: a change of their text duplicates every event after an
+# upgrade. A lunar holiday by its name and Hijri year, a Solar one by its Solar year, an event by a
+# hash of its text (FNV-1a) and its day; copies on one day each get one of their own.
+thrice=event-2f7ffdda353de304-14040502
+for uid in holiday-isra-and-mi-raj-h1446 holiday-nature-s-day-1404 $thrice $thrice-20250724 \
+    $thrice-20250724-2; do
+    grep -qx "UID:$uid@tarvand"$'\r' "$work/a.ics" || fail "--ics: no UID $uid"
+done
 sed -i '/^1404\/02\/01 Twice/d' "$XDG_CONFIG_HOME/tarvand/events"
 printf '2025-03-30\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/20-fitr"
 "$program" --ics=1403-1405 >"$work/b.ics" 2>/dev/null
@@ -255,7 +267,7 @@ events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
 again = icalendar.Calendar.from_ical(open(sys.argv[2], "rb").read()).walk("VEVENT")
 key = lambda e: (e["DTSTART"].dt, str(e["SUMMARY"]))
 before, after = ({key(e): str(e["UID"]) for e in export} for export in (events, again))
-assert len(set(before.values())) == len(events) and len(set(after.values())) == len(again), "unique"
+assert all(len({str(e["UID"]) for e in export}) == len(export) for export in (events, again)), "unique"
 assert set(before) - set(after) == {(datetime.date(2025, 4, 21), "Twice")}, "the deleted event"
 assert [k for k in after if k not in before] == [(datetime.date(2025, 3, 30), "F")], "the new day"
 assert all(after[k] == uid for k, uid in before.items() if k in after), "UIDs kept"
