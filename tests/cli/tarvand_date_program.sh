@@ -131,6 +131,13 @@ yesterday|1405/09/15 12:00:00 +0330|1405/09/15 08:30:00 +0000|1405/09/15 12:00:0
 ‏2025-03-21 10:00‏|1404/01/01 10:00:00 +0330|1404/01/01 10:00:00 +0000|1404/01/01 10:00:00 -0400
 2025-03-20 +1day|1404/01/01 00:00:00 +0330|1404/01/01 00:00:00 +0000|1404/01/01 00:00:00 -0400
 2025-03-21T10:00 +0000000001 day|1404/01/02 10:00:00 +0330|1404/01/02 10:00:00 +0000|1404/01/02 10:00:00 -0400
+10:00 -0500|1405/09/16 18:30:00 +0330|1405/09/16 15:00:00 +0000|1405/09/16 10:00:00 -0500
+10:00:00-05:00|1405/09/16 18:30:00 +0330|1405/09/16 15:00:00 +0000|1405/09/16 10:00:00 -0500
+10:00GMT|1405/09/16 13:30:00 +0330|1405/09/16 10:00:00 +0000|1405/09/16 05:00:00 -0500
+10:00 GMT|1405/09/16 13:30:00 +0330|1405/09/16 10:00:00 +0000|1405/09/16 05:00:00 -0500
+10:00 UTC|1405/09/16 13:30:00 +0330|1405/09/16 10:00:00 +0000|1405/09/16 05:00:00 -0500
+2025-03-20 +1 hour|1403/12/30 01:00:00 +0330|1403/12/30 01:00:00 +0000|1403/12/30 01:00:00 -0400
+2025-03-20 +90 seconds|1403/12/30 00:01:30 +0330|1403/12/30 00:01:30 +0000|1403/12/30 00:01:30 -0400
 END
 )
 column=2
@@ -141,6 +148,31 @@ for zone in Asia/Tehran -u America/New_York; do
     cut -d'|' -f"$column" <<<"$table" | diff - "$work/got" >"$work/diff" || fail "moments $zone" "$(cat "$work/diff")"
     column=$((column + 1))
 done
+# The reader of date-times as machines write them, which most lines of a file take, against the
+# general reader (a mark before a line sends it there) and against date(1): each offset form, joined
+# to the time and after a blank.
+for form in +0330 +03:30 +03 Z -0500 -05:00; do
+    for time in 'T20:00:15' ' 20:00'; do
+        printf '2025-03-20%s%s\n2025-03-20%s %s\n' "$time" "$form" "$time" "$form"
+    done
+done >"$work/machine"
+"$program" -f "$work/machine" +%s >"$work/fast"
+sed 's/^/\xe2\x80\x8e/' "$work/machine" | "$program" -f - +%s >"$work/general"
+date -f "$work/machine" +%s >"$work/gnu"
+[ "$(wc -l <"$work/gnu")" = 24 ] && cmp -s "$work/fast" "$work/gnu" && cmp -s "$work/general" "$work/gnu" ||
+    fail "offsets after a time" "$(paste "$work/machine" "$work/fast" "$work/general" "$work/gnu")"
+# Offsets of ten hours or more, and west of UTC, in each form date(1) writes.
+for zone in Australia/Sydney Pacific/Kiritimati Pacific/Chatham America/St_Johns Atlantic/Azores \
+    Pacific/Honolulu Pacific/Marquesas; do
+    for day in 2025-01-01 2025-07-01; do
+        got=$(TZ=$zone "$program" -d "$day 10:00" '+%z %:z %::z %:::z')
+        [ "$got" = "$(TZ=$zone date -d "$day 10:00" '+%z %:z %::z %:::z')" ] || fail "offsets in $zone: $got"
+    done
+done
+# A time without a date, moved by days across a change of clocks, keeps the time written: 01:30
+# did not exist on 30 March 2025 in Dublin, and does the next day.
+[ "$(TZ=Europe/Dublin on_clock '2025-03-30 12:00:00' "$program" -g -d '01:30 tomorrow')" = \
+    2025-03-31T01:30:00+01:00 ] || fail "01:30 tomorrow, after the clocks went forward"
 export TZ=Asia/Tehran
 input=
 check 0 '2026-03-21T18:00:00+03:30' '' -g -d '1404/12/29 18:00 +1 day'
