@@ -31,7 +31,11 @@ bool AutostartEnabled() {
         return false;
     }
     while (!file.atEnd()) {
-        if (file.readLine().trimmed() == "Hidden=true") {
+        // Blanks around the = are allowed in a desktop entry.
+        const QByteArray line = file.readLine();
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0 && line.left(equals).trimmed() == "Hidden" &&
+            line.mid(equals + 1).trimmed() == "true") {
             return false;
         }
     }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 #include <fstream>
 #include <set>
 
@@ -172,6 +173,32 @@ TEST_F(MonthViewTest, TheKeyboardAloneWalksDaysMonthsAndBackToToday) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     EXPECT_EQ(1, view.Month());
     EXPECT_TRUE(qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().today);
+    // A month or a year on, a day the month lacks becomes its last.
+    struct Step {
+        DateValue from;
+        Qt::KeyboardModifiers modifiers;
+        DateValue to;
+    };
+    for (const auto& [from, modifiers, to] :
+         {Step{Gregorian(2025, 9, 22), Qt::NoModifier, Gregorian(2025, 10, 22)},  // 31 Shahrivar
+          Step{Gregorian(2025, 3, 20), Qt::ShiftModifier, Gregorian(2026, 3, 20)}}) {  // 30 Esfand
+        view.FocusDay(from);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, modifiers);
+        EXPECT_EQ(to, qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().value);
+    }
+    // The arrows go no further than the calendar.
+    const auto arrow = [&view](Qt::ArrowType type) {
+        for (const QToolButton* button : view.findChildren<QToolButton*>()) {
+            if (button->arrowType() == type) return button->isEnabled();
+        }
+        return true;
+    };
+    view.ShowMonth(1178, 1);
+    EXPECT_FALSE(arrow(Qt::LeftArrow));
+    EXPECT_TRUE(arrow(Qt::RightArrow));
+    view.ShowMonth(3000, 12);
+    EXPECT_TRUE(arrow(Qt::LeftArrow));
+    EXPECT_FALSE(arrow(Qt::RightArrow));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
 }

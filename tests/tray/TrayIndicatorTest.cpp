@@ -100,6 +100,14 @@ TEST_F(TrayIndicatorTest, MenuCopiesEachLayoutAndSetsAutostart) {
     entry.close();
     login->trigger();
     EXPECT_FALSE(QFile::exists(AutostartPath()));
+    // An entry the desktop's own settings turned off is off.
+    for (const char* hidden : {"Hidden=true", "Hidden = true"}) {
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write(text + hidden + "\n");
+        entry.close();
+        TrayIndicator again(book, [] { return Gregorian(2011, 3, 2); });
+        EXPECT_FALSE(Find(again.Menu(), QStringLiteral("Start at Login"))->isChecked()) << hidden;
+    }
 }
 
 // The window opens once however often it is asked for, and its close mark ends the window alone.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tarvand --tray as a real program on real trays, started before them as at a login, on a clock
 # ten seconds before the midnight that ends 1404 (29 Esfand, 20 March 2026, in Tehran):
-#   - with no tray it says so and ends with status 1;
+#   - with no tray it says so and ends with status 1, as it does at once for a wait that is not a
+#     number;
 #   - in trayer's XEmbed tray its icon is embedded, red with white digits, and drawn anew at
 #     midnight; a click opens the month view and Escape closes it;
 #   - on a session bus with status-notifier-watcher and gtk-sni-tray-standalone its item is
@@ -60,6 +61,13 @@ no_tray() {
     [ "$status" = 1 ] || fail "status $status, not 1"
     grep -q "^tarvand: no system tray appeared within 1 seconds" "$scratch/err" ||
         fail "said: $(cat "$scratch/err")"
+    # A wait that is not a number of seconds is refused at once.
+    local wait said
+    for wait in abc -1 5x; do
+        said=$(timeout 10 "$program" --tray --wait="$wait" 2>&1)
+        [ "$?:$said" = "1:tarvand: invalid number of seconds to wait: '$wait'
+Try 'tarvand --help' for more information." ] || fail "--wait=$wait: $said"
+    done
 }
 
 xembed() {
