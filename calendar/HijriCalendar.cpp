@@ -1,6 +1,7 @@
 #include "HijriCalendar.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "calendar/HijriMonthData.h"  // generated
 
@@ -9,6 +10,12 @@ namespace tarvand {
 namespace {
 
 constexpr int ShortestMonth = 29, LongestMonth = 30;
+
+// How far a month file's start may lie from the one expected (the record joined to the
+// prediction): since 1300 AH every month on record began at most a day from its prediction. This
+// keeps every day of the Solar calendar's range within the months held, which reach months past
+// it on both sides.
+constexpr std::int32_t MostFromExpected = 2;
 
 constexpr std::int32_t DayOf(int year, int month, int day) {
     using namespace std::chrono;
@@ -93,6 +100,15 @@ constexpr std::array<std::int32_t, MonthCount> BuiltIn = [] {
     return starts;
 }();
 
+// Takes a day's number; returns its Gregorian date as YYYY-MM-DD.
+std::string IsoDay(std::int32_t day) {
+    const std::chrono::year_month_day date{DateValueEpoch + std::chrono::days{day}};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", int{date.year()}, unsigned{date.month()},
+                  unsigned{date.day()});
+    return text;
+}
+
 }  // namespace
 
 const std::int32_t* HijriCalendar::Starts() const {
@@ -119,13 +135,20 @@ std::optional<std::size_t> HijriCalendar::Index(int year, int month) const {
     return static_cast<std::size_t>(index);
 }
 
-std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue first) {
-    const auto at = Index(year, month);
+std::optional<std::string> HijriCalendar::MakeKnown(const HijriMonthStart& start) {
+    const auto at = Index(start.year, start.month);
     if (!at) {
-        return "there is no Hijri month " + std::to_string(year) + "/" + std::to_string(month) +
-               " from " + std::to_string(FirstYear()) + " to " + std::to_string(LastYear());
+        return "there is no Hijri month " + std::to_string(start.year) + "/" +
+               std::to_string(start.month) + " from " + std::to_string(FirstYear()) + " to " +
+               std::to_string(LastYear());
     }
-    const auto day = static_cast<std::int32_t>(first);
+    const auto day = static_cast<std::int32_t>(start.first);
+    if (std::abs(day - BuiltIn[*at]) > MostFromExpected &&
+        std::abs(day - Sky[*at]) > MostFromExpected) {
+        return "month " + std::to_string(start.year) + "/" + std::to_string(start.month) +
+               " is expected to begin on " + IsoDay(BuiltIn[*at]) + ", not " + IsoDay(day) +
+               " (two days either way at the most)";
+    }
     // The nearest known months on either side, which this one must stay within reach of.
     const std::int32_t* starts = Starts();
     for (const int direction : {-1, 1}) {
@@ -161,8 +184,26 @@ std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue
     }
     starts_[*at] = day;
     known_[*at] = true;
-    Join(starts_, [this](std::size_t i) { return static_cast<bool>(known_[i]); });
     return std::nullopt;
+}
+
+std::vector<std::pair<std::size_t, std::string>> HijriCalendar::Correct(
+    const std::vector<HijriMonthStart>& starts) {
+    std::vector<std::pair<std::size_t, std::string>> problems;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        if (auto problem = MakeKnown(starts[i])) {
+            problems.emplace_back(i, std::move(*problem));
+        }
+    }
+    if (!starts_.empty()) {
+        Join(starts_, [this](std::size_t i) { return static_cast<bool>(known_[i]); });
+    }
+    return problems;
+}
+
+std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue first) {
+    auto problems = Correct({{.year = year, .month = month, .first = first}});
+    return problems.empty() ? std::nullopt : std::optional(std::move(problems.front().second));
 }
 
 std::optional<HijriDate> HijriCalendar::ToHijri(DateValue value) const {

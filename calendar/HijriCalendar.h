@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DateValue.h"
@@ -20,14 +21,26 @@ struct HijriDate {
     bool predicted = false;  // the day's place in its month comes from the crescent's prediction
 };
 
+// The first day of a Hijri month, as a month file gives it.
+struct HijriMonthStart {
+    int year = 0;
+    int month = 0;
+    DateValue first = 0;
+};
+
 class HijriCalendar {
 public:
     // The record and the prediction around it. Costs nothing: the lists are built in.
     HijriCalendar() = default;
 
-    // Takes a Hijri year and month and the date value of the day it began; makes it a known
-    // month start. Returns nothing when it is taken, or why it is not: there is no such month
-    // here, or a month beside it would not have 29 or 30 days.
+    // Takes month starts; makes each in turn a known month start (a later one of the same month
+    // replaces an earlier one) and then joins the predicted months to them once. Returns those it
+    // does not take, each by its index with why: there is no such month here, it is more than two
+    // days from the start expected, or a month beside it would not have 29 or 30 days.
+    std::vector<std::pair<std::size_t, std::string>> Correct(
+        const std::vector<HijriMonthStart>& starts);
+
+    // The same for one month start.
     std::optional<std::string> Correct(int year, int month, DateValue first);
 
     // Takes a date value (its time of day is ignored); returns its Hijri date, or nothing outside
@@ -57,6 +70,9 @@ private:
     std::size_t Count() const;  // months held, with one more for the end of the last
     // Takes an index; returns true when that month's start is from the record or a correction.
     bool Known(std::size_t index) const;
+    // Takes a month start; makes it known without joining the months around it, or returns why
+    // it cannot be.
+    std::optional<std::string> MakeKnown(const HijriMonthStart& start);
 
     // Empty until the first correction: until then the built-in lists, worked out at compile time.
     std::vector<std::int32_t> starts_;

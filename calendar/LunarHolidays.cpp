@@ -7,11 +7,11 @@ namespace tarvand {
 std::vector<Occasion> LunarHolidays(const HijriCalendar& calendar, DateValue first,
                                     DateValue last) {
     std::vector<Occasion> holidays;
+    // The Hijri years of the two days, or the months held as far as they reach.
     const auto from = calendar.ToHijri(first), to = calendar.ToHijri(last);
-    if (!from || !to) {
-        return holidays;
-    }
-    for (int year = from->year; year <= to->year; ++year) {
+    const int fromYear = from ? from->year : calendar.FirstYear();
+    const int toYear = to ? to->year : calendar.LastYear();
+    for (int year = fromYear; year <= toYear; ++year) {
         for (const LunarHoliday& holiday : LunarHolidayList) {
             const auto day = calendar.FromHijri(year, holiday.month, holiday.day);
             if (day && *day >= first && *day <= last) {

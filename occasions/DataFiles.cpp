@@ -47,6 +47,7 @@ std::optional<std::string> ReadDataFile(const std::string& path,
     } else if (status.st_size > static_cast<off_t>(DataFileLimit)) {
         kind = "larger than 1 MiB";
     } else {
+        text.reserve(static_cast<std::size_t>(status.st_size));
         char buffer[65536];
         ssize_t got = 0;
         while ((got = read(fd, buffer, sizeof buffer)) > 0 && text.size() <= DataFileLimit) {
@@ -99,19 +100,14 @@ std::vector<std::string> DataFilesIn(const std::string& folder,
         if (name.starts_with('.') || name.ends_with('~')) {
             continue;
         }
+        // What is not a regular file is refused by the reader, as in the user's own places; only
+        // a link to nothing is said here (a file gone since the folder was listed is not).
         std::error_code problem;
-        const auto type = entries->status(problem).type();
-        if (type == std::filesystem::file_type::regular) {
+        if (entries->status(problem).type() != std::filesystem::file_type::not_found) {
             paths.push_back(entries->path().string());
-        } else if (type == std::filesystem::file_type::not_found) {
-            // A link to nothing is said (a file gone since the folder was listed is not).
-            if (entries->is_symlink(problem)) {
-                messages.push_back("cannot read " + QuoteName(entries->path().string()) +
-                                   ": a link to nothing");
-            }
-        } else if (problem) {  // a link in a loop, say: said, not passed over in silence
-            messages.push_back("cannot read " + QuoteName(entries->path().string()) + ": " +
-                               problem.message());
+        } else if (entries->is_symlink(problem)) {
+            messages.push_back("cannot read " + QuoteName(entries->path().string()) +
+                               ": a link to nothing");
         }
     }
     if (error) {

@@ -28,9 +28,9 @@ std::optional<std::string> ReadDataFile(const std::string& path,
 void ForEachDataLine(std::string_view text,
                      const std::function<void(long, std::string_view)>& read);
 
-// Takes a folder; returns the paths of the regular files in it in name order, leaving out hidden
-// files, backups (names ending in ~) and folders. A folder that does not exist holds nothing; a
-// path that is not a folder, and a link in it that leads nowhere or in a loop, add a message.
+// Takes a folder; returns the paths in it in name order, leaving out hidden files and backups
+// (names ending in ~): what is not a regular file is for ReadDataFile to refuse. A folder that does
+// not exist holds nothing; a path that is not a folder, and a link in it to nothing, add a message.
 std::vector<std::string> DataFilesIn(const std::string& folder, std::vector<std::string>& messages);
 
 // Takes a path, the messages and a function that reads a line and returns what is wrong with it

@@ -1,12 +1,16 @@
 #include "HijriFiles.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
 #include "DataFiles.h"
 #include "DateReading.h"
 #include "Quote.h"
 
 namespace tarvand {
 
-std::optional<std::string> ReadHijriLine(std::string_view line, HijriCalendar& calendar) {
+std::variant<HijriMonthStart, std::string> ReadHijriLine(std::string_view line) {
     line = TrimBlanks(line.substr(0, line.find('#')));
     if (line.starts_with('*')) {
         line.remove_prefix(1);
@@ -29,19 +33,84 @@ std::optional<std::string> ReadHijriLine(std::string_view line, HijriCalendar& c
     }
     DateValue first = 0;
     if (auto problem = CheckGregorianDate(date, *written, first)) {
-        return problem;
+        return *problem;
     }
-    return calendar.Correct(*year, *month, first);
+    return HijriMonthStart{.year = *year, .month = *month, .first = first};
 }
 
 HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& userFile,
                                 std::vector<std::string>& messages) {
-    HijriCalendar calendar;
-    std::vector<std::string> paths = DataFilesIn(folder, messages);
+    // Messages by their place among the files' messages and lines: a month start's own is known
+    // only once all are taken. Kept small, for a file may hold some 20,000 lines.
+    std::vector<std::pair<std::size_t, std::string>> said;
+    struct Line {
+        std::uint32_t file;
+        std::uint32_t number;
+        std::uint32_t order;  // its place among the messages
+    };
+    std::vector<HijriMonthStart> starts;
+    std::vector<Line> lines;  // each start's
+    std::vector<std::string> more;
+    std::vector<std::string> paths = DataFilesIn(folder, more);
     paths.push_back(userFile);
+    std::vector<std::string> names;  // each file's name before a line number
+    std::size_t order = 0;
     for (const std::string& path : paths) {
-        ReadDataLines(path, messages,
-                      [&](std::string_view line) { return ReadHijriLine(line, calendar); });
+        names.push_back(NameBeforeLine(path));
+        const auto text = ReadDataFile(path, more);
+        for (std::string& message : more) {
+            said.emplace_back(order++, std::move(message));
+        }
+        more.clear();
+        if (!text) {
+            continue;
+        }
+        ForEachDataLine(*text, [&](long number, std::string_view line) {
+            auto read = ReadHijriLine(line);
+            if (auto* problem = std::get_if<std::string>(&read)) {
+                said.emplace_back(order++,
+                                  names.back() + ":" + std::to_string(number) + ": " + *problem);
+                return;
+            }
+            starts.push_back(std::get<HijriMonthStart>(read));
+            lines.push_back({.file = static_cast<std::uint32_t>(names.size() - 1),
+                             .number = static_cast<std::uint32_t>(number),
+                             .order = static_cast<std::uint32_t>(order++)});
+        });
+    }
+    const auto place = [&](std::size_t i) {  // FILE:LINE of a start
+        return names[lines[i].file] + ":" + std::to_string(lines[i].number);
+    };
+    HijriCalendar calendar;
+    const auto refused = calendar.Correct(starts);
+    auto next = refused.begin();
+    // The start of each month that counts, by the month's place among those held.
+    std::vector<std::int32_t> taken(
+        static_cast<std::size_t>(calendar.LastYear() - calendar.FirstYear() + 1) * 12, -1);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        if (next != refused.end() && next->first == i) {
+            said.emplace_back(lines[i].order, place(i) + ": " + next->second);
+            ++next;
+            continue;
+        }
+        const HijriMonthStart& start = starts[i];
+        auto& earlier = taken[static_cast<std::size_t>((start.year - calendar.FirstYear()) * 12 +
+                                                       start.month - 1)];
+        if (earlier >= 0 && starts[static_cast<std::size_t>(earlier)].first != start.first) {
+            said.emplace_back(
+                lines[i].order,
+                place(i) + ": month " + std::to_string(start.year) + "/" +
+                    std::to_string(start.month) + " began on " +
+                    IsoText(ToCivilDate(starts[static_cast<std::size_t>(earlier)].first)) + " at " +
+                    place(static_cast<std::size_t>(earlier)) + "; this line's " +
+                    IsoText(ToCivilDate(start.first)) + " counts instead");
+        }
+        earlier = static_cast<std::int32_t>(i);
+    }
+    std::stable_sort(said.begin(), said.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [at, message] : said) {
+        messages.push_back(std::move(message));
     }
     return calendar;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "calendar/HijriCalendar.h"
@@ -11,13 +12,14 @@
 namespace tarvand {
 
 // Takes a line of the record's format, "YEAR/MONTH YYYY-MM-DD" (a leading * and a comment after
-// # allowed; ASCII or Persian digits), and the calendar; makes the month start known, or returns
-// what is wrong with the line.
-std::optional<std::string> ReadHijriLine(std::string_view line, HijriCalendar& calendar);
+// # allowed; ASCII or Persian digits); returns the month start it gives, or what is wrong with it.
+std::variant<HijriMonthStart, std::string> ReadHijriLine(std::string_view line);
 
 // Takes the administrator's folder and the user's file; returns the Hijri calendar with the month
-// starts of the folder's files (in name order) and then of the user's file. Adds a message
-// "FILE:LINE: problem" for each line it cannot take; the other lines still count.
+// starts of the folder's files (in name order) and then of the user's file, joined to the
+// prediction once they are all read; where two lines give one month different starts, the later
+// counts. Adds a message "FILE:LINE: problem" for each line it cannot take, and for each that
+// replaces an earlier one; the other lines still count.
 HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& userFile,
                                 std::vector<std::string>& messages);
 

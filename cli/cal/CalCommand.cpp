@@ -246,7 +246,8 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             };
             // And the Hijri years its first and last days fall in.
             const auto lunar = [&](std::int64_t day) {
-                return Digits(hijri.ToHijri(SolarEpoch + static_cast<double>(day))->year, style);
+                const auto date = hijri.ToHijri(SolarEpoch + static_cast<double>(day));
+                return date ? Digits(date->year, style) : std::string();
             };
             TextLine title;
             title.Add(Digits(year, style) + std::string(style.Dot()) + civil(year) +

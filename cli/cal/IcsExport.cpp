@@ -66,7 +66,10 @@ std::string Uid(const Occasion& occasion, const HijriCalendar& hijri) {
     const std::string name = "holiday-" + (slug.empty() ? TextHash(occasion.persian) : slug);
     switch (occasion.kind) {
         case Occasion::Kind::Lunar:
-            return name + "-h" + std::to_string(hijri.ToHijri(occasion.day)->year);
+            if (const auto date = hijri.ToHijri(occasion.day)) {
+                return name + "-h" + std::to_string(date->year);
+            }
+            return name + "-" + std::to_string(solar.year);
         case Occasion::Kind::Special:
             return name + "-" + day;
         default:
@@ -78,8 +81,9 @@ std::string Uid(const Occasion& occasion, const HijriCalendar& hijri) {
 // nothing for a name the list does not hold.
 std::optional<DateValue> HijriDay(const Occasion& holiday, const HijriCalendar& hijri) {
     for (const LunarHoliday& listed : LunarHolidayList) {
-        if (listed.english == holiday.english) {
-            return hijri.FromHijri(hijri.ToHijri(holiday.day)->year, listed.month, listed.day);
+        const auto date = hijri.ToHijri(holiday.day);
+        if (listed.english == holiday.english && date) {
+            return hijri.FromHijri(date->year, listed.month, listed.day);
         }
     }
     return std::nullopt;

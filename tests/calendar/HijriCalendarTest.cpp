@@ -176,7 +176,13 @@ TEST(HijriCalendar, TakesCorrectionsThatKeepMonthsOf29Or30Days) {
         {1447, 11, 2026y / April / 20, nullptr},
         {1447, 11, 2026y / April / 21, "month 1447/10 would be 31 days long, not 29 or 30"},
         {1447, 11, 2026y / April / 18, "month 1447/10 would be 28 days long, not 29 or 30"},
-        {1448, 1, 2026y / June / 20, "3 months from 1447/10 would be 91 days long, not 87 to 90"},
+        {1448, 1, 2026y / June / 14, "3 months from 1447/10 would be 85 days long, not 87 to 90"},
+        {1448, 1, 2026y / June / 19,
+         "month 1448/1 is expected to begin on 2026-06-16, not 2026-06-19 (two days either way at "
+         "the most)"},
+        {2500, 1, 3030y / January / 1,
+         "month 2500/1 is expected to begin on 3047-02-19, not 3030-01-01 (two days either way at "
+         "the most)"},
         {1448, 13, 2026y / June / 16, "there is no Hijri month 1448/13 from 1213 to 3092"},
         {1100, 1, 1688y / June / 16, "there is no Hijri month 1100/1 from 1213 to 3092"},
         {1446, 9, 2025y / March / 3, "month 1446/8 would be 31 days long, not 29 or 30"},
@@ -190,6 +196,13 @@ TEST(HijriCalendar, TakesCorrectionsThatKeepMonthsOf29Or30Days) {
             EXPECT_EQ(problem, said.value_or("taken")) << year << "/" << month;
         }
     }
+    // Month files can move the first and last months held so little that every day of the Solar
+    // calendar keeps its Hijri date.
+    const HijriCalendar builtIn;
+    HijriCalendar edges;
+    EXPECT_FALSE(edges.Correct(1213, 1, *builtIn.FromHijri(1213, 1, 1) + 2));
+    EXPECT_FALSE(edges.Correct(3092, 12, *builtIn.FromHijri(3092, 12, 1) - 2));
+    EXPECT_TRUE(edges.ToHijri(FirstSolarValue()) && edges.ToHijri(LastSolarValue()));
     // A new year of official months, and the prediction after it joined to them.
     HijriCalendar hijri;
     EXPECT_FALSE(hijri.Correct(1447, 11, ToDateValue(2026y / April / 20)));

@@ -258,22 +258,32 @@ check 0 "$(printf '1405/01/01 %s\u060C %s' "$nowruz" "$fitr")" '' -d 2026-03-21 
 check 0 "$(printf '\u0639\u0627\u0634\u0648\u0631\u0627\u06CC \u062D\u0633\u06CC\u0646\u06CC *')" '' -d 2026-06-25 '+%o'
 check 0 '' '' -d 2026-03-26 '+%o'
 # The Hijri date as Iran keeps it: its letters with flags and widths; then the month files, whose
-# lines the Hijri dates and the holidays follow, a bad line named and the others taken.
+# lines the Hijri dates and the holidays follow, a bad line named and the others taken: what is not
+# a file in the administrator's folder, a month far from its expected start or left 31 days long,
+# and one set twice (the later counts).
 muharram=$(printf '\u0645\u062D\u0631\u0645')
 check 0 "1448/01/10 Muharram $muharram|10| 1|001448|" '' -d 2026-06-25 '+%L/%J/%i %K %Q|%-i|%_2J|%6L|'
 check 0 "1447/10/29" '' -d 2026-04-18 +%L/%J/%i
 check 0 "۱۴۴۷/۰۹/۰۱ Ramadan" '' -p -d 2026-02-19 '+%L/%J/%i %K'
-mkdir -p "$work/hijri.d" "$XDG_CONFIG_HOME/tarvand"
+mkdir -p "$work/hijri.d/dir" "$XDG_CONFIG_HOME/tarvand"
+mkfifo "$work/hijri.d/fifo" && ln -s /dev/zero "$work/hijri.d/zero"
 printf '1447/11 2026-04-20\n1448/01 2026-06-17 # the Calendar Center\n' >"$work/hijri.d/1405"
-printf '\xef\xbb\xbf*۱۴۴۸/۲ ۲۰۲۶-۰۷-۱۶\n1448/3 2026-08-20\n1448/13 2026-08-01\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+printf '\xef\xbb\xbf*۱۴۴۸/۲ ۲۰۲۶-۰۷-۱۶\n1448/3 2026-08-16\n1448/13 2026-08-01\n2500/1 3030-01-01\n1447/11 2026-04-19\n' \
+    >"$XDG_CONFIG_HOME/tarvand/hijri"
 check 0 "1448/01/10 $(printf '\u0639\u0627\u0634\u0648\u0631\u0627\u06CC \u062D\u0633\u06CC\u0646\u06CC')" \
-    "$p: $XDG_CONFIG_HOME/tarvand/hijri:2: month 1448/2 would be 35 days long, not 29 or 30
-$p: $XDG_CONFIG_HOME/tarvand/hijri:3: there is no Hijri month 1448/13 from 1213 to 3092" \
+    "$p: cannot read '$work/hijri.d/dir': a folder, not a file
+$p: cannot read '$work/hijri.d/fifo': a named pipe, not a regular file
+$p: cannot read '$work/hijri.d/zero': a device, not a regular file
+$p: $XDG_CONFIG_HOME/tarvand/hijri:2: month 1448/2 would be 31 days long, not 29 or 30
+$p: $XDG_CONFIG_HOME/tarvand/hijri:3: there is no Hijri month 1448/13 from 1213 to 3092
+$p: $XDG_CONFIG_HOME/tarvand/hijri:4: month 2500/1 is expected to begin on 3047-02-19, not 3030-01-01 (two days either way at the most)
+$p: $XDG_CONFIG_HOME/tarvand/hijri:5: month 1447/11 began on 2026-04-20 at $work/hijri.d/1405:1; this line's 2026-04-19 counts instead" \
     -d 2026-06-26 '+%L/%J/%i %o'
+rm -r "$work/hijri.d"
 # A month that began before the first day the Solar calendar converts can be set too.
 printf '1213/10 1799-03-09\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
 check 0 '1213/10/13' '' -d 1799-03-21 +%L/%J/%i
-rm -r "$work/hijri.d" "$XDG_CONFIG_HOME/tarvand/hijri"
+rm "$XDG_CONFIG_HOME/tarvand/hijri"
 [ "$("$program" --holidays 1404 | head -n 2)" = "1404/01/01	$nowruz
 1404/01/02	$(printf '\u0639\u06CC\u062F\u0646\u0648\u0631\u0648\u0632')" ] || fail "--holidays 1404"
 [ "$("$program" --holidays 1404 | wc -l):$("$program" --holidays 1405 | grep -c ' \*$')" = "28:16" ] ||
@@ -285,4 +295,4 @@ check 2 '' "$p: --holidays cannot be used with other dates or output formats $se
 check 2 '' "$p: --holidays cannot be used with other dates or output formats $see" --holidays 1404 -a
 check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work/stamped" -f -
 [ "$("$program" --holidays 1178 | head -n 1):$("$program" --holidays 3000 | tail -n 1 | cut -f1)" = \
-    "1178/01/01	$nowruz:3000/12/30" ] || fail "--holidays at the range's ends'
+    "1178/01/01	$nowruz:3000/12/30" ] || fail "--holidays at the range's ends"
