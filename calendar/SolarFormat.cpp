@@ -44,7 +44,8 @@ constexpr unsigned char PersianZeroTrail = 0xB0;
 using Conversion = SolarFormatter::Conversion;
 
 // The flags after a %: the three that pad, and ^ and # (upper case and the other case), which
-// change nothing here, since Persian letters have no case.
+// put a Latin name in upper case, as GNU date does its month names, and change nothing else here,
+// since Persian letters have no case.
 constexpr std::string_view Flags = "-_0^#";
 
 // Takes a format and an index; returns the index past the flags, width, E or O modifier
@@ -67,7 +68,9 @@ std::optional<Conversion> ReadConversion(std::string_view format, std::size_t at
     }
     std::size_t i = at + 1;
     for (; i < format.size() && IsFlag(format[i]); ++i) {
-        conversion.flag = format[i] == '^' || format[i] == '#' ? conversion.flag : format[i];
+        const bool caseFlag = format[i] == '^' || format[i] == '#';
+        conversion.flag = caseFlag ? conversion.flag : format[i];
+        conversion.upper = conversion.upper || caseFlag;
     }
     if (i < format.size() && format[i] >= '1' && format[i] <= '9') {
         int width = 0;
@@ -271,13 +274,18 @@ void AppendConversion(std::string& text, const SolarDate& date, const SolarClock
         case 'i':
             return AppendNumber(text, conversion, hijri->day, '0', 2);
         case 'Q':
-        case 'K':
-            return AppendPadded(
-                text, conversion,
-                (conversion.letter == 'Q'
-                     ? HijriMonthNames
-                     : LatinHijriMonthNames)[static_cast<std::size_t>(hijri->month - 1)],
-                ' ', 0);
+            return AppendPadded(text, conversion,
+                                HijriMonthNames[static_cast<std::size_t>(hijri->month - 1)], ' ',
+                                0);
+        case 'K': {
+            std::string name(LatinHijriMonthNames[static_cast<std::size_t>(hijri->month - 1)]);
+            if (conversion.upper) {
+                std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+                    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+                });
+            }
+            return AppendPadded(text, conversion, name, ' ', 0);
+        }
         case 'H':
             return AppendNumber(text, conversion, clock.hour, '0', 2);
         case 'k':

@@ -82,9 +82,10 @@ class SolarFormatter {
 public:
     // One conversion of a format: %, flag, width, colons and letter.
     struct Conversion {
-        char flag = 0;   // '-', '_', '0', or 0 for none
-        int width = -1;  // -1 for the letter's own
-        int colons = 0;  // before z: %:z, %::z, %:::z
+        char flag = 0;       // '-', '_', '0', or 0 for none
+        bool upper = false;  // ^ or #: Latin letters in upper case
+        int width = -1;      // -1 for the letter's own
+        int colons = 0;      // before z: %:z, %::z, %:::z
         char letter = 0;
         std::size_t length = 0;  // characters from % to the letter, both included
     };

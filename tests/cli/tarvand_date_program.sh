@@ -264,6 +264,7 @@ check 0 '' '' -d 2026-03-26 '+%o'
 muharram=$(printf '\u0645\u062D\u0631\u0645')
 check 0 "1448/01/10 Muharram $muharram|10| 1|001448|" '' -d 2026-06-25 '+%L/%J/%i %K %Q|%-i|%_2J|%6L|'
 check 0 "1447/10/29" '' -d 2026-04-18 +%L/%J/%i
+check 0 "SAFAR|SAFAR|  SAFAR" '' -d 2026-08-01 '+%^K|%#K|%^7K'
 check 0 "۱۴۴۷/۰۹/۰۱ Ramadan" '' -p -d 2026-02-19 '+%L/%J/%i %K'
 mkdir -p "$work/hijri.d/dir" "$XDG_CONFIG_HOME/tarvand"
 mkfifo "$work/hijri.d/fifo" && ln -s /dev/zero "$work/hijri.d/zero"
