@@ -99,10 +99,12 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         }
         const int second = written.secondOfDay.value_or(0);
         if (written.offset) {
-            moment.instant = {
-                day.time_since_epoch().count() * SecondsPerDay + second - *written.offset,
-                written.nanosecond};
-        } else if (const auto local = zone.FromWall(day, second, written.nanosecond)) {
+            moment.instant = {zone.FromUtc(day.time_since_epoch().count() * SecondsPerDay + second -
+                                               *written.offset,
+                                           written.leapSecond),
+                              written.nanosecond};
+        } else if (const auto local =
+                       zone.FromWall(day, second, written.nanosecond, written.leapSecond)) {
             moment.instant = *local;
         } else {
             return OutsideMessage(text, solar, std::nullopt);
@@ -125,7 +127,8 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         const bool asWritten = !written.epoch && !written.offset && (date || written.secondOfDay);
         const int second = asWritten ? written.secondOfDay.value_or(0) : wall->secondOfDay % 86400;
         const auto local =
-            to ? zone.FromWall(ToDays(*to) + days{written.days}, second, moment.instant.nanosecond)
+            to ? zone.FromWall(ToDays(*to) + days{written.days}, second, moment.instant.nanosecond,
+                               asWritten && written.leapSecond)
                : std::nullopt;
         if (!local) {
             return OutsideMessage(text, solar, std::nullopt);

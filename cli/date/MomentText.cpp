@@ -395,6 +395,7 @@ private:
         }
         moment_.secondOfDay = static_cast<int>(hour->first * 3600 + minute->first * 60 +
                                                (second ? second->first : 0));
+        moment_.leapSecond = second && second->first == 60;
         moment_.nanosecond = nanosecond;
         moment_.showsTime = true;
         return token.empty() ? std::nullopt : ReadOffsetItem(token);

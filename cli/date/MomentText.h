@@ -17,6 +17,7 @@ namespace tarvand {
 struct WrittenMoment {
     std::optional<WrittenDate> date;  // YYYY-MM-DD, or YYYY/MM/DD for Solar dates
     std::optional<int> secondOfDay;   // a time of day: HH:MM[:SS[.fraction]]
+    bool leapSecond = false;          // its second was written 60
     int nanosecond = 0;               // the fraction of that time's second
     std::optional<int> offset;        // seconds east of UTC: Z, UTC, +hh, +hhmm, +hh:mm
     std::optional<Instant> epoch;     // @SECONDS

@@ -225,6 +225,7 @@ void TimeZone::ReadFixedTail(const std::string& path) {
     const std::size_t data = second + Header;
     const std::size_t leaps = static_cast<std::size_t>(BigEndian(bytes + second + 28, 4));
     const std::size_t end = data + block(second, 8, changes);
+    leapSeconds_ = leaps != 0;
     if (leaps != 0 || file->size() < end + 2 || (*file)[end] != '\n') {
         return;  // leap seconds are counted in the moments: leave those to the C library
     }
@@ -301,13 +302,15 @@ std::optional<WallTime> TimeZone::ToWall(Instant moment) const {
                             month{static_cast<unsigned>(local.tm_mon + 1)} /
                             day{static_cast<unsigned>(local.tm_mday)}};
     }
-    wall.secondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    wall.leapSecond = local.tm_sec == 60;
+    wall.secondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59);
     wall.offset = static_cast<int>(local.tm_gmtoff);
     wall.zone = local.tm_zone != nullptr ? local.tm_zone : "";
     return wall;
 }
 
-std::optional<Instant> TimeZone::FromWall(sys_days day, int secondOfDay, int nanosecond) const {
+std::optional<Instant> TimeZone::FromWall(sys_days day, int secondOfDay, int nanosecond,
+                                          bool leapSecond) const {
     // The wall time read as if it were UTC; the moment is that less the offset then in force.
     const std::int64_t wall = day.time_since_epoch().count() * SecondsPerDay + secondOfDay;
     if (utc_) {
@@ -325,15 +328,50 @@ std::optional<Instant> TimeZone::FromWall(sys_days day, int secondOfDay, int nan
     }
     const std::int64_t first = wall - *early, second = wall - *late;
     const bool firstShows = offsetAt(first) == early, secondShows = offsetAt(second) == late;
+    std::int64_t moment = 0;
     if (firstShows && secondShows) {
-        return Instant{std::min(first, second), nanosecond};  // shown twice: the first time
+        moment = std::min(first, second);  // shown twice: the first time
+    } else if (firstShows || secondShows) {
+        moment = firstShows ? first : second;
+    } else {
+        // Skipped by a change of clocks: as far forward as the clocks jumped, whichever way the
+        // zone's rules name the two offsets.
+        moment = wall - std::min(*early, *late);
     }
-    if (firstShows || secondShows) {
-        return Instant{firstShows ? first : second, nanosecond};
+    return Instant{leapSeconds_ ? WithLeapSeconds(moment, wall, leapSecond, false) : moment,
+                   nanosecond};
+}
+
+std::int64_t TimeZone::FromUtc(std::int64_t seconds, bool leapSecond) const {
+    return leapSeconds_ ? WithLeapSeconds(seconds, seconds, leapSecond, true) : seconds;
+}
+
+std::int64_t TimeZone::WithLeapSeconds(std::int64_t moment, std::int64_t wall, bool leapSecond,
+                                       bool utc) const {
+    // Each step moves the moment by what its clock shows apart from the time asked for, a leap
+    // second counted as the next minute's start, as it was read.
+    for (int step = 0; step < 3; ++step) {
+        const auto shown = ToWall(Instant{moment, 0});
+        if (!shown || shown->year != int{year_month_day{shown->day}.year()}) {
+            break;
+        }
+        const std::int64_t apart =
+            wall - (shown->day.time_since_epoch().count() * SecondsPerDay + shown->secondOfDay +
+                    (shown->leapSecond ? 1 : 0) - (utc ? shown->offset : 0));
+        if (apart != 0) {
+            moment += apart;
+            continue;
+        }
+        // A leap second and the second after it count alike: the one asked for.
+        if (shown->leapSecond && !leapSecond) {
+            ++moment;
+        } else if (!shown->leapSecond && leapSecond) {
+            const auto before = ToWall(Instant{moment - 1, 0});
+            moment -= before && before->leapSecond ? 1 : 0;
+        }
+        break;
     }
-    // Skipped by a change of clocks: as far forward as the clocks jumped, whichever way the
-    // zone's rules name the two offsets.
-    return Instant{wall - std::min(*early, *late), nanosecond};
+    return moment;
 }
 
 }  // namespace tarvand

@@ -169,6 +169,18 @@ for zone in Australia/Sydney Pacific/Kiritimati Pacific/Chatham America/St_Johns
         [ "$got" = "$(TZ=$zone date -d "$day 10:00" '+%z %:z %::z %:::z')" ] || fail "offsets in $zone: $got"
     done
 done
+# Zones that count leap seconds (right/), against date(1): moments by their leap seconds so far, a
+# leap second written and shown as second 60. (date(1) refuses a second 60 that is not a leap
+# second there, and reads 23:59:60Z in Tehran as its leap second, one second early: not compared.)
+for zone in right/UTC right/Asia/Tehran; do
+    for moment in '2025-03-21 10:00' 2025-03-21 @1483228826 2016-12-31T23:59:59Z '1980-01-01 00:00' \
+        '2017-01-01 00:00' '1972-06-30 12:00 tomorrow'; do
+        got=$(TZ=$zone "$program" -d "$moment" '+%T %s %z')
+        [ "$got" = "$(TZ=$zone date -d "$moment" '+%T %s %z')" ] || fail "$moment in $zone: $got"
+    done
+done
+TZ=right/UTC check 0 '1395/10/11 23:59:60 1483228826' '' -d '2016-12-31 23:59:60' '+%Y/%m/%d %T %s'
+TZ=right/Asia/Tehran check 0 '2017-01-01T03:29:60+03:30' '' -g -d '1395/10/12 03:29:60'
 # A time without a date, moved by days across a change of clocks, keeps the time written: 01:30
 # did not exist on 30 March 2025 in Dublin, and does the next day.
 [ "$(TZ=Europe/Dublin on_clock '2025-03-30 12:00:00' "$program" -g -d '01:30 tomorrow')" = \
