@@ -286,7 +286,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         err.Flush();
         return 2;
     }
-    return 0;
+    return err.Flush() ? 0 : 2;  // messages that could not be written are a write error too
 }
 
 int RunCalCommandLine(const std::vector<std::string>& arguments) {

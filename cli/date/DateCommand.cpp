@@ -74,12 +74,14 @@ std::string OccasionNames(const std::vector<Occasion>& occasions) {
     return names;
 }
 
-// Takes the output and a message; writes "tarvand-date: " and the message as one line.
+// Takes the output and a message; writes "tarvand-date: " and the message as one line, at once, so
+// that a failed write is seen before the next line is read.
 void Report(Output& output, std::string_view message) {
     std::string line;
     line.reserve(Program.size() + message.size() + 3);
     line.append(Program).append(": ").append(message) += '\n';
     output.err.Add(line);
+    output.err.Flush();
 }
 
 // Takes a wall time, the text after its date and whether to write the offset; appends the
@@ -330,8 +332,8 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
         err.Add(std::string(Program) + ": write error: " + std::strerror(out.Error()) + '\n');
         status = ExitTrouble;
     }
-    err.Flush();
-    return status;
+    // Messages that could not be written are a write error too.
+    return err.Flush() ? status : ExitTrouble;
 }
 
 int RunDateCommandLine(const std::vector<std::string>& arguments) {

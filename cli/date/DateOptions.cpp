@@ -47,15 +47,20 @@ std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& o
     }
     const std::string_view unknown = UnknownConversion(std::string_view(operand).substr(1));
     if (!unknown.empty()) {
+        // Past the % its flags, width, modifier and colons; then the letter, if any.
+        const bool lettered =
+            unknown.find_first_not_of("-_0^#123456789EO:", 1) != std::string::npos;
         const std::size_t width = unknown.find_first_of("123456789");
-        const bool wide = width != std::string_view::npos &&
-                          unknown.find_first_not_of("0123456789", width) - width > 3;
+        const bool wide =
+            width != std::string_view::npos &&
+            std::min(unknown.find_first_not_of("0123456789", width), unknown.size()) - width > 3;
         int value = 0;
         if (!wide && width != std::string_view::npos) {
             std::from_chars(unknown.data() + width, unknown.data() + unknown.size(), value);
         }
         return UsageError{"invalid conversion " + Quote(unknown) + " in format " + Quote(operand) +
-                          (wide || value > MaxFormatWidth
+                          (!lettered ? std::string(" (the conversion letter is missing)")
+                           : wide || value > MaxFormatWidth
                                ? " (a width goes up to " + std::to_string(MaxFormatWidth) + ")"
                                : "")};
     }

@@ -47,6 +47,7 @@ check 2 '' "$p: --date and --file cannot be used together $see" -d 2011-03-02 -f
 check 2 '' "$p: multiple output formats specified $see" -l 1 +%Y
 check 2 '' "$p: invalid conversion '%_5q' in format '+%Y %_5q' $see" '+%Y %_5q'
 check 2 '' "$p: invalid conversion '%256d' in format '+%256d' (a width goes up to 255) $see" +%256d
+check 2 '' "$p: invalid conversion '%5' in format '+%5' (the conversion letter is missing) $see" +%5
 check 2 '' "$p: cannot read '$work/none': No such file or directory" -f "$work/none"
 check 0 "$wed ۱۱ حوت ۱۳۸۹ ۳۴۷ ۵" '' -d 2011-03-02 -p --afghan '+%A %-d %B %Y %j %u'
 check 0 "$wed  11  $esf  1389" '' -a -l 3 -d 2011-03-02
@@ -84,10 +85,12 @@ said=$("$program" -f - <"$work" 2>&1)
 # A write error stops the program at once: none of the bad lines after it is reported.
 { yes 2011-03-02 | head -n 100000; echo bad; } | "$program" -f - >/dev/full 2>"$work/err"
 [ "$?:$(cat "$work/err")" = "2:$p: write error: No space left on device" ] || fail "a full disk: $(cat "$work/err")"
-# Nor can it go on when its messages cannot be written.
+# Nor can it go on when its messages cannot be written, from the first.
 yes bad | timeout 10 "$program" -f - 2>/dev/full
 status=$?
 [ "$status" = 2 ] || fail "messages to a full disk: status $status"
+printf '2025-03-21\nbad\n2025-03-22\n' | "$program" -f - 2>/dev/full >"$work/out"
+[ "$?:$(cat "$work/out")" = "2:1404/01/01" ] || fail "a message to a full disk stops at once"
 # Each answer comes before the next line is read, for a program that waits for it.
 coproc "$program" -f -
 echo 2011-03-02 >&"${COPROC[1]}"
