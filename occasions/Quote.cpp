@@ -144,6 +144,17 @@ bool IsPlainText(std::string_view text) {
         if (length == 0 || (byte < 0x20 && byte != '\t') || byte == 0x7F) {
             return false;
         }
+        // The embeddings and overrides U+202A-U+202E, the isolates U+2066-U+2069 and the line and
+        // paragraph separators U+2028 and U+2029, which reorder or break what a terminal shows
+        // after them: E2 80 A8-AE and E2 81 A6-A9.
+        if (length == 3 && byte == 0xE2) {
+            const auto second = static_cast<unsigned char>(text[at + 1]);
+            const auto third = static_cast<unsigned char>(text[at + 2]);
+            if ((second == 0x80 && third >= 0xA8 && third <= 0xAE) ||
+                (second == 0x81 && third >= 0xA6 && third <= 0xA9)) {
+                return false;
+            }
+        }
         at += length;
     }
     return true;

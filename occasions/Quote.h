@@ -22,8 +22,9 @@ std::string QuoteName(std::string_view name);
 std::string NameBeforeLine(std::string_view name);
 
 // Takes text from a file, to be shown or exported; returns true when it is well-formed UTF-8 with
-// no control character but the tab (none of U+0000 to U+001F, U+007F, U+0080 to U+009F), so that
-// it can reach a terminal or an iCalendar file as it is.
+// no control character but the tab (none of U+0000 to U+001F, U+007F, U+0080 to U+009F), no
+// direction control (U+202A to U+202E, U+2066 to U+2069) and no line or paragraph separator
+// (U+2028, U+2029), so that it can reach a terminal or an iCalendar file as it is.
 bool IsPlainText(std::string_view text);
 
 }  // namespace tarvand

@@ -179,6 +179,7 @@ limit=$'2026-03-25\tspecial\tconfirmed\tAt the limit\t\n'
 { head -c $((1048576 - ${#limit} - 1)) /dev/zero | tr '\0' '#'; printf '\n%s' "$limit"; } >"$hostile/d/exact"
 printf '2026-03-22\tsolar\tconfirmed\tred\033[31m\tx\n2026-03-23\tspecial\tconfirmed\t\xc0\xaf\t\n' >"$hostile/d/bad"
 printf '2026-03-22\tspecial\tconfirmed\t\u0080\t\n2026-03-23\tspecial\tconfirmed\t\u009f\t\n2026-03-24\tspecial\tconfirmed\tNo\u00a0break\t\n' >"$hostile/d/c1"
+printf '2026-03-26\tspecial\tconfirmed\ta\u202eb\t\n2026-03-26\tspecial\tconfirmed\ta\u2069b\t\n2026-03-26\tspecial\tconfirmed\ta\u2028b\t\n2026-03-26\tspecial\tconfirmed\ta\u200fb\t\n' >"$hostile/d/c2"
 out=$(XDG_CONFIG_HOME=$hostile TARVAND_HOLIDAYS_DIR=$hostile/loops timeout 10 "$program" 1 1405 2>"$work/err")
 status=$?
 [ "$status" = 0 ] && [ "$(printf '%s\n' "$out" | grep -c 'Farvardin 1405')" = 1 ] &&
@@ -196,7 +197,10 @@ out=$(XDG_CONFIG_HOME=$work/none TARVAND_HOLIDAYS_DIR=$hostile/d timeout 10 "$pr
 tarvand-cal: $hostile/d/bad:2: a control character or bytes that are not UTF-8 in the name '\300\257'
 tarvand-cal: cannot read '$hostile/d/big': larger than 1 MiB
 tarvand-cal: $hostile/d/c1:1: a control character or bytes that are not UTF-8 in the name '\302\200'
-tarvand-cal: $hostile/d/c1:2: a control character or bytes that are not UTF-8 in the name '\302\237'" ] &&
+tarvand-cal: $hostile/d/c1:2: a control character or bytes that are not UTF-8 in the name '\302\237'
+tarvand-cal: $hostile/d/c2:1: a control character or bytes that are not UTF-8 in the name 'a\u202Eb'
+tarvand-cal: $hostile/d/c2:2: a control character or bytes that are not UTF-8 in the name 'a\u2069b'
+tarvand-cal: $hostile/d/c2:3: a control character or bytes that are not UTF-8 in the name 'a\u2028b'" ] &&
     grep -qx ' 4 Farvardin  No'$'\u00a0''break' <<<"$out" && grep -qx ' 5 Farvardin  At the limit' <<<"$out" ||
     fail "hostile holiday files" "$(cat "$work/err")" "$out"
 TARVAND_HOLIDAYS_DIR=$hostile/d/big "$program" 1 1405 2>&1 >/dev/null |
