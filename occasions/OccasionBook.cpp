@@ -1,7 +1,9 @@
 #include "OccasionBook.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 #include "ConfirmedHolidays.h"
 #include "DataFiles.h"
@@ -94,26 +96,30 @@ OccasionFiles OccasionFiles::FromEnvironment() {
 namespace {
 
 // Takes a first and a last day; returns the special holidays (declared once) of the confirmed list
-// from the first to the last. Only the lines in that span are read: their dates, written
-// YYYY-MM-DD, sort as text.
+// from the first to the last. The list is read once, when first asked for.
 std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
-    std::vector<Occasion> holidays;
     if (last < FirstConfirmedDay() || first > LastConfirmedDay()) {
-        return holidays;
+        return {};
     }
-    const std::string from = IsoText(ToCivilDate(first)), to = IsoText(ToCivilDate(last));
-    ForEachDataLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
-        const std::string_view date = line.substr(0, from.size());
-        if (date < from || date > to) {
-            return;
-        }
-        auto read = ReadHolidayLine(line);
-        auto* holiday = std::get_if<Occasion>(&read);
-        if (holiday != nullptr && holiday->kind == Occasion::Kind::Special) {
-            holidays.push_back(std::move(*holiday));
-        }
-    });
-    return holidays;
+    static const std::vector<Occasion> special = [] {
+        std::vector<Occasion> holidays;
+        ForEachDataLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
+            auto read = ReadHolidayLine(line);
+            auto* holiday = std::get_if<Occasion>(&read);
+            if (holiday != nullptr && holiday->kind == Occasion::Kind::Special) {
+                holidays.push_back(std::move(*holiday));
+            }
+        });
+        std::stable_sort(holidays.begin(), holidays.end(),
+                         [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
+        return holidays;
+    }();
+    const auto from =
+        std::lower_bound(special.begin(), special.end(), first,
+                         [](const Occasion& h, DateValue day) { return h.day < day; });
+    const auto to = std::upper_bound(from, special.end(), last,
+                                     [](DateValue day, const Occasion& h) { return day < h.day; });
+    return {from, to};
 }
 
 }  // namespace
@@ -129,6 +135,39 @@ OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>&
     }
     ReadDataLines(files.userEvents, messages,
                   [&](std::string_view line) { return Keep(ReadEventLine(line), events_); });
+    eventsOn_.resize(12 * 31);
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+        const PersonalEvent& event = events_[i];
+        eventsOn_[static_cast<std::size_t>((event.month - 1) * 31 + event.day - 1)].push_back(
+            static_cast<std::uint32_t>(i));
+    }
+}
+
+void OccasionBook::AddEventsByDay(DateValue first, DateValue last,
+                                  std::vector<Occasion>& occasions) const {
+    for (DateValue day = first; day <= last; ++day) {
+        const SolarDate date = *ToSolarFields(day);
+        const auto& on = eventsOn_[static_cast<std::size_t>((date.month - 1) * 31 + date.day - 1)];
+        // 30 Esfand's events fall on 29 Esfand in common years.
+        const bool lastOfShortEsfand =
+            date.month == 12 && date.day == 29 && SolarMonthLength(date.year, 12) == 29;
+        std::vector<std::uint32_t> merged;
+        if (lastOfShortEsfand) {
+            const auto& thirtieth = eventsOn_[12 * 31 - 2];
+            std::merge(on.begin(), on.end(), thirtieth.begin(), thirtieth.end(),
+                       std::back_inserter(merged));
+        }
+        for (const std::uint32_t i : lastOfShortEsfand ? merged : on) {
+            const PersonalEvent& event = events_[i];
+            if (event.year == 0 || event.year == date.year) {
+                occasions.push_back({.day = day,
+                                     .kind = Occasion::Kind::Event,
+                                     .estimated = false,
+                                     .english = {},
+                                     .persian = event.text});
+            }
+        }
+    }
 }
 
 std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
@@ -156,7 +195,11 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
             holidays.push_back(correction);
         }
     }
-    if (withEvents) {
+    // A short span looks its days' events up; a long one goes through the events a year at a time.
+    constexpr DateValue ShortSpan = 100;
+    if (withEvents && last - first < ShortSpan) {
+        AddEventsByDay(std::ceil(first), std::floor(last), holidays);
+    } else if (withEvents) {
         for (const PersonalEvent& event : events_) {
             AddEvent(event, first, last, holidays);
         }

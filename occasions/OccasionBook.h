@@ -2,6 +2,7 @@
 // administrator's and the user's files, and the user's own events.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,15 @@ public:
     const HijriCalendar& Hijri() const { return hijri_; }
 
 private:
+    // Takes a first and a last day a few months apart at the most; adds the user's events on them,
+    // found by their day, in the order of the days and then of the file.
+    void AddEventsByDay(DateValue first, DateValue last, std::vector<Occasion>& occasions) const;
+
     HijriCalendar hijri_;
     std::vector<Occasion> corrections_;
     std::vector<PersonalEvent> events_;
+    // The events by their month and day, (month - 1) * 31 + day - 1, each list in file order.
+    std::vector<std::vector<std::uint32_t>> eventsOn_;
 };
 
 }  // namespace tarvand
