@@ -195,19 +195,35 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
             holidays.push_back(correction);
         }
     }
+    std::stable_sort(holidays.begin(), holidays.end(),
+                     [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
+    if (!withEvents || events_.empty()) {
+        return holidays;
+    }
+    // Each day's holidays, then its events.
+    const std::vector<Occasion> events = EventsBetween(first, last);
+    std::vector<Occasion> occasions;
+    occasions.reserve(holidays.size() + events.size());
+    std::merge(std::make_move_iterator(holidays.begin()), std::make_move_iterator(holidays.end()),
+               events.begin(), events.end(), std::back_inserter(occasions),
+               [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
+    return occasions;
+}
+
+std::vector<Occasion> OccasionBook::EventsBetween(DateValue first, DateValue last) const {
+    std::vector<Occasion> events;
     // A short span looks its days' events up; a long one goes through the events a year at a time.
     constexpr DateValue ShortSpan = 100;
-    if (withEvents && last - first < ShortSpan) {
-        AddEventsByDay(std::ceil(first), std::floor(last), holidays);
-    } else if (withEvents) {
-        for (const PersonalEvent& event : events_) {
-            AddEvent(event, first, last, holidays);
-        }
+    if (last - first < ShortSpan) {
+        AddEventsByDay(std::ceil(first), std::floor(last), events);
+        return events;
     }
-    std::stable_sort(holidays.begin(), holidays.end(), [](const Occasion& a, const Occasion& b) {
-        return a.day != b.day ? a.day < b.day : IsHoliday(a) && !IsHoliday(b);
-    });
-    return holidays;
+    for (const PersonalEvent& event : events_) {
+        AddEvent(event, first, last, events);
+    }
+    std::stable_sort(events.begin(), events.end(),
+                     [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
+    return events;
 }
 
 }  // namespace tarvand

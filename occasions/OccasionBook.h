@@ -47,6 +47,10 @@ public:
     // day's others.
     std::vector<Occasion> Between(DateValue first, DateValue last, bool withEvents = true) const;
 
+    // Takes a first and a last day as Between; returns the user's events alone from the first to
+    // the last, in the order of their days and, on one day, of the file.
+    std::vector<Occasion> EventsBetween(DateValue first, DateValue last) const;
+
     // The Hijri calendar with the month starts of the files.
     const HijriCalendar& Hijri() const { return hijri_; }
 

@@ -153,14 +153,11 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         const auto [firstYear, lastYear] = options.icsYears.value_or(
             std::pair{options.year.value_or(thisYear),
                       options.year.value_or(std::min(thisYear + 9, LastSolarYear))});
-        std::vector<Occasion> occasions;
-        if (context.occasions != nullptr) {
-            occasions = context.occasions->Between(
-                SolarEpoch + static_cast<double>(SolarYearStart(firstYear)),
-                SolarEpoch + static_cast<double>(SolarYearStart(lastYear + 1) - 1));
-        }
-        out.Add(IcsCalendar(occasions, context.now, std::string(Program) + ' ' + TARVAND_VERSION,
-                            HijriOf(context)));
+        WriteIcsCalendar(context.occasions,
+                         SolarEpoch + static_cast<double>(SolarYearStart(firstYear)),
+                         SolarEpoch + static_cast<double>(SolarYearStart(lastYear + 1) - 1),
+                         context.now, std::string(Program) + ' ' + TARVAND_VERSION,
+                         HijriOf(context), [&out](std::string_view text) { return out.Add(text); });
     } else {
         std::optional<std::int64_t> marked;
         if (options.date) {

@@ -163,45 +163,79 @@ std::string IcsFold(std::string_view line) {
     return folded + "\r\n";
 }
 
-std::string IcsCalendar(const std::vector<Occasion>& occasions, std::int64_t stamp,
-                        std::string_view product, const HijriCalendar& hijri) {
-    std::string text = IcsFold("BEGIN:VCALENDAR") + IcsFold("VERSION:2.0") +
-                       IcsFold("PRODID:-//Tarvand//" + std::string(product) + "//EN") +
-                       IcsFold("CALSCALE:GREGORIAN") + IcsFold("X-WR-CALNAME:Tarvand");
+namespace {
+
+// Takes an occasion, its UID and the export's stamp; returns its VEVENT.
+std::string IcsEvent(const Occasion& occasion, std::string_view uid, std::string_view dtstamp) {
+    const bool holiday = IsHoliday(occasion);
+    const std::string description =
+        holiday ? occasion.english +
+                      (occasion.estimated
+                           ? "\nEstimated: the Hijri month's start is predicted from the new "
+                             "crescent's visibility in Iran; Iran announces the day when the "
+                             "crescent is seen."
+                           : "")
+                : "";
+    std::string text = IcsFold("BEGIN:VEVENT");
+    text += IcsFold("UID:" + std::string(uid) + "@tarvand");
+    text += IcsFold("DTSTAMP:" + std::string(dtstamp));
+    text += IcsFold("DTSTART;VALUE=DATE:" + IcsDate(occasion.day));
+    text += IcsFold("DTEND;VALUE=DATE:" + IcsDate(occasion.day + 1));
+    text += IcsFold("SUMMARY:" + IcsText(occasion.persian));
+    if (!description.empty()) {
+        text += IcsFold("DESCRIPTION:" + IcsText(description));
+    }
+    text += IcsFold(std::string("CATEGORIES:") + (holiday ? "Holiday" : "Event"));
+    text += IcsFold(std::string("STATUS:") + (occasion.estimated ? "TENTATIVE" : "CONFIRMED"));
+    text += IcsFold("TRANSP:TRANSPARENT");
+    text += IcsFold("END:VEVENT");
+    return text;
+}
+
+}  // namespace
+
+void WriteIcsCalendar(const OccasionBook* book, DateValue first, DateValue last, std::int64_t stamp,
+                      std::string_view product, const HijriCalendar& hijri,
+                      const std::function<bool(std::string_view)>& write) {
+    if (!write(IcsFold("BEGIN:VCALENDAR") + IcsFold("VERSION:2.0") +
+               IcsFold("PRODID:-//Tarvand//" + std::string(product) + "//EN") +
+               IcsFold("CALSCALE:GREGORIAN") + IcsFold("X-WR-CALNAME:Tarvand"))) {
+        return;
+    }
     char dtstamp[32];
     const std::time_t seconds = stamp;
     std::tm utc{};
     gmtime_r(&seconds, &utc);
     std::strftime(dtstamp, sizeof dtstamp, "%Y%m%dT%H%M%SZ", &utc);
-    const std::vector<std::string> uids = Uids(occasions, hijri);
-    for (std::size_t i = 0; i < occasions.size(); ++i) {
-        const Occasion& occasion = occasions[i];
-        const bool holiday = IsHoliday(occasion);
-        const std::string& uid = uids[i];
-        std::string summary = occasion.persian;
-        std::string description =
-            holiday ? occasion.english +
-                          (occasion.estimated
-                               ? "\nEstimated: the Hijri month's start is predicted from the new "
-                                 "crescent's visibility in Iran; Iran announces the day when the "
-                                 "crescent is seen."
-                               : "")
-                    : "";
-        text += IcsFold("BEGIN:VEVENT");
-        text += IcsFold("UID:" + uid + "@tarvand");
-        text += IcsFold(std::string("DTSTAMP:") + dtstamp);
-        text += IcsFold("DTSTART;VALUE=DATE:" + IcsDate(occasion.day));
-        text += IcsFold("DTEND;VALUE=DATE:" + IcsDate(occasion.day + 1));
-        text += IcsFold("SUMMARY:" + IcsText(summary));
-        if (!description.empty()) {
-            text += IcsFold("DESCRIPTION:" + IcsText(description));
+    if (book != nullptr) {
+        // The holidays of the whole span at once (a few dozen a year), since one of them may
+        // meet its like across a new year; a holiday's UID never meets an event's.
+        const std::vector<Occasion> holidays = book->Between(first, last, false);
+        const std::vector<std::string> holidayUids = Uids(holidays, hijri);
+        std::size_t next = 0;  // the next holiday to write
+        const int lastYear = ToSolarFields(last)->year;
+        for (int year = ToSolarFields(first)->year; year <= lastYear; ++year) {
+            const DateValue yearLast =
+                year < lastYear ? std::min(last, *FromSolarDate(year + 1, 1, 1) - 1) : last;
+            const std::vector<Occasion> events =
+                book->EventsBetween(std::max(first, *FromSolarDate(year, 1, 1)), yearLast);
+            const std::vector<std::string> eventUids = Uids(events, hijri);
+            // Each day's holidays, then its events.
+            for (std::size_t e = 0; e <= events.size(); ++e) {
+                const DateValue until = e < events.size() ? events[e].day : yearLast;
+                while (next < holidays.size() && holidays[next].day <= until) {
+                    if (!write(IcsEvent(holidays[next], holidayUids[next], dtstamp))) {
+                        return;
+                    }
+                    ++next;
+                }
+                if (e < events.size() && !write(IcsEvent(events[e], eventUids[e], dtstamp))) {
+                    return;
+                }
+            }
         }
-        text += IcsFold(std::string("CATEGORIES:") + (holiday ? "Holiday" : "Event"));
-        text += IcsFold(std::string("STATUS:") + (occasion.estimated ? "TENTATIVE" : "CONFIRMED"));
-        text += IcsFold("TRANSP:TRANSPARENT");
-        text += IcsFold("END:VEVENT");
     }
-    return text + IcsFold("END:VCALENDAR");
+    write(IcsFold("END:VCALENDAR"));
 }
 
 }  // namespace tarvand

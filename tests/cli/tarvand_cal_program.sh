@@ -244,6 +244,8 @@ days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
     fail "--ics: ten years from this one, stamped in UTC" "$(head -n 1 <<<"$days") $(tail -n 1 <<<"$days")"
 "$program" --ics=1404 2>/dev/null | grep -q 'DTSTART;VALUE=DATE:20260320' &&
     ! "$program" --ics=1404 2>/dev/null | grep -q 'DTSTART;VALUE=DATE:20260321' || fail "--ics=1404 ends on its last day"
+[ "$("$program" --ics=2999-3000 2>/dev/null | grep -c '^UID:holiday-nowruz-\(2999\|3000\)@')" = 2 ] ||
+    fail "--ics=2999-3000 holds the calendar's last year"
 # The iCalendar export, read back by a real parser: every event once, on its day, the texts whole
 # after folding and escaping, lines of at most 75 octets; exported again after one of two
 # same-text events is deleted and Eid al-Fitr 1446 gets a second day, every untouched event keeps
