@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <set>
 
 #include "ConfirmedHolidays.h"
 #include "DataFiles.h"
 #include "DateReading.h"
 #include "HijriFiles.h"
 #include "Quote.h"
+#include "calendar/LunarHolidayList.h"
 #include "calendar/LunarHolidays.h"
 #include "calendar/SolarHolidays.h"
 #include "calendar/SolarYear.h"
@@ -95,18 +97,14 @@ OccasionFiles OccasionFiles::FromEnvironment() {
 
 namespace {
 
-// Takes a first and a last day; returns the special holidays (declared once) of the confirmed list
-// from the first to the last. The list is read once, when first asked for.
-std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
-    if (last < FirstConfirmedDay() || first > LastConfirmedDay()) {
-        return {};
-    }
-    static const std::vector<Occasion> special = [] {
+// Returns the confirmed list's holidays, in the order of their days; read once, when first asked
+// for.
+const std::vector<Occasion>& ConfirmedList() {
+    static const std::vector<Occasion> list = [] {
         std::vector<Occasion> holidays;
         ForEachDataLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
             auto read = ReadHolidayLine(line);
-            auto* holiday = std::get_if<Occasion>(&read);
-            if (holiday != nullptr && holiday->kind == Occasion::Kind::Special) {
+            if (auto* holiday = std::get_if<Occasion>(&read)) {
                 holidays.push_back(std::move(*holiday));
             }
         });
@@ -114,15 +112,42 @@ std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
                          [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
         return holidays;
     }();
-    const auto from =
-        std::lower_bound(special.begin(), special.end(), first,
-                         [](const Occasion& h, DateValue day) { return h.day < day; });
-    const auto to = std::upper_bound(from, special.end(), last,
-                                     [](DateValue day, const Occasion& h) { return day < h.day; });
-    return {from, to};
+    return list;
+}
+
+// Takes a first and a last day; returns the special holidays (declared once) of the confirmed list
+// from the first to the last.
+std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
+    const std::vector<Occasion>& list = ConfirmedList();
+    auto at = std::lower_bound(list.begin(), list.end(), first,
+                               [](const Occasion& h, DateValue day) { return h.day < day; });
+    std::vector<Occasion> special;
+    for (; at != list.end() && at->day <= last; ++at) {
+        if (at->kind == Occasion::Kind::Special) {
+            special.push_back(*at);
+        }
+    }
+    return special;
 }
 
 }  // namespace
+
+bool IsOwnHolidayName(std::string_view english) {
+    static const std::set<std::string, std::less<>> names = [] {
+        std::set<std::string, std::less<>> own;
+        for (const LunarHoliday& holiday : LunarHolidayList) {
+            own.emplace(holiday.english);
+        }
+        for (const Occasion& holiday : SolarHolidays(LastSolarYear)) {
+            own.insert(holiday.english);
+        }
+        for (const Occasion& holiday : ConfirmedList()) {
+            own.insert(holiday.english);
+        }
+        return own;
+    }();
+    return names.contains(english);
+}
 
 OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>& messages)
     : hijri_(ReadHijriCalendar(files.systemHijriDirectory, files.userHijri, messages)) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "OccasionLines.h"
@@ -16,6 +17,10 @@ namespace tarvand {
 // in them come from the list.
 DateValue FirstConfirmedDay();
 DateValue LastConfirmedDay();
+
+// Takes a holiday's English name; returns true when it is a name Tarvand gives a holiday itself:
+// one of its Solar or lunar holidays, or one of the confirmed list.
+bool IsOwnHolidayName(std::string_view english);
 
 // Where the files are.
 struct OccasionFiles {

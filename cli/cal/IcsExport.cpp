@@ -52,9 +52,9 @@ std::string IcsDate(DateValue day) {
 }
 
 // Takes an occasion and the Hijri calendar; returns its UID, from what it is and never from its
-// place among the others: a holiday by its name (its English one, or a hash of its Persian one)
-// and its year, Hijri for a lunar one and Solar for a Solar one, or its day for one declared once;
-// an event by a hash of its text and its Solar day.
+// place among the others: a holiday by its name (its English one, with a hash of it where a file
+// gave the name, or a hash of its Persian one) and its year, Hijri for a lunar one and Solar for a
+// Solar one, or its day for one declared once; an event by a hash of its text and its Solar day.
 std::string Uid(const Occasion& occasion, const HijriCalendar& hijri) {
     const SolarDate solar = *ToSolarFields(occasion.day);
     char day[16];
@@ -62,8 +62,14 @@ std::string Uid(const Occasion& occasion, const HijriCalendar& hijri) {
     if (!IsHoliday(occasion)) {
         return "event-" + TextHash(occasion.persian) + "-" + day;
     }
+    // A name of a file's own, which may reduce to the same slug as another ("A, B" and "A-B"),
+    // carries a hash of its whole text too.
     const std::string slug = Slug(occasion.english);
-    const std::string name = "holiday-" + (slug.empty() ? TextHash(occasion.persian) : slug);
+    const std::string name =
+        "holiday-" + (slug.empty() ? TextHash(occasion.persian)
+                      : IsOwnHolidayName(occasion.english)
+                          ? slug
+                          : slug + "-" + TextHash(occasion.english).substr(0, 8));
     switch (occasion.kind) {
         case Occasion::Kind::Lunar:
             if (const auto date = hijri.ToHijri(occasion.day)) {

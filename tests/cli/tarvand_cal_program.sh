@@ -253,6 +253,7 @@ days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
 printf '1404/02/01 Twice\n1404/03/01 Twice\n1404/05/01 back\\slash, comma; semi\n' >>"$XDG_CONFIG_HOME/tarvand/events"
 printf '1404/05/02 Thrice\n%.0s' 1 2 3 >>"$XDG_CONFIG_HOME/tarvand/events"
 printf '2026-07-05\tspecial\tconfirmed\t\t\u067E\n' >>"$XDG_CONFIG_HOME/tarvand/holidays"
+printf '2025-06-01\tspecial\tconfirmed\t%s\t\n' 'A, B' 'A B' 'A-B' >>"$XDG_CONFIG_HOME/tarvand/holidays"
 "$program" --ics=1403-1405 >"$work/a.ics" 2>/dev/null
 # Calendar applications key on the UIDs: a change of their text duplicates every event after an
 # upgrade. A lunar holiday by its name and Hijri year, a Solar one by its Solar year, an event by a
@@ -263,6 +264,7 @@ for uid in holiday-isra-and-mi-raj-h1446 holiday-nature-s-day-1404 $thrice $thri
     grep -qx "UID:$uid@tarvand"$'\r' "$work/a.ics" || fail "--ics: no UID $uid"
 done
 sed -i '/^1404\/02\/01 Twice/d' "$XDG_CONFIG_HOME/tarvand/events"
+sed -i '/\tA, B\t/d' "$XDG_CONFIG_HOME/tarvand/holidays"
 printf '2025-03-30\tlunar\tconfirmed\tEid al-Fitr\tF\n' >"$TARVAND_HOLIDAYS_DIR/20-fitr"
 "$program" --ics=1403-1405 >"$work/b.ics" 2>/dev/null
 rm "$TARVAND_HOLIDAYS_DIR/20-fitr"
@@ -274,7 +276,7 @@ again = icalendar.Calendar.from_ical(open(sys.argv[2], "rb").read()).walk("VEVEN
 key = lambda e: (e["DTSTART"].dt, str(e["SUMMARY"]))
 before, after = ({key(e): str(e["UID"]) for e in export} for export in (events, again))
 assert all(len({str(e["UID"]) for e in export}) == len(export) for export in (events, again)), "unique"
-assert set(before) - set(after) == {(datetime.date(2025, 4, 21), "Twice")}, "the deleted event"
+assert set(before) - set(after) == {(datetime.date(2025, 4, 21), "Twice"), (datetime.date(2025, 6, 1), "A, B")}, "deleted"
 assert [k for k in after if k not in before] == [(datetime.date(2025, 3, 30), "F")], "the new day"
 assert all(after[k] == uid for k, uid in before.items() if k in after), "UIDs kept"
 # The bytes: every TEXT value escaped (backslash, comma, semicolon, newline), nothing else left.
