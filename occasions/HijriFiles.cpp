@@ -86,7 +86,10 @@ HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& us
     auto next = refused.begin();
     // The start of each month that counts, by the month's place among those held.
     std::vector<std::int32_t> taken(
-        static_cast<std::size_t>(calendar.LastYear() - calendar.FirstYear() + 1) * 12, -1);
+        starts.empty()
+            ? 0
+            : static_cast<std::size_t>(calendar.LastYear() - calendar.FirstYear() + 1) * 12,
+        -1);
     for (std::size_t i = 0; i < starts.size(); ++i) {
         if (next != refused.end() && next->first == i) {
             said.emplace_back(lines[i].order, place(i) + ": " + next->second);

@@ -97,37 +97,69 @@ OccasionFiles OccasionFiles::FromEnvironment() {
 
 namespace {
 
-// Returns the confirmed list's holidays, in the order of their days; read once, when first asked
-// for.
-const std::vector<Occasion>& ConfirmedList() {
-    static const std::vector<Occasion> list = [] {
-        std::vector<Occasion> holidays;
-        ForEachDataLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
-            auto read = ReadHolidayLine(line);
-            if (auto* holiday = std::get_if<Occasion>(&read)) {
-                holidays.push_back(std::move(*holiday));
-            }
-        });
-        std::stable_sort(holidays.begin(), holidays.end(),
-                         [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
-        return holidays;
+// Returns the confirmed list's lines, comments left out, in the order of their dates (written
+// YYYY-MM-DD, they sort as text); found once, when first asked for.
+const std::vector<std::string_view>& ConfirmedLines() {
+    static const std::vector<std::string_view> lines = [] {
+        std::vector<std::string_view> found;
+        ForEachDataLine(ConfirmedHolidayLines,
+                        [&](long, std::string_view line) { found.push_back(line); });
+        return found;
     }();
-    return list;
+    return lines;
+}
+
+// Takes a date as YYYY-MM-DD; returns where the first line of the confirmed list on that day or
+// after it starts. The lines after the list's opening comments are sorted: a binary search finds
+// it without going through them.
+std::size_t ConfirmedLineFrom(std::string_view day) {
+    const std::string_view text = ConfirmedHolidayLines;
+    const auto after = [&](std::size_t at) {  // where the line after the one at `at` starts
+        const std::size_t end = text.find('\n', at);
+        return end == std::string_view::npos ? text.size() : end + 1;
+    };
+    std::size_t low = 0, high = text.size();
+    while (low < high && (text[low] == '#' || text[low] == '\n')) {
+        low = after(low);
+    }
+    while (low < high) {  // low and the line at high are the bounds, each a line's start
+        const std::size_t middle = low + (high - low) / 2;
+        const std::size_t previous =
+            middle == 0 ? std::string_view::npos : text.rfind('\n', middle - 1);
+        const std::size_t line =
+            previous == std::string_view::npos || previous + 1 < low ? low : previous + 1;
+        if (text.substr(line, day.size()) < day) {
+            low = after(line);
+        } else {
+            high = line;
+        }
+    }
+    return low;
 }
 
 // Takes a first and a last day; returns the special holidays (declared once) of the confirmed list
-// from the first to the last.
+// from the first to the last. Only the lines of that span are read.
 std::vector<Occasion> ConfirmedBetween(DateValue first, DateValue last) {
-    const std::vector<Occasion>& list = ConfirmedList();
-    auto at = std::lower_bound(list.begin(), list.end(), first,
-                               [](const Occasion& h, DateValue day) { return h.day < day; });
-    std::vector<Occasion> special;
-    for (; at != list.end() && at->day <= last; ++at) {
-        if (at->kind == Occasion::Kind::Special) {
-            special.push_back(*at);
-        }
+    std::vector<Occasion> holidays;
+    if (last < FirstConfirmedDay() || first > LastConfirmedDay()) {
+        return holidays;
     }
-    return special;
+    const std::string to = IsoText(ToCivilDate(last));
+    const std::string_view text = ConfirmedHolidayLines;
+    for (std::size_t at = ConfirmedLineFrom(IsoText(ToCivilDate(first))); at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        const std::string_view line = text.substr(at, end - at);
+        if (line.substr(0, to.size()) > std::string_view(to)) {
+            break;
+        }
+        auto read = ReadHolidayLine(line);
+        auto* holiday = std::get_if<Occasion>(&read);
+        if (holiday != nullptr && holiday->kind == Occasion::Kind::Special) {
+            holidays.push_back(std::move(*holiday));
+        }
+        at = end + 1;
+    }
+    return holidays;
 }
 
 }  // namespace
@@ -141,8 +173,11 @@ bool IsOwnHolidayName(std::string_view english) {
         for (const Occasion& holiday : SolarHolidays(LastSolarYear)) {
             own.insert(holiday.english);
         }
-        for (const Occasion& holiday : ConfirmedList()) {
-            own.insert(holiday.english);
+        for (const std::string_view line : ConfirmedLines()) {
+            const auto read = ReadHolidayLine(line);
+            if (const auto* holiday = std::get_if<Occasion>(&read)) {
+                own.insert(holiday->english);
+            }
         }
         return own;
     }();

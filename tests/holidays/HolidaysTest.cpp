@@ -68,6 +68,29 @@ TEST(SolarHolidays, AreTheConfirmedOnesYearByYear) {
     EXPECT_FALSE(names(1367).contains("Death of Imam Khomeini"));
 }
 
+// The holidays the list declares once are those of any span of it: each year, and a single day.
+TEST(SpecialHolidays, AreTheConfirmedOnesOfAnySpan) {
+    std::vector<std::string> messages;
+    const OccasionBook book(OccasionFiles{}, messages);
+    std::set<Entry> listed, found;
+    for (const Occasion& holiday : ConfirmedList()) {
+        if (holiday.kind == Occasion::Kind::Special) {
+            listed.insert({holiday.day, holiday.english, holiday.persian});
+            EXPECT_EQ(1u, book.Between(holiday.day, holiday.day, false).size()) << holiday.english;
+        }
+    }
+    for (int year = 1379; year <= 1405; ++year) {
+        for (const Occasion& holiday : book.Between(*FromSolarDate(year, 1, 1),
+                                                    *FromSolarDate(year + 1, 1, 1) - 1, false)) {
+            if (holiday.kind == Occasion::Kind::Special) {
+                found.insert({holiday.day, holiday.english, holiday.persian});
+            }
+        }
+    }
+    EXPECT_FALSE(listed.empty());
+    EXPECT_EQ(listed, found);
+}
+
 TEST(LunarHolidays, FallOnTheirHijriDaysOfTheRecord) {
     const HijriCalendar hijri;
     std::set<std::pair<DateValue, std::string>> computed;
