@@ -203,30 +203,37 @@ OccasionBook::OccasionBook(const OccasionFiles& files, std::vector<std::string>&
     }
 }
 
+void OccasionBook::ForEachEventOn(DateValue day,
+                                  const std::function<void(const std::string&)>& take) const {
+    const SolarDate date = *ToSolarFields(day);
+    const auto& on = eventsOn_[static_cast<std::size_t>((date.month - 1) * 31 + date.day - 1)];
+    // 30 Esfand's events fall on 29 Esfand in common years.
+    const bool lastOfShortEsfand =
+        date.month == 12 && date.day == 29 && SolarMonthLength(date.year, 12) == 29;
+    std::vector<std::uint32_t> merged;
+    if (lastOfShortEsfand) {
+        const auto& thirtieth = eventsOn_[12 * 31 - 2];
+        std::merge(on.begin(), on.end(), thirtieth.begin(), thirtieth.end(),
+                   std::back_inserter(merged));
+    }
+    for (const std::uint32_t i : lastOfShortEsfand ? merged : on) {
+        const PersonalEvent& event = events_[i];
+        if (event.year == 0 || event.year == date.year) {
+            take(event.text);
+        }
+    }
+}
+
 void OccasionBook::AddEventsByDay(DateValue first, DateValue last,
                                   std::vector<Occasion>& occasions) const {
     for (DateValue day = first; day <= last; ++day) {
-        const SolarDate date = *ToSolarFields(day);
-        const auto& on = eventsOn_[static_cast<std::size_t>((date.month - 1) * 31 + date.day - 1)];
-        // 30 Esfand's events fall on 29 Esfand in common years.
-        const bool lastOfShortEsfand =
-            date.month == 12 && date.day == 29 && SolarMonthLength(date.year, 12) == 29;
-        std::vector<std::uint32_t> merged;
-        if (lastOfShortEsfand) {
-            const auto& thirtieth = eventsOn_[12 * 31 - 2];
-            std::merge(on.begin(), on.end(), thirtieth.begin(), thirtieth.end(),
-                       std::back_inserter(merged));
-        }
-        for (const std::uint32_t i : lastOfShortEsfand ? merged : on) {
-            const PersonalEvent& event = events_[i];
-            if (event.year == 0 || event.year == date.year) {
-                occasions.push_back({.day = day,
-                                     .kind = Occasion::Kind::Event,
-                                     .estimated = false,
-                                     .english = {},
-                                     .persian = event.text});
-            }
-        }
+        ForEachEventOn(day, [&](const std::string& text) {
+            occasions.push_back({.day = day,
+                                 .kind = Occasion::Kind::Event,
+                                 .estimated = false,
+                                 .english = {},
+                                 .persian = text});
+        });
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ public:
     // Takes a first and a last day as Between; returns the user's events alone from the first to
     // the last, in the order of their days and, on one day, of the file.
     std::vector<Occasion> EventsBetween(DateValue first, DateValue last) const;
+
+    // Takes a day (a date value within 1178 to 3000, without a time of day); calls take with the
+    // text of each of the user's events on it, in the order of the file.
+    void ForEachEventOn(DateValue day, const std::function<void(const std::string&)>& take) const;
 
     // The Hijri calendar with the month starts of the files.
     const HijriCalendar& Hijri() const { return hijri_; }

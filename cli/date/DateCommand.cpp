@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -152,9 +153,14 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
                      .zone = wall->zone,
                      .epochSeconds = instant.seconds};
         }
-        const std::string occasions = output.book != nullptr && output.showsOccasions
-                                          ? OccasionNames(output.book->Between(value, value))
-                                          : "";
+        std::string occasions;
+        if (output.book != nullptr && output.showsOccasions) {
+            // The holidays, then the events, each text taken as it stands.
+            occasions = OccasionNames(output.book->Between(value, value, false));
+            output.book->ForEachEventOn(std::floor(value), [&](const std::string& event) {
+                occasions.append(occasions.empty() ? "" : "\u060C ").append(event);
+            });
+        }
         const auto hijri =
             output.book != nullptr ? output.book->Hijri().ToHijri(value) : std::nullopt;
         for (const SolarFormatter& format : output.formats) {
