@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace tarvand {
@@ -28,7 +27,7 @@ void AnswerHelpOrVersion(int argc, char* argv[]) {
     }
 }
 
-Options ReadOptions(const QCoreApplication& app) {
+std::optional<Options> ReadOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Show today's date in the Solar Hijri (Iranian) calendar."));
@@ -53,7 +52,7 @@ Options ReadOptions(const QCoreApplication& app) {
         std::fprintf(stderr, "tarvand: invalid number of seconds to wait: '%s'\n",
                      qPrintable(parser.value(wait)));
         std::fprintf(stderr, "Try 'tarvand --help' for more information.\n");
-        std::exit(1);
+        return std::nullopt;  // ended by main, so that the application is taken down in order
     }
     return options;
 }

@@ -1,6 +1,8 @@
 // The program's command line: the window by default, or the indicator with --tray.
 #pragma once
 
+#include <optional>
+
 class QCoreApplication;
 
 namespace tarvand {
@@ -17,8 +19,9 @@ void NameTheProgram();
 // with no display needed.
 void AnswerHelpOrVersion(int argc, char* argv[]);
 
-// Takes the application (Qt's own options already taken out); returns the options, or ends the
-// program with --help, --version, or a message and status 1 for an option it does not know.
-Options ReadOptions(const QCoreApplication& app);
+// Takes the application (Qt's own options already taken out); returns the options, or nothing
+// after a message for a value it cannot take (the program then ends with status 1). Ends the
+// program itself with --help, --version, or a message and status 1 for an option it does not know.
+std::optional<Options> ReadOptions(const QCoreApplication& app);
 
 }  // namespace tarvand

@@ -14,8 +14,12 @@ int main(int argc, char* argv[]) {
     fonts.Wait();
     guard.Opened();
     tarvand::NameTheProgram();
-    if (const tarvand::Options options = tarvand::ReadOptions(app); options.tray) {
-        return tarvand::RunTray(options.waitSeconds);
+    const std::optional<tarvand::Options> options = tarvand::ReadOptions(app);
+    if (!options) {
+        return 1;
+    }
+    if (options->tray) {
+        return tarvand::RunTray(options->waitSeconds);
     }
     tarvand::Form1 form;
     form.show();
