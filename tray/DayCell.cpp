@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include "DayTexts.h"
 
@@ -70,11 +69,14 @@ void DayCell::paintEvent(QPaintEvent*) {
         Qt::AlignBottom | (layoutDirection() == Qt::RightToLeft ? Qt::AlignLeft : Qt::AlignRight);
     painter.drawText(area.adjusted(2, 0, -2, 0), corner, Digits(day_.gregorianDay, day_.persian));
 
+    // The focused day is ringed however the focus came to it: the style's own frame shows only
+    // once a key such as Tab has moved the focus, not when a click opened the view and the arrow
+    // keys moved it. In the highlight colour, or on today's highlight in its text colour.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = colours.color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(
+            QPen(colours.color(day_.today ? QPalette::HighlightedText : QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), 3, 3);
     }
 }
 

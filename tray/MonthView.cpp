@@ -263,9 +263,20 @@ void MonthView::Fill() {
                      QStringLiteral("  ") + OccasionName(occasion, persian_);
         anyEstimated = anyEstimated || occasion.estimated;
     }
+    QStringList after;
     if (anyEstimated) {
-        lines << QStringLiteral("* ") + EstimatedText(persian_);
+        after << QStringLiteral("* ") + EstimatedText(persian_);
     }
+    // As many as the screen leaves room for under the grid; the rest are counted.
+    if (const qsizetype fit = LinesThatFit(lines, after); fit < lines.size()) {
+        const QString more = Digits(static_cast<int>(lines.size() - fit), persian_);
+        lines.resize(fit);
+        lines << (persian_
+                      ? QStringLiteral("\u0648 ") + more +
+                            QStringLiteral(" \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631")
+                      : QStringLiteral("and ") + more + QStringLiteral(" more"));
+    }
+    lines << after;
     list_->setText(lines.join(u'\n'));
     list_->setAccessibleName(
         lines.isEmpty()
@@ -279,8 +290,40 @@ void MonthView::Fill() {
     adjustSize();
 }
 
+qsizetype MonthView::LinesThatFit(const QStringList& lines, const QStringList& after) {
+    const QScreen* shown = screen_ != nullptr ? screen_ : screen();
+    if (shown == nullptr || lines.isEmpty()) {
+        return lines.size();
+    }
+    // The view's height without the list, and the width the list wraps in.
+    list_->hide();
+    layout()->invalidate();
+    const QSize others = layout()->sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = others.width() - margins.left() - margins.right();
+    const QFontMetrics metrics = list_->fontMetrics();
+    const auto height = [&](const QString& line) {
+        return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, line).height();
+    };
+    int room = shown->availableGeometry().height() - others.height() - layout()->spacing();
+    for (const QString& line : after) {
+        room -= height(line);
+    }
+    int used = 0;
+    qsizetype fit = 0;
+    while (fit < lines.size() && used + height(lines[fit]) <= room) {
+        used += height(lines[fit++]);
+    }
+    if (fit == lines.size()) {
+        return fit;
+    }
+    while (fit > 0 && used + metrics.lineSpacing() > room) {  // room for the line of the rest
+        used -= height(lines[--fit]);
+    }
+    return fit;
+}
+
 void MonthView::PlaceBeside(const QRect& anchor, const QPoint& pointer) {
-    adjustSize();
     const QPoint near = anchor.isValid() ? anchor.center() : pointer;
     const QScreen* screen = QGuiApplication::screenAt(near);
     if (screen == nullptr) {
@@ -289,6 +332,11 @@ void MonthView::PlaceBeside(const QRect& anchor, const QPoint& pointer) {
     if (screen == nullptr) {
         return;
     }
+    if (screen != screen_) {  // the list as long as this screen has room for
+        screen_ = screen;
+        Fill();
+    }
+    adjustSize();
     const QRect area = screen->availableGeometry();
     const QSize size = frameSize();
     QPoint place;

@@ -10,6 +10,7 @@
 #include "calendar/DateValue.h"
 
 class QLabel;
+class QScreen;
 class QToolButton;
 
 namespace tarvand {
@@ -62,6 +63,10 @@ private:
     void MoveFocus(const DayCell* from, int days);
     // Draws the month anew: cells, titles and list.
     void Fill();
+    // Takes the list's lines for occasions and the lines after them; returns how many of the
+    // first fit under the grid on the view's screen, with the others and a line that counts the
+    // rest: all of them when all fit.
+    qsizetype LinesThatFit(const QStringList& lines, const QStringList& after);
 
     const OccasionBook& book_;
     bool persian_ = false;
@@ -74,6 +79,7 @@ private:
     QToolButton* previous_ = nullptr;
     QToolButton* next_ = nullptr;
     QToolButton* todayButton_ = nullptr;
+    const QScreen* screen_ = nullptr;  // the screen it was placed on, once placed
     std::array<QLabel*, 7> weekdays_{};
     std::array<DayCell*, Weeks * 7> cells_{};
 };

@@ -221,6 +221,74 @@ TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {
     EXPECT_EQ(14, qobject_cast<DayCell*>(QApplication::focusWidget())->Shown().solarDay);
 }
 
+// The focused day is ringed as soon as the view moves the focus to it, as the arrow keys do after
+// a click on the icon, in light, dark and high-contrast schemes.
+TEST_F(MonthViewTest, TheFocusedDayIsSeenFromTheFirstKey) {
+    struct Scheme {
+        QColor window, text, highlight;
+    };
+    for (const auto& [window, text, highlight] :
+         {Scheme{Qt::white, Qt::black, QColor(0x30, 0x8C, 0xC6)},
+          Scheme{QColor(0x23, 0x26, 0x29), QColor(0xEF, 0xF0, 0xF1), QColor(0x3D, 0xAE, 0xE9)},
+          Scheme{Qt::black, Qt::white, Qt::yellow}}) {
+        QPalette palette;
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            palette.setColor(role, window);
+        }
+        for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::HighlightedText}) {
+            palette.setColor(role, role == QPalette::HighlightedText ? window : text);
+        }
+        palette.setColor(QPalette::Highlight, highlight);
+        MonthView view(*book, false, Gregorian(2026, 4, 20));  // 31 Farvardin 1405
+        view.setPalette(palette);
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        DayCell* cell = Day(view, 10);
+        const QImage plain = cell->grab().toImage();
+        view.FocusDay(cell->Shown().value);
+        ASSERT_TRUE(cell->hasFocus());
+        const QImage focused = cell->grab().toImage();
+        int ring = 0;  // pixels that turned the highlight colour
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                ring +=
+                    focused.pixelColor(x, y) == highlight && plain.pixelColor(x, y) != highlight;
+            }
+        }
+        EXPECT_GE(ring, focused.width() + focused.height()) << highlight.name().toStdString();
+    }
+}
+
+// However many occasions a month has, the view keeps within the screen's available area with its
+// grid whole; the list shows what fits and says how many more there are.
+TEST_F(MonthViewTest, StaysWithinTheScreenWhateverTheList) {
+    const std::string path = ::testing::TempDir() + "month_view_many_events";
+    {
+        std::ofstream events(path);
+        for (int i = 0; i < 60; ++i) {
+            events << "01/05 A long name for one of many events, number " << i << "\n";
+        }
+    }
+    OccasionFiles files;
+    files.userEvents = path;
+    std::vector<std::string> messages;
+    const OccasionBook many(files, messages);
+    std::remove(path.c_str());
+    MonthView view(many, false, Gregorian(2026, 3, 21));  // 1 Farvardin 1405
+    view.PlaceBeside(QRect(), QPoint(10, 10));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_TRUE(view.screen()->availableGeometry().contains(view.frameGeometry()));
+    EXPECT_EQ(31u, Places(view).size());
+    const QStringList lines = view.List().split(u'\n');  // Farvardin has no estimated holiday
+    const auto occasions = many.Between(Gregorian(2026, 3, 21), Gregorian(2026, 4, 20)).size();
+    ASSERT_TRUE(lines.back().startsWith(QStringLiteral("and "))) << lines.back().toStdString();
+    EXPECT_EQ(occasions - static_cast<std::size_t>(lines.size() - 1),
+              lines.back().split(u' ')[1].toUInt());
+    EXPECT_GT(lines.filter(QStringLiteral("many events")).size(), 0);
+}
+
 TEST_F(MonthViewTest, HolidayColourReadsOnLightAndDarkSchemes) {
     for (const QColor& base : {QColor(Qt::white), QColor(0xEF, 0xF0, 0xF1),
                                QColor(0x23, 0x26, 0x29), QColor(Qt::black)}) {
