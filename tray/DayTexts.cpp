@@ -26,6 +26,14 @@ QString PlainOccasionName(const Occasion& occasion, bool persian) {
 constexpr std::array<const char*, 7> PersianShortDays{"\u06CC", "\u062F", "\u0633", "\u0686",
                                                       "\u067E", "\u062C", "\u0634"};
 
+// Takes a name of the four layouts' spelling; returns it as Persian writes it elsewhere, with the
+// Persian yeh, as %B and tarvand-cal -p write it.
+QString PersianLetters(std::string_view name) {
+    std::string text(name);
+    MakePersian(text);
+    return QString::fromStdString(text);
+}
+
 }  // namespace
 
 bool PersianLocale() { return QLocale::system().language() == QLocale::Persian; }
@@ -48,14 +56,14 @@ QString Digits(long long number, bool persian) {
 
 QString SolarMonthName(int month, bool persian) {
     const auto index = static_cast<std::size_t>(month - 1);
-    return FromView(persian ? MonthNames[index] : LatinMonthNames[index]);
+    return persian ? PersianLetters(MonthNames[index]) : FromView(LatinMonthNames[index]);
 }
 
 QString WeekdayName(int weekday, bool persian, bool shortName) {
     const auto sunday0 = static_cast<std::size_t>(weekday - 1);
     if (persian) {
         return shortName ? QString::fromUtf8(PersianShortDays[sunday0])
-                         : FromView(DayNames[sunday0]);
+                         : PersianLetters(DayNames[sunday0]);
     }
     // Qt counts Monday 1 to Sunday 7.
     const int qtDay = weekday == 1 ? 7 : weekday - 1;

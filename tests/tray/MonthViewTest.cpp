@@ -208,8 +208,25 @@ TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {
     view.ShowMonth(1405, 1);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    EXPECT_EQ("\u0641\u0631\u0648\u0631\u062F\u064A\u0646 \u06F1\u06F4\u06F0\u06F5",
+    EXPECT_EQ("\u0641\u0631\u0648\u0631\u062F\u06CC\u0646 \u06F1\u06F4\u06F0\u06F5",
               view.Title().toStdString());
+    // Persian as Persians write it, with its own yeh and kaf (the Arabic ones belong to the four
+    // layouts' design), in every text of every month of a year.
+    for (int month = 1; month <= 12; ++month) {
+        view.ShowMonth(1405, month);
+        QStringList texts{view.Title(), view.List()};
+        for (const QLabel* label : view.findChildren<QLabel*>()) {
+            texts << label->text() << label->toolTip();
+        }
+        for (int index = 0; index < MonthView::Weeks * 7; ++index) {
+            texts << view.Cell(index / 7, index % 7)->accessibleName();
+        }
+        for (const QString& text : texts) {
+            EXPECT_FALSE(text.contains(QChar(0x064A)) || text.contains(QChar(0x0643)))
+                << month << ": " << text.toStdString();
+        }
+    }
+    view.ShowMonth(1405, 1);
     EXPECT_EQ(Qt::RightToLeft, view.layoutDirection());
     // Saturday, the week's first day, is at the right.
     EXPECT_GT(view.Cell(0, 0)->mapTo(&view, QPoint()).x(),
