@@ -24,7 +24,7 @@ namespace tarvand {
 
 namespace {
 
-// The user's choice of digits in the icon, kept in $XDG_CONFIG_HOME/tarvand/tray.conf.
+// The user's choice of digits in the icon, kept in $XDG_CONFIG_HOME/tarvand/tray.ini.
 const QString DigitsKey = QStringLiteral("icon/persianDigits");
 
 QSettings Settings() { return {QSettings::IniFormat, QSettings::UserScope, "tarvand", "tray"}; }
@@ -85,7 +85,13 @@ void TrayIndicator::BuildMenu() {
             persian_));
     digits->setCheckable(true);
     digits->setChecked(persianDigits_);
-    connect(digits, &QAction::toggled, this, &TrayIndicator::SetPersianDigits);
+    connect(digits, &QAction::toggled, this, [this, digits](bool persian) {
+        if (const QString problem = SetPersianDigits(persian); !problem.isEmpty()) {
+            std::cerr << "tarvand: " << problem.toStdString() << '\n';
+            const QSignalBlocker quiet(digits);
+            digits->setChecked(persianDigits_);  // true to what was saved
+        }
+    });
     QAction* login = menu_->addAction(
         Say("Start at Login",
             "\u0627\u062C\u0631\u0627 \u0647\u0646\u06AF\u0627\u0645 \u0648\u0631\u0648\u062F",
@@ -116,10 +122,16 @@ void TrayIndicator::Refresh() {
     }
 }
 
-void TrayIndicator::SetPersianDigits(bool persian) {
+QString TrayIndicator::SetPersianDigits(bool persian) {
+    QSettings settings = Settings();
+    settings.setValue(DigitsKey, persian);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        return settings.fileName() + QStringLiteral(": cannot save the choice of digits");
+    }
     persianDigits_ = persian;
-    Settings().setValue(DigitsKey, persian);
     ShowToday();
+    return {};
 }
 
 QString TrayIndicator::ToolTip() const { return icon_->toolTip(); }

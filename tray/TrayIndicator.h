@@ -56,8 +56,9 @@ public:
 
 private:
     void BuildMenu();
-    // Takes whether to write Persian digits; draws the icon and keeps the choice.
-    void SetPersianDigits(bool persian);
+    // Takes whether to write Persian digits; keeps the choice and draws the icon, or returns why
+    // the choice cannot be kept (and changes nothing).
+    QString SetPersianDigits(bool persian);
     // Draws the icon, tooltip and menu texts for the day shown.
     void ShowToday();
 

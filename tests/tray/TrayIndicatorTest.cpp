@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
@@ -145,6 +146,17 @@ TEST_F(TrayIndicatorTest, PersianDigitsAreKeptAsTheUsersChoice) {
     TrayIndicator again(book, [] { return Gregorian(2026, 3, 30); });
     EXPECT_TRUE(again.PersianDigits());
     Find(again.Menu(), QStringLiteral("Persian Digits"))->trigger();  // back as it was
+    // A choice that cannot be saved (the settings file is a folder) is not taken: the check mark
+    // stays true to what was saved.
+    const QString file =
+        QString::fromStdString(::testing::TempDir()) + "tray_config/tarvand/tray.ini";
+    ASSERT_TRUE(QFile::remove(file) && QDir().mkpath(file));
+    TrayIndicator stuck(book, [] { return Gregorian(2026, 3, 30); });
+    QAction* digits = Find(stuck.Menu(), QStringLiteral("Persian Digits"));
+    digits->trigger();
+    EXPECT_FALSE(digits->isChecked());
+    EXPECT_FALSE(stuck.PersianDigits());
+    QDir(file).removeRecursively();
 }
 
 // Every day of the month is drawn apart from every other at every size, its digits inside the
