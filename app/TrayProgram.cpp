@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FirstIndicator.h"
 #include "OccasionBook.h"
 #include "TrayHost.h"
 #include "TrayIndicator.h"
@@ -15,6 +16,10 @@ namespace tarvand {
 int RunTray(int waitSeconds) {
     QApplication::setQuitOnLastWindowClosed(false);  // the month view and the window come and go
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvand.tarvand-tray"));
+    FirstIndicator first;
+    if (!first.Claim()) {
+        return 0;  // the indicator already running opens its month view
+    }
     std::vector<std::string> messages;
     const OccasionBook book(OccasionFiles::FromEnvironment(), messages);
     for (const std::string& message : messages) {
@@ -27,6 +32,8 @@ int RunTray(int waitSeconds) {
         return 1;
     }
     TrayIndicator indicator(book);
+    QObject::connect(&first, &FirstIndicator::monthViewAsked, &indicator,
+                     &TrayIndicator::OpenMonthView);
     indicator.Show();
     return QApplication::exec();
 }

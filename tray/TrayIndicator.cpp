@@ -180,6 +180,15 @@ void TrayIndicator::ToggleMonthView() {
     view_->FocusDay(shown_);
 }
 
+void TrayIndicator::OpenMonthView() {
+    if (view_ != nullptr && view_->isVisible()) {
+        view_->raise();
+        view_->activateWindow();
+        return;
+    }
+    ToggleMonthView();
+}
+
 void TrayIndicator::OpenWindow() {
     if (window_ != nullptr) {
         window_->raise();

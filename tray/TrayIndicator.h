@@ -49,6 +49,8 @@ public:
 
     // Opens the month view beside the icon, or closes it when open.
     void ToggleMonthView();
+    // Opens the month view beside the icon, or raises it when open.
+    void OpenMonthView();
     // Opens the date window, or raises it when open.
     void OpenWindow();
     // Takes a layout, 0 to 3; puts today's date in it on the clipboard.

@@ -4,7 +4,8 @@
 #   - with no tray it says so and ends with status 1, as it does at once for a wait that is not a
 #     number;
 #   - in trayer's XEmbed tray its icon is embedded, red with white digits, and drawn anew at
-#     midnight; a click opens the month view and Escape closes it;
+#     midnight; a click opens the month view and Escape closes it; started again, it opens the
+#     first one's month view and ends;
 #   - on a session bus with status-notifier-watcher and gtk-sni-tray-standalone its item is
 #     registered, and its title, tooltip and icons read back over D-Bus, before and after
 #     midnight; Activate opens the month view;
@@ -96,6 +97,13 @@ xembed() {
     awaited month_view_shown || fail "a click on the icon opened no month view"
     xdotool key Escape
     awaited eval '! month_view_shown' || fail "Escape did not close the month view"
+    # Started again (by hand, as autostart has started it): it finds the first, which opens its
+    # month view, and ends at once with status 0; still one icon.
+    local status=0
+    timeout 10 "$program" --tray --wait 30 2>"$scratch/second" || status=$?
+    [ "$status" = 0 ] || fail "a second indicator: status $status, $(cat "$scratch/second")"
+    awaited month_view_shown || fail "a second indicator did not open the first one's month view"
+    [ "$(xwininfo -root -tree | grep -c '"Tarvand": ("tarvand"')" = 1 ] || fail "two icons"
     stop "${pids[@]}"
     pids=()
 }

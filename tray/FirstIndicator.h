@@ -1,0 +1,37 @@
+// One indicator a user session: the first to start listens on a local socket in the session's
+// runtime folder; one started after it (by hand, and by autostart) finds it there, asks it to
+// open its month view and ends, so that two icons never drift apart.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace tarvand {
+
+class FirstIndicator : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FirstIndicator(QObject* parent = nullptr);
+
+    // Returns true when no indicator runs in this session yet, and from then on listens for later
+    // ones; false when one runs, after asking it to open its month view.
+    bool Claim();
+
+    // The socket's path: tarvand-tray in $XDG_RUNTIME_DIR (Qt's runtime folder without one).
+    static QString SocketPath();
+
+signals:
+    // A later indicator asked for the month view.
+    void monthViewAsked();
+
+private:
+    // Takes the connections waiting; reads what each asks.
+    void Answer();
+
+    QLocalServer* server_ = nullptr;
+};
+
+}  // namespace tarvand
