@@ -86,6 +86,11 @@ QString GregorianText(DateValue value) {
     return QLocale::system().toString(ToQDate(ToCivilDate(value)), QStringLiteral("d MMMM yyyy"));
 }
 
+QString InOwnDirection(const QString& line) {
+    // The embeddings RLE or LRE, and PDF after the line.
+    return QChar(line.isRightToLeft() ? 0x202B : 0x202A) + line + QChar(0x202C);
+}
+
 QString OccasionName(const Occasion& occasion, bool persian) {
     QString name = PlainOccasionName(occasion, persian);
     if (occasion.estimated) {

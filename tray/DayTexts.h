@@ -41,6 +41,11 @@ QString HijriText(const HijriDate& date, bool persian);
 // full ("27 March 2026").
 QString GregorianText(DateValue value);
 
+// Takes a line of text; returns it embedded in its own direction, right to left where its first
+// strong letter reads so and left to right otherwise, so that it reads in order as a line of a
+// tooltip or a menu entry whatever the direction around it.
+QString InOwnDirection(const QString& line);
+
 // Takes an occasion; returns its name as shown: English, or Persian (or the event's text) in
 // Persian, with " *" after an estimated holiday.
 QString OccasionName(const Occasion& occasion, bool persian);

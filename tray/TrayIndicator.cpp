@@ -154,11 +154,16 @@ void TrayIndicator::ShowToday() {
     for (const Occasion& occasion : book_.Between(shown_, shown_)) {
         lines << OccasionName(occasion, persian_);
     }
+    // Each line in its own direction, and each layout to copy as it reads: Qt would lay out all
+    // the lines in the first one's direction, and a Persian layout left to right in an English
+    // menu. What is copied is the layout's text alone.
+    for (QString& line : lines) {
+        line = InOwnDirection(line);
+    }
     icon_->setToolTip(lines.join(u'\n'));
-
     for (int format = 0; format < FormatCount; ++format) {
         copyActions_[static_cast<std::size_t>(format)]->setText(
-            QString::fromStdString(ToSolarDate(shown_, format)));
+            InOwnDirection(QString::fromStdString(ToSolarDate(shown_, format))));
     }
 }
 

@@ -7,13 +7,16 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSystemTrayIcon>
+#include <QTextLayout>
 #include <algorithm>
 #include <map>
 #include <set>
 
 #include "Autostart.h"
 #include "DayIcon.h"
+#include "DayTexts.h"
 #include "Form1.h"
 #include "OccasionBook.h"
 #include "ResultBoxColours.h"
@@ -38,6 +41,12 @@ QAction* Find(const QMenu* menu, const QString& text) {
     return nullptr;
 }
 
+// Takes text; returns it without the direction embeddings around its lines.
+std::string Plain(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("[\u202A-\u202E]")));
+    return text.toStdString();
+}
+
 class TrayIndicatorTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -55,7 +64,7 @@ TEST_F(TrayIndicatorTest, TurnsToTheNewDayAtMidnight) {
     EXPECT_EQ(
         "\u062C\u0645\u0639\u0647  29  \u0627\u0633\u0641\u0646\u062F  1404\n30 Ramadan 1447\n"
         "Friday, 20 March 2026\nIranian Oil Industry Nationalization Day",
-        indicator.ToolTip().toStdString());
+        Plain(indicator.ToolTip()));
     const QImage before = indicator.Icon()->icon().pixmap(32).toImage();
 
     indicator.Refresh();  // the same day: nothing changes
@@ -67,7 +76,7 @@ TEST_F(TrayIndicatorTest, TurnsToTheNewDayAtMidnight) {
     EXPECT_EQ(
         "\u0634\u0646\u0628\u0647  1  \u0641\u0631\u0648\u0631\u062F\u064A\u0646  1405\n"
         "1 Shawwal 1447\nSaturday, 21 March 2026\nNowruz\nEid al-Fitr",
-        indicator.ToolTip().toStdString());
+        Plain(indicator.ToolTip()));
     EXPECT_NE(before, indicator.Icon()->icon().pixmap(32).toImage());
     EXPECT_EQ(DayPixmap(1, false, 32).toImage(), indicator.Icon()->icon().pixmap(32).toImage());
 }
@@ -75,15 +84,41 @@ TEST_F(TrayIndicatorTest, TurnsToTheNewDayAtMidnight) {
 TEST_F(TrayIndicatorTest, EstimatedHijriDaysSaySo) {
     TrayIndicator indicator(book, [] { return Gregorian(2026, 6, 25); });
     EXPECT_NE(std::string::npos,
-              indicator.ToolTip().toStdString().find("\n10 Muharram 1448 (estimated)\n"))
-        << indicator.ToolTip().toStdString();
-    EXPECT_NE(std::string::npos, indicator.ToolTip().toStdString().find("\nAshura *"));
+              Plain(indicator.ToolTip()).find("\n10 Muharram 1448 (estimated)\n"))
+        << Plain(indicator.ToolTip());
+    EXPECT_NE(std::string::npos, Plain(indicator.ToolTip()).find("\nAshura *"));
+}
+
+// Each line of the tooltip reads in its own direction where Qt lays it out as one text, in the
+// first line's direction: the Hijri day stays before its month in an English tooltip whose first
+// line is Persian.
+TEST_F(TrayIndicatorTest, EachTooltipLineReadsInItsOwnDirection) {
+    TrayIndicator indicator(book, [] { return Gregorian(2026, 12, 28); });  // 7 Dey 1405
+    QString text = indicator.ToolTip();
+    text.replace(u'\n', QChar::LineSeparator);  // as a label lays it out
+    QTextLayout layout(text, QApplication::font());
+    QTextOption option;
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(100000);
+    }
+    layout.endLayout();
+    const QString hijri = text.split(QChar::LineSeparator)[1];  // "7 Jumada al-thani 1448 ..."
+    const auto day =
+        static_cast<int>(text.indexOf(hijri) + hijri.indexOf(QRegularExpression("\\d")));
+    const auto month =
+        static_cast<int>(day + hijri.mid(day - text.indexOf(hijri)).indexOf(u' ') + 1);
+    // Where the day's first digit and the month's first letter are drawn.
+    const auto x = [&](int at) { return layout.glyphRuns(at, 1).at(0).positions().at(0).x(); };
+    EXPECT_LT(x(day), x(month)) << Plain(hijri);
 }
 
 TEST_F(TrayIndicatorTest, MenuCopiesEachLayoutAndSetsAutostart) {
     TrayIndicator indicator(book, [] { return Gregorian(2011, 3, 2); });
     for (const char* layout : {"1389/12/11", "11 \u0627\u0633\u0641\u0646\u062F 1389"}) {
-        QAction* copy = Find(indicator.Menu(), QString::fromUtf8(layout));
+        QAction* copy = Find(indicator.Menu(), InOwnDirection(QString::fromUtf8(layout)));
         ASSERT_NE(nullptr, copy) << layout;
         copy->trigger();
         EXPECT_EQ(layout, QGuiApplication::clipboard()->text().toStdString());

@@ -55,7 +55,9 @@ def main():
     print("status", properties["Status"])
     _, _, title, text = properties["ToolTip"]
     for line in (str(title) + ("\n" + str(text) if text else "")).split("\n"):
-        print("tooltip", line)
+        # each line comes embedded in its own direction (LRE or RLE ... PDF): read without them
+        embedded = len(line) >= 2 and line[0] in "\u202a\u202b" and line[-1] == "\u202c"
+        print("tooltip", line[1:-1] if embedded else line)
     pixmaps = [(int(w), int(h), bytes(bytearray(data))) for w, h, data in properties["IconPixmap"]]
     print("sizes", *(w for w, h, _ in pixmaps))
     print("drawn", all(page_and_digits(*p) for p in pixmaps))
