@@ -80,8 +80,8 @@ TEST(SpecialHolidays, AreTheConfirmedOnesOfAnySpan) {
         }
     }
     for (int year = 1379; year <= 1405; ++year) {
-        for (const Occasion& holiday : book.Between(*FromSolarDate(year, 1, 1),
-                                                    *FromSolarDate(year + 1, 1, 1) - 1, false)) {
+        for (const Occasion& holiday :
+             book.Between(*FromSolarDate(year, 1, 1), *FromSolarDate(year + 1, 1, 1) - 1, false)) {
             if (holiday.kind == Occasion::Kind::Special) {
                 found.insert({holiday.day, holiday.english, holiday.persian});
             }
