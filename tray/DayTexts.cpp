@@ -111,6 +111,9 @@ QString FullDayText(DateValue value, const std::vector<Occasion>& occasions,
                    Digits(solar->year, persian) + comma + GregorianText(value);
     if (const std::optional<HijriDate> lunar = hijri.ToHijri(value)) {
         text += comma + HijriText(*lunar, persian);
+        if (lunar->predicted) {  // as the tooltip says it
+            text += QStringLiteral(" (") + EstimatedText(persian) + u')';
+        }
     }
     QString separator = QStringLiteral(": ");
     for (const Occasion& occasion : occasions) {

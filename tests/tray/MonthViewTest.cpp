@@ -140,8 +140,10 @@ TEST_F(MonthViewTest, ScreenReadersHearEachDayInFull) {
         "Eid al-Fitr, holiday",
         Day(view, 1)->accessibleName().toStdString());
     view.ShowMonth(1405, 4);
-    EXPECT_EQ("Thursday 4 Tir 1405, 25 June 2026, 10 Muharram 1448: Ashura, holiday, estimated",
-              Day(view, 4)->accessibleName().toStdString());
+    EXPECT_EQ(
+        "Thursday 4 Tir 1405, 25 June 2026, 10 Muharram 1448 (estimated): Ashura, holiday, "
+        "estimated",
+        Day(view, 4)->accessibleName().toStdString());
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(Day(view, 4));
     ASSERT_NE(nullptr, spoken);
     EXPECT_EQ(Day(view, 4)->accessibleName(), spoken->text(QAccessible::Name));
