@@ -1,6 +1,7 @@
 #include "TrayProgram.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <iostream>
 #include <string>
@@ -22,8 +23,10 @@ int RunTray(int waitSeconds) {
     }
     std::vector<std::string> messages;
     const OccasionBook book(OccasionFiles::FromEnvironment(), messages);
+    QStringList problems;
     for (const std::string& message : messages) {
         std::cerr << "tarvand: " << message << '\n';
+        problems << QString::fromStdString(message);
     }
     if (!WaitForTray(waitSeconds) || !QSystemTrayIcon::isSystemTrayAvailable()) {
         std::cerr << "tarvand: no system tray appeared within " << waitSeconds
@@ -32,6 +35,7 @@ int RunTray(int waitSeconds) {
         return 1;
     }
     TrayIndicator indicator(book);
+    indicator.SetFileProblems(problems);
     QObject::connect(&first, &FirstIndicator::monthViewAsked, &indicator,
                      &TrayIndicator::OpenMonthView);
     indicator.Show();

@@ -130,6 +130,13 @@ void MonthView::BuildControls() {
     list_->setFocusPolicy(Qt::TabFocus);  // the list can be reached and read from the keyboard
     outer->addWidget(list_);
 
+    problems_ = new QLabel(this);
+    problems_->setWordWrap(true);
+    problems_->setTextFormat(Qt::PlainText);
+    problems_->setFocusPolicy(Qt::TabFocus);
+    problems_->hide();
+    outer->addWidget(problems_);
+
     connect(previous_, &QToolButton::clicked, this, [this] { StepMonths(-1); });
     connect(next_, &QToolButton::clicked, this, [this] { StepMonths(1); });
     connect(todayButton_, &QToolButton::clicked, this, [this] { FocusDay(today_); });
@@ -173,6 +180,29 @@ DayCell* MonthView::Cell(int week, int column) const {
 }
 
 QString MonthView::Title() const { return title_->text(); }
+
+void MonthView::SetProblems(const QStringList& problems) {
+    QString text;
+    if (!problems.isEmpty()) {
+        text = problems.front();
+        if (problems.size() > 1) {
+            const QString more = Digits(problems.size() - 1, persian_);
+            text += persian_
+                        ? QStringLiteral(" (\u0648 ") + more +
+                              QStringLiteral(" \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631)")
+                        : QStringLiteral(" (and ") + more + QStringLiteral(" more)");
+        }
+    }
+    problems_->setText(text);
+    problems_->setAccessibleName(text);
+    problems_->setVisible(!text.isEmpty());
+    Fill();  // the list as long as there is room for beside it
+}
+
+QString MonthView::Problems() const {
+    return problems_->isHidden() ? QString() : problems_->text();
+}
+
 QString MonthView::List() const { return list_->text(); }
 
 void MonthView::StepMonths(int months) {

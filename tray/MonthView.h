@@ -4,6 +4,7 @@
 // day and week, Page Up and Page Down by month, Home goes back to today.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -46,6 +47,11 @@ public:
     QString Title() const;
     QString List() const;
 
+    // Takes what could not be read of the occasion files, one message each; says the first under
+    // the list, and how many more there are, since a program in the panel has no terminal.
+    void SetProblems(const QStringList& problems);
+    QString Problems() const;
+
     // Takes a rectangle, in screen coordinates, that the view should open beside (the icon's;
     // empty when unknown) and the pointer's place; moves the view there, inside the screen.
     void PlaceBeside(const QRect& anchor, const QPoint& pointer);
@@ -76,6 +82,7 @@ private:
     QLabel* title_ = nullptr;
     QLabel* spans_ = nullptr;  // the Gregorian and Hijri months the Solar month spans
     QLabel* list_ = nullptr;
+    QLabel* problems_ = nullptr;  // what could not be read of the files
     QToolButton* previous_ = nullptr;
     QToolButton* next_ = nullptr;
     QToolButton* todayButton_ = nullptr;

@@ -167,9 +167,17 @@ void TrayIndicator::ShowToday() {
     }
 }
 
+void TrayIndicator::SetFileProblems(const QStringList& problems) {
+    fileProblems_ = problems;
+    if (view_ != nullptr) {
+        view_->SetProblems(problems);
+    }
+}
+
 void TrayIndicator::ToggleMonthView() {
     if (view_ == nullptr) {
         view_ = new MonthView(book_, persian_, shown_);
+        view_->SetProblems(fileProblems_);
     }
     if (view_->isVisible()) {
         view_->close();

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -47,6 +48,9 @@ public:
     QSystemTrayIcon* Icon() const { return icon_; }
     QMenu* Menu() const { return menu_; }
 
+    // Takes what could not be read of the occasion files; the month view says it.
+    void SetFileProblems(const QStringList& problems);
+
     // Opens the month view beside the icon, or closes it when open.
     void ToggleMonthView();
     // Opens the month view beside the icon, or raises it when open.
@@ -74,6 +78,7 @@ private:
     QMenu* menu_ = nullptr;
     std::array<QAction*, 4> copyActions_{};
     MonthView* view_ = nullptr;
+    QStringList fileProblems_;
     QPointer<Form1> window_;
 };
 

@@ -308,6 +308,20 @@ TEST_F(MonthViewTest, StaysWithinTheScreenWhateverTheList) {
     EXPECT_GT(lines.filter(QStringLiteral("many events")).size(), 0);
 }
 
+// What could not be read of the files is said under the list, where the user looks: the first
+// message and how many more.
+TEST_F(MonthViewTest, SaysWhatCouldNotBeReadUnderTheList) {
+    MonthView view(*book, false, Gregorian(2026, 3, 21));
+    EXPECT_EQ("", view.Problems().toStdString());
+    view.SetProblems(
+        {QStringLiteral("cannot read '/home/u/.config/tarvand/events': larger than 1 MiB"),
+         QStringLiteral("/etc/tarvand/holidays.d/x:3: no name")});
+    EXPECT_EQ("cannot read '/home/u/.config/tarvand/events': larger than 1 MiB (and 1 more)",
+              view.Problems().toStdString());
+    view.SetProblems({});
+    EXPECT_EQ("", view.Problems().toStdString());
+}
+
 TEST_F(MonthViewTest, HolidayColourReadsOnLightAndDarkSchemes) {
     for (const QColor& base : {QColor(Qt::white), QColor(0xEF, 0xF0, 0xF1),
                                QColor(0x23, 0x26, 0x29), QColor(Qt::black)}) {
