@@ -1,5 +1,7 @@
 #include "DateValue.h"
 
+#include <cstdio>
+
 namespace tarvand {
 
 using namespace std::chrono;
@@ -27,6 +29,13 @@ std::int64_t DayDifference(DateValue from, DateValue to) {
 int Weekday(DateValue value) {
     // c_encoding() counts from 0 for Sunday.
     return static_cast<int>(weekday{ToDays(value)}.c_encoding()) + 1;
+}
+
+std::string IsoText(year_month_day date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
 }
 
 }  // namespace tarvand

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 namespace tarvand {
 
@@ -36,5 +37,8 @@ std::int64_t DayDifference(DateValue from, DateValue to);
 
 // Takes a date value; returns its weekday, 1 for Sunday up to 7 for Saturday.
 int Weekday(DateValue value);
+
+// Takes a civil date; returns it written YYYY-MM-DD.
+std::string IsoText(std::chrono::year_month_day date);
 
 }  // namespace tarvand

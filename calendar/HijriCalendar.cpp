@@ -1,7 +1,6 @@
 #include "HijriCalendar.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "calendar/HijriMonthData.h"  // generated
 
@@ -100,15 +99,6 @@ constexpr std::array<std::int32_t, MonthCount> BuiltIn = [] {
     return starts;
 }();
 
-// Takes a day's number; returns its Gregorian date as YYYY-MM-DD.
-std::string IsoDay(std::int32_t day) {
-    const std::chrono::year_month_day date{DateValueEpoch + std::chrono::days{day}};
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", int{date.year()}, unsigned{date.month()},
-                  unsigned{date.day()});
-    return text;
-}
-
 }  // namespace
 
 const std::int32_t* HijriCalendar::Starts() const {
@@ -146,8 +136,8 @@ std::optional<std::string> HijriCalendar::MakeKnown(const HijriMonthStart& start
     if (std::abs(day - BuiltIn[*at]) > MostFromExpected &&
         std::abs(day - Sky[*at]) > MostFromExpected) {
         return "month " + std::to_string(start.year) + "/" + std::to_string(start.month) +
-               " is expected to begin on " + IsoDay(BuiltIn[*at]) + ", not " + IsoDay(day) +
-               " (two days either way at the most)";
+               " is expected to begin on " + IsoText(ToCivilDate(BuiltIn[*at])) + ", not " +
+               IsoText(ToCivilDate(day)) + " (two days either way at the most)";
     }
     // The nearest known months on either side, which this one must stay within reach of.
     const std::int32_t* starts = Starts();

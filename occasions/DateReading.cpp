@@ -1,7 +1,6 @@
 #include "DateReading.h"
 
 #include <array>
-#include <cstdio>
 
 #include "DateText.h"
 #include "Quote.h"
@@ -30,13 +29,6 @@ std::optional<std::string> NoSuchMonthOrDay(std::string_view text, int month, in
 }
 
 }  // namespace
-
-std::string IsoText(std::chrono::year_month_day date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
-}
 
 std::string OutsideTheRange() {
     return " is outside " + IsoText(ToCivilDate(FirstSolarValue())) + " to " +

@@ -12,9 +12,6 @@
 
 namespace tarvand {
 
-// Takes a civil date; returns it written YYYY-MM-DD.
-std::string IsoText(std::chrono::year_month_day date);
-
 // Returns the end of a message for a Gregorian date outside the days that convert:
 // " is outside 1799-03-21 to 3622-03-20, the days that can be converted".
 std::string OutsideTheRange();

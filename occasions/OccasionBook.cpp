@@ -59,26 +59,6 @@ std::string EnvironmentOr(const char* name, const char* otherwise) {
 // Takes a day; returns its Solar year.
 int SolarYearOf(DateValue day) { return ToSolarFields(day)->year; }
 
-// Takes a personal event, a first and last day; adds its days between them to the occasions.
-void AddEvent(const PersonalEvent& event, DateValue first, DateValue last,
-              std::vector<Occasion>& occasions) {
-    for (int year = SolarYearOf(first); year <= SolarYearOf(last); ++year) {
-        if (event.year != 0 && event.year != year) {
-            continue;
-        }
-        // 30 Esfand, every year: 29 Esfand in common years.
-        const auto day = FromSolarDate(year, event.month,
-                                       std::min(event.day, SolarMonthLength(year, event.month)));
-        if (day && *day >= first && *day <= last) {
-            occasions.push_back({.day = *day,
-                                 .kind = Occasion::Kind::Event,
-                                 .estimated = false,
-                                 .english = {},
-                                 .persian = event.text});
-        }
-    }
-}
-
 }  // namespace
 
 DateValue FirstConfirmedDay() { return ToDateValue(2001y / January / 1); }
@@ -96,18 +76,6 @@ OccasionFiles OccasionFiles::FromEnvironment() {
 }
 
 namespace {
-
-// Returns the confirmed list's lines, comments left out, in the order of their dates (written
-// YYYY-MM-DD, they sort as text); found once, when first asked for.
-const std::vector<std::string_view>& ConfirmedLines() {
-    static const std::vector<std::string_view> lines = [] {
-        std::vector<std::string_view> found;
-        ForEachDataLine(ConfirmedHolidayLines,
-                        [&](long, std::string_view line) { found.push_back(line); });
-        return found;
-    }();
-    return lines;
-}
 
 // Takes a date as YYYY-MM-DD; returns where the first line of the confirmed list on that day or
 // after it starts. The lines after the list's opening comments are sorted: a binary search finds
@@ -173,12 +141,12 @@ bool IsOwnHolidayName(std::string_view english) {
         for (const Occasion& holiday : SolarHolidays(LastSolarYear)) {
             own.insert(holiday.english);
         }
-        for (const std::string_view line : ConfirmedLines()) {
+        ForEachDataLine(ConfirmedHolidayLines, [&](long, std::string_view line) {
             const auto read = ReadHolidayLine(line);
             if (const auto* holiday = std::get_if<Occasion>(&read)) {
                 own.insert(holiday->english);
             }
-        }
+        });
         return own;
     }();
     return names.contains(english);
@@ -224,19 +192,6 @@ void OccasionBook::ForEachEventOn(DateValue day,
     }
 }
 
-void OccasionBook::AddEventsByDay(DateValue first, DateValue last,
-                                  std::vector<Occasion>& occasions) const {
-    for (DateValue day = first; day <= last; ++day) {
-        ForEachEventOn(day, [&](const std::string& text) {
-            occasions.push_back({.day = day,
-                                 .kind = Occasion::Kind::Event,
-                                 .estimated = false,
-                                 .english = {},
-                                 .persian = text});
-        });
-    }
-}
-
 std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
                                             bool withEvents) const {
     std::vector<Occasion> holidays;
@@ -279,17 +234,15 @@ std::vector<Occasion> OccasionBook::Between(DateValue first, DateValue last,
 
 std::vector<Occasion> OccasionBook::EventsBetween(DateValue first, DateValue last) const {
     std::vector<Occasion> events;
-    // A short span looks its days' events up; a long one goes through the events a year at a time.
-    constexpr DateValue ShortSpan = 100;
-    if (last - first < ShortSpan) {
-        AddEventsByDay(std::ceil(first), std::floor(last), events);
-        return events;
+    for (DateValue day = std::ceil(first); day <= last; ++day) {
+        ForEachEventOn(day, [&](const std::string& text) {
+            events.push_back({.day = day,
+                              .kind = Occasion::Kind::Event,
+                              .estimated = false,
+                              .english = {},
+                              .persian = text});
+        });
     }
-    for (const PersonalEvent& event : events_) {
-        AddEvent(event, first, last, events);
-    }
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Occasion& a, const Occasion& b) { return a.day < b.day; });
     return events;
 }
 

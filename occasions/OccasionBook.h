@@ -65,10 +65,6 @@ public:
     const HijriCalendar& Hijri() const { return hijri_; }
 
 private:
-    // Takes a first and a last day a few months apart at the most; adds the user's events on them,
-    // found by their day, in the order of the days and then of the file.
-    void AddEventsByDay(DateValue first, DateValue last, std::vector<Occasion>& occasions) const;
-
     HijriCalendar hijri_;
     std::vector<Occasion> corrections_;
     std::vector<PersonalEvent> events_;

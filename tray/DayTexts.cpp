@@ -86,6 +86,12 @@ QString GregorianText(DateValue value) {
     return QLocale::system().toString(ToQDate(ToCivilDate(value)), QStringLiteral("d MMMM yyyy"));
 }
 
+QString MoreText(long long count, bool persian) {
+    return persian ? QStringLiteral("\u0648 ") + Digits(count, true) +
+                         QStringLiteral(" \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631")
+                   : QStringLiteral("and ") + Digits(count, false) + QStringLiteral(" more");
+}
+
 QString InOwnDirection(const QString& line) {
     // The embeddings RLE or LRE, and PDF after the line.
     return QChar(line.isRightToLeft() ? 0x202B : 0x202A) + line + QChar(0x202C);

@@ -41,6 +41,9 @@ QString HijriText(const HijriDate& date, bool persian);
 // full ("27 March 2026").
 QString GregorianText(DateValue value);
 
+// Takes a count of what a list leaves out; returns "and N more", or the same in Persian.
+QString MoreText(long long count, bool persian);
+
 // Takes a line of text; returns it embedded in its own direction, right to left where its first
 // strong letter reads so and left to right otherwise, so that it reads in order as a line of a
 // tooltip or a menu entry whatever the direction around it.

@@ -186,11 +186,7 @@ void MonthView::SetProblems(const QStringList& problems) {
     if (!problems.isEmpty()) {
         text = problems.front();
         if (problems.size() > 1) {
-            const QString more = Digits(problems.size() - 1, persian_);
-            text += persian_
-                        ? QStringLiteral(" (\u0648 ") + more +
-                              QStringLiteral(" \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631)")
-                        : QStringLiteral(" (and ") + more + QStringLiteral(" more)");
+            text += QStringLiteral(" (") + MoreText(problems.size() - 1, persian_) + u')';
         }
     }
     problems_->setText(text);
@@ -299,12 +295,9 @@ void MonthView::Fill() {
     }
     // As many as the screen leaves room for under the grid; the rest are counted.
     if (const qsizetype fit = LinesThatFit(lines, after); fit < lines.size()) {
-        const QString more = Digits(static_cast<int>(lines.size() - fit), persian_);
+        const QString more = MoreText(lines.size() - fit, persian_);
         lines.resize(fit);
-        lines << (persian_
-                      ? QStringLiteral("\u0648 ") + more +
-                            QStringLiteral(" \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631")
-                      : QStringLiteral("and ") + more + QStringLiteral(" more"));
+        lines << more;
     }
     lines << after;
     list_->setText(lines.join(u'\n'));

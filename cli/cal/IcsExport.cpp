@@ -86,8 +86,8 @@ std::string Uid(const Occasion& occasion, const HijriCalendar& hijri) {
 // Takes a lunar holiday and the Hijri calendar; returns the day it falls on by its Hijri day, or
 // nothing for a name the list does not hold.
 std::optional<DateValue> HijriDay(const Occasion& holiday, const HijriCalendar& hijri) {
+    const auto date = hijri.ToHijri(holiday.day);
     for (const LunarHoliday& listed : LunarHolidayList) {
-        const auto date = hijri.ToHijri(holiday.day);
         if (listed.english == holiday.english && date) {
             return hijri.FromHijri(date->year, listed.month, listed.day);
         }

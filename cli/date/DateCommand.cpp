@@ -93,8 +93,7 @@ void AppendIsoDateTime(std::string& text, const WallTime& wall, int nanosecond) 
     const int offset = wall.offset < 0 ? -wall.offset : wall.offset;
     char time[48];
     int length = std::snprintf(time, sizeof time, "T%02d:%02d:%02d", wall.secondOfDay / 3600,
-                               wall.secondOfDay / 60 % 60,
-                               wall.secondOfDay % 60 + (wall.leapSecond ? 1 : 0));
+                               wall.secondOfDay / 60 % 60, wall.Second());
     if (nanosecond != 0) {
         length += std::snprintf(time + length, sizeof time - static_cast<std::size_t>(length),
                                 ".%09d", nanosecond);
@@ -147,7 +146,7 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
         if (wall) {
             clock = {.hour = wall->secondOfDay / 3600,
                      .minute = wall->secondOfDay / 60 % 60,
-                     .second = wall->secondOfDay % 60 + (wall->leapSecond ? 1 : 0),
+                     .second = wall->Second(),
                      .nanosecond = instant.nanosecond,
                      .offset = wall->offset,
                      .zone = wall->zone,

@@ -24,6 +24,9 @@ struct WallTime {
     bool leapSecond = false;    // the 60th second of a minute, in a zone that counts them
     int offset = 0;             // seconds east of UTC
     std::string_view zone;      // the zone's abbreviation, valid until the zone changes
+
+    // The second the clock shows, 0 to 60.
+    int Second() const { return secondOfDay % 60 + (leapSecond ? 1 : 0); }
 };
 
 // The zone times are shown in: UTC, or the local zone of the C library (TZ, or /etc/localtime).
