@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AccessibleApplication.h"
 #include "FirstIndicator.h"
 #include "OccasionBook.h"
 #include "TrayHost.h"
@@ -17,6 +18,7 @@ namespace tarvand {
 int RunTray(int waitSeconds) {
     QApplication::setQuitOnLastWindowClosed(false);  // the month view and the window come and go
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvand.tarvand-tray"));
+    AccessibleApplication::Install();  // the month view reachable by a screen reader
     FirstIndicator first;
     if (!first.Claim()) {
         return 0;  // the indicator already running opens its month view

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 
+#include "AccessibleApplication.h"
 #include "DayCell.h"
 #include "MonthView.h"
 #include "OccasionBook.h"
@@ -148,6 +149,26 @@ TEST_F(MonthViewTest, ScreenReadersHearEachDayInFull) {
     ASSERT_NE(nullptr, spoken);
     EXPECT_EQ(Day(view, 4)->accessibleName(), spoken->text(QAccessible::Name));
     EXPECT_EQ(QAccessible::Button, spoken->role());
+
+    // Open, the view is one of the application's children, where a screen reader walking the
+    // tree finds it; closed, it is not.
+    AccessibleApplication::Install();
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&view);
+    const auto at = [&] {
+        for (int index = 0; index < application->childCount(); ++index) {
+            if (application->child(index)->object() == &view) return index;
+        }
+        return -1;
+    };
+    EXPECT_EQ(-1, at());
+    view.show();
+    ASSERT_NE(-1, at());
+    EXPECT_EQ(at(), application->indexOfChild(shown));
+    EXPECT_EQ(application, shown->parent());
+    view.close();
+    EXPECT_EQ(-1, at());
+    EXPECT_EQ(-1, application->indexOfChild(shown));
 }
 
 TEST_F(MonthViewTest, TheKeyboardAloneWalksDaysMonthsAndBackToToday) {
