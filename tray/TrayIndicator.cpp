@@ -18,6 +18,8 @@
 #include "LocaleText.h"
 #include "MonthView.h"
 #include "OccasionBook.h"
+#include "StatusNotifierItem.h"
+#include "TrayHost.h"
 #include "calendar/LocalClock.h"
 
 namespace tarvand {
@@ -40,7 +42,6 @@ TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObjec
     icon_ = new QSystemTrayIcon(this);
     menu_ = new QMenu;
     BuildMenu();
-    icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
                 if (why == QSystemTrayIcon::Trigger) {
@@ -59,7 +60,21 @@ TrayIndicator::~TrayIndicator() {
     delete menu_;
 }
 
-void TrayIndicator::Show() { icon_->show(); }
+void TrayIndicator::Show() {
+    if (StatusNotifierHostPresent()) {
+        item_ = new StatusNotifierItem(menu_, persian_, this);
+        connect(item_, &StatusNotifierItem::activated, this, &TrayIndicator::ToggleMonthViewAt);
+        connect(item_, &StatusNotifierItem::secondaryActivated, this, &TrayIndicator::OpenWindow);
+        ShowToday();
+        if (item_->Register()) {
+            return;
+        }
+        delete item_;
+        item_ = nullptr;
+    }
+    icon_->setContextMenu(menu_);  // given to Qt's tray only when it is the one shown
+    icon_->show();
+}
 
 void TrayIndicator::BuildMenu() {
     connect(menu_->addAction(Say("Month", "\u0645\u0627\u0647", persian_)), &QAction::triggered,
@@ -127,6 +142,7 @@ QString TrayIndicator::SetPersianDigits(bool persian) {
     settings.setValue(DigitsKey, persian);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
+        settings.setValue(DigitsKey, persianDigits_);  // Qt keeps what it could not save otherwise
         return settings.fileName() + QStringLiteral(": cannot save the choice of digits");
     }
     persianDigits_ = persian;
@@ -161,6 +177,10 @@ void TrayIndicator::ShowToday() {
         line = InOwnDirection(line);
     }
     icon_->setToolTip(lines.join(u'\n'));
+    if (item_ != nullptr) {
+        item_->SetIcon(icon_->icon());
+        item_->SetToolTip(lines.front(), lines.mid(1).join(u'\n'));
+    }
     for (int format = 0; format < FormatCount; ++format) {
         copyActions_[static_cast<std::size_t>(format)]->setText(
             InOwnDirection(QString::fromStdString(ToSolarDate(shown_, format))));
@@ -174,7 +194,9 @@ void TrayIndicator::SetFileProblems(const QStringList& problems) {
     }
 }
 
-void TrayIndicator::ToggleMonthView() {
+void TrayIndicator::ToggleMonthView() { ToggleMonthViewAt(QCursor::pos()); }
+
+void TrayIndicator::ToggleMonthViewAt(const QPoint& pointer) {
     if (view_ == nullptr) {
         view_ = new MonthView(book_, persian_, shown_);
         view_->SetProblems(fileProblems_);
@@ -187,7 +209,7 @@ void TrayIndicator::ToggleMonthView() {
     if (solar) {
         view_->ShowMonth(solar->year, solar->month);
     }
-    view_->PlaceBeside(icon_->geometry(), QCursor::pos());
+    view_->PlaceBeside(item_ != nullptr ? QRect() : icon_->geometry(), pointer);
     view_->show();
     view_->activateWindow();
     view_->FocusDay(shown_);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ namespace tarvand {
 
 class Form1;
 class MonthView;
+class StatusNotifierItem;
 class OccasionBook;
 
 // Where the indicator reads today's local date; tests set any day they like.
@@ -36,6 +38,8 @@ public:
                            QObject* parent = nullptr);
     ~TrayIndicator() override;
 
+    // Shows the icon: as a StatusNotifierItem where a host on the session bus takes one, in the
+    // XEmbed tray otherwise.
     void Show();
 
     // Reads the clock; when today is another day than the one shown, shows the new one.
@@ -46,6 +50,8 @@ public:
     bool PersianDigits() const { return persianDigits_; }
     QString ToolTip() const;
     QSystemTrayIcon* Icon() const { return icon_; }
+    // The StatusNotifierItem, once shown as one; nullptr before and in an XEmbed tray.
+    StatusNotifierItem* Item() const { return item_; }
     QMenu* Menu() const { return menu_; }
 
     // Takes what could not be read of the occasion files; the month view says it.
@@ -67,6 +73,8 @@ private:
     QString SetPersianDigits(bool persian);
     // Draws the icon, tooltip and menu texts for the day shown.
     void ShowToday();
+    // Takes where the pointer is; opens the month view beside the icon, or closes it when open.
+    void ToggleMonthViewAt(const QPoint& pointer);
 
     const OccasionBook& book_;
     TodaySource today_;
@@ -75,6 +83,7 @@ private:
     DateValue shown_ = -1;
     int dayOfMonth_ = 0;
     QSystemTrayIcon* icon_ = nullptr;
+    StatusNotifierItem* item_ = nullptr;
     QMenu* menu_ = nullptr;
     std::array<QAction*, 4> copyActions_{};
     MonthView* view_ = nullptr;

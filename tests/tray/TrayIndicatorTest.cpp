@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSystemTrayIcon>
 #include <QTextLayout>
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <set>
 
 #include "Autostart.h"
+#include "DBusMenu.h"
 #include "DayIcon.h"
 #include "DayTexts.h"
 #include "Form1.h"
@@ -50,9 +52,13 @@ std::string Plain(QString text) {
 class TrayIndicatorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(::testing::TempDir() + "tray_config"));
-        QFile::remove(AutostartPath());
+        // A settings folder of its own, as the tests run side by side.
+        config = QString::fromStdString(::testing::TempDir() + "tray_config_") +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        QDir(config).removeRecursively();
+        qputenv("XDG_CONFIG_HOME", config.toUtf8());
     }
+    QString config;
     OccasionBook book{OccasionFiles{}, messages};
     std::vector<std::string> messages;
 };
@@ -184,7 +190,7 @@ TEST_F(TrayIndicatorTest, PersianDigitsAreKeptAsTheUsersChoice) {
     // A choice that cannot be saved (the settings file is a folder) is not taken: the check mark
     // stays true to what was saved.
     const QString file =
-        QString::fromStdString(::testing::TempDir()) + "tray_config/tarvand/tray.ini";
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "tarvand", "tray").fileName();
     ASSERT_TRUE(QFile::remove(file) && QDir().mkpath(file));
     TrayIndicator stuck(book, [] { return Gregorian(2026, 3, 30); });
     QAction* digits = Find(stuck.Menu(), QStringLiteral("Persian Digits"));
@@ -230,6 +236,70 @@ TEST(DayIconTest, EveryDayIsDrawnDistinctAndReadableAtEverySize) {
             EXPECT_EQ(31u, drawn.size()) << size << " px";
         }
     }
+}
+
+// Takes a dbusmenu layout; returns its entries under the root as "label [state]", indented two
+// blanks a level, "-" for a separator.
+void Entries(const DBusMenuLayout& layout, int depth, std::vector<std::string>& out) {
+    for (const QDBusVariant& child : layout.children) {
+        const auto entry = qvariant_cast<DBusMenuLayout>(child.variant());
+        std::string text(static_cast<std::size_t>(depth) * 2, ' ');
+        if (entry.properties.value("type") == "separator") {
+            text += '-';
+        } else {
+            text += Plain(entry.properties.value("label").toString());
+        }
+        if (entry.properties.contains("toggle-state")) {
+            text += entry.properties.value("toggle-state").toInt() == 1 ? " [x]" : " [ ]";
+        }
+        out.push_back(text);
+        Entries(entry, depth + 1, out);
+    }
+}
+
+// The menu as a StatusNotifierItem host reads it and clicks in it.
+TEST_F(TrayIndicatorTest, OffersTheMenuOverDBusMenu) {
+    TrayIndicator indicator(book, [] { return Gregorian(2026, 3, 21); });  // 1 Farvardin 1405
+    DBusMenu exported(indicator.Menu(), false);
+    DBusMenuLayout root;
+    const uint first = exported.GetLayout(0, -1, {}, root);
+    std::vector<std::string> entries;
+    Entries(root, 0, entries);
+    ASSERT_EQ(12u, entries.size());
+    EXPECT_EQ((std::vector<std::string>{"Month", "Open Tarvand", "Copy Today's Date"}),
+              std::vector<std::string>(entries.begin(), entries.begin() + 3));
+    EXPECT_EQ("  " + ToSolarDate(Gregorian(2026, 3, 21), 0), entries[3]);
+    EXPECT_EQ(
+        (std::vector<std::string>{"-", "Persian Digits [ ]", "Start at Login [ ]", "-", "Quit"}),
+        std::vector<std::string>(entries.begin() + 7, entries.end()));
+
+    // A click on Persian Digits, as a host sends it: the choice is made, and a new layout
+    // announced with the entry checked.
+    const auto digits = qvariant_cast<DBusMenuLayout>(root.children[4].variant());
+    exported.Event(digits.id, "clicked", QDBusVariant(QString()), 0);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(indicator.PersianDigits());
+    QCoreApplication::processEvents();
+    DBusMenuLayout after;
+    EXPECT_LT(first, exported.GetLayout(digits.id, 0, {"toggle-state"}, after));
+    EXPECT_EQ(digits.id, after.id);
+    EXPECT_EQ((QVariantMap{{"toggle-state", 1}}), after.properties);
+    EXPECT_EQ((QList<int>{99}),
+              exported.EventGroup({{digits.id, "clicked", {}, 0}, {99, "clicked", {}, 0}}));
+}
+
+// Qt's mnemonics in dbusmenu's spelling.
+TEST(DBusMenuTest, WritesMnemonicsWithUnderscores) {
+    QMenu menu;
+    menu.addAction("&Open");
+    menu.addAction("snake_case");
+    menu.addAction("Salt && Pepper");
+    DBusMenu exported(&menu, false);
+    DBusMenuLayout root;
+    exported.GetLayout(0, 1, {"label"}, root);
+    std::vector<std::string> entries;
+    Entries(root, 0, entries);
+    EXPECT_EQ((std::vector<std::string>{"_Open", "snake__case", "Salt & Pepper"}), entries);
 }
 
 }  // namespace

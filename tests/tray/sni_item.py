@@ -1,13 +1,19 @@
 #!/usr/bin/python3
 """Reads the StatusNotifierItem registered with the session bus's watcher, as a tray host does.
 
-sni_item.py show      prints the item's Title, Status, ToolTip text (one line per line), the
-                      sizes of its IconPixmap, whether every pixmap is a red page with white
-                      digits, and a digest of the pixmaps
+sni_item.py show      prints the item's Title, Status, its ToolTip's title and the lines of its
+                      description (markup read), the sizes of its IconPixmap, whether every
+                      pixmap is a red page with white digits, and a digest of the pixmaps
 sni_item.py activate  asks the item to open, as a left click on it in a host does
+sni_item.py menu      prints the item's com.canonical.dbusmenu layout, an entry a line,
+                      indented by depth: its label, [x] or [ ] when it is a checkmark, and
+                      "-" for a separator
+sni_item.py registered  fails unless one item is registered, with a host or without
+sni_item.py click L   clicks the menu's entry whose label is L, as a host does
 Fails when no item or more than one is registered.
 """
 import hashlib
+import html
 import sys
 
 import dbus
@@ -16,10 +22,10 @@ ITEM = "org.kde.StatusNotifierItem"
 WATCHER = "org.kde.StatusNotifierWatcher"
 
 
-def the_item(bus):
+def the_item(bus, with_host=True):
     watcher = bus.get_object(WATCHER, "/StatusNotifierWatcher")
     properties = dbus.Interface(watcher, "org.freedesktop.DBus.Properties")
-    if not properties.Get(WATCHER, "IsStatusNotifierHostRegistered"):
+    if with_host and not properties.Get(WATCHER, "IsStatusNotifierHostRegistered"):
         sys.exit("no host registered with the watcher")
     items = properties.Get(WATCHER, "RegisteredStatusNotifierItems")
     if len(items) != 1:
@@ -44,20 +50,59 @@ def page_and_digits(width, height, argb):
     return r > 150 and g < 60 and b < 60 and lightest > 240
 
 
+def plain(line):
+    """The line without the direction embedding (LRE or RLE ... PDF) it comes in."""
+    embedded = len(line) >= 2 and line[0] in "\u202a\u202b" and line[-1] == "\u202c"
+    return line[1:-1] if embedded else line
+
+
+def entries(layout, depth=0):
+    """Yields (depth, id, properties) for the layout's entry and those under it."""
+    ident, props, children = layout
+    yield depth, int(ident), props
+    for child in children:
+        yield from entries(child, depth + 1)
+
+
+def menu(bus, item):
+    path = dbus.Interface(item, "org.freedesktop.DBus.Properties").Get(ITEM, "Menu")
+    exported = dbus.Interface(bus.get_object(item.bus_name, path), "com.canonical.dbusmenu")
+    _, layout = exported.GetLayout(0, -1, [])
+    return exported, list(entries(layout))[1:]
+
+
 def main():
     bus = dbus.SessionBus()
+    if sys.argv[1] == "registered":
+        the_item(bus, with_host=False)
+        return
     item = the_item(bus)
     if sys.argv[1] == "activate":
         dbus.Interface(item, ITEM).Activate(dbus.Int32(500), dbus.Int32(10))
+        return
+    if sys.argv[1] in ("menu", "click"):
+        exported, found = menu(bus, item)
+        for depth, ident, props in found:
+            label = plain(str(props.get("label", "")))
+            if sys.argv[1] == "click" and label == sys.argv[2]:
+                exported.Event(ident, "clicked", dbus.String("", variant_level=1), dbus.UInt32(0))
+                return
+            if props.get("type") == "separator":
+                label = "-"
+            elif props.get("toggle-type") == "checkmark":
+                label += " [x]" if props.get("toggle-state") == 1 else " [ ]"
+            if sys.argv[1] == "menu":
+                print("  " * (depth - 1) + label)
+        if sys.argv[1] == "click":
+            sys.exit("no entry %r in the menu" % sys.argv[2])
         return
     properties = dbus.Interface(item, "org.freedesktop.DBus.Properties").GetAll(ITEM)
     print("title", properties["Title"])
     print("status", properties["Status"])
     _, _, title, text = properties["ToolTip"]
-    for line in (str(title) + ("\n" + str(text) if text else "")).split("\n"):
-        # each line comes embedded in its own direction (LRE or RLE ... PDF): read without them
-        embedded = len(line) >= 2 and line[0] in "\u202a\u202b" and line[-1] == "\u202c"
-        print("tooltip", line[1:-1] if embedded else line)
+    print("tooltip-title", plain(str(title)))
+    for line in html.unescape(str(text)).split("\n") if text else []:
+        print("tooltip", plain(line))
     pixmaps = [(int(w), int(h), bytes(bytearray(data))) for w, h, data in properties["IconPixmap"]]
     print("sizes", *(w for w, h, _ in pixmaps))
     print("drawn", all(page_and_digits(*p) for p in pixmaps))

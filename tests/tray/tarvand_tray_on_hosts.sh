@@ -7,8 +7,10 @@
 #     midnight; a click opens the month view and Escape closes it; started again, it opens the
 #     first one's month view and ends;
 #   - on a session bus with status-notifier-watcher and gtk-sni-tray-standalone its item is
-#     registered, and its title, tooltip and icons read back over D-Bus, before and after
-#     midnight; Activate opens the month view;
+#     registered, and its title, tooltip (first line as the title, the rest as the description)
+#     and icons read back over D-Bus, before and after midnight; its menu reads back over
+#     com.canonical.dbusmenu and a click there changes the digits; Activate opens the month
+#     view; a watcher started again has the item registered again;
 #   - the same on Wayland, under weston's desktop shell, which places the month view itself: it
 #     lies whole on the screen.
 set -u
@@ -129,27 +131,49 @@ status_notifier() {
     pids+=($!)
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/eve" 2>&1' ||
         fail "no item: $(cat "$scratch/eve" "$scratch/err")"
+    # The tooltip's first line is its title, the others its description.
     expect_item "$scratch/eve" "title Tarvand" "status Active" \
-        "tooltip جمعه  29  اسفند  1404" \
+        "tooltip-title جمعه  29  اسفند  1404" \
         "tooltip 30 Ramadan 1447" "tooltip Friday, 20 March 2026" \
         "tooltip Iranian Oil Industry Nationalization Day" \
-        "sizes 16 20 22 24 28 32 36 40 44 48 56 64" "drawn True"
+        "sizes 16 20 22 24 28 32 36 40 44 48 56 64 96 128" "drawn True"
+    [ "$(grep -c ^tooltip-title "$scratch/eve")" = 1 ] || fail "not one title: $(cat "$scratch/eve")"
     # past midnight
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/nowruz" 2>&1 &&
         grep -q "^tooltip Nowruz$" "$scratch/nowruz"' || true
     expect_item "$scratch/nowruz" \
-        "tooltip شنبه  1  فروردين  1405" \
+        "tooltip-title شنبه  1  فروردين  1405" \
         "tooltip 1 Shawwal 1447" "tooltip Saturday, 21 March 2026" "tooltip Nowruz" \
         "tooltip Eid al-Fitr" "drawn True"
     [ "$(grep ^digest "$scratch/eve")" != "$(grep ^digest "$scratch/nowruz")" ] ||
         fail "the icon did not change at midnight"
+    # The menu as a host reads it, and a click on Persian Digits as a host sends it.
+    /usr/bin/python3 "$here/sni_item.py" menu >"$scratch/menu" 2>&1 || fail "no menu: $(cat "$scratch/menu")"
+    expect_item "$scratch/menu" "Month" "Open Tarvand" "Copy Today's Date" "  شنبه  1  فروردين  1405" \
+        "-" "Persian Digits [ ]" "Start at Login [ ]" "Quit"
+    [ "$(grep -c '^  ' "$scratch/menu")" = 4 ] || fail "not four layouts to copy: $(cat "$scratch/menu")"
+    /usr/bin/python3 "$here/sni_item.py" click "Persian Digits" || fail "the click was refused"
+    awaited eval '/usr/bin/python3 "$here/sni_item.py" menu | grep -qx "Persian Digits \[x\]"' ||
+        fail "Persian Digits not checked after a click: $(/usr/bin/python3 "$here/sni_item.py" menu)"
+    grep -qx "persianDigits=true" "$XDG_CONFIG_HOME/tarvand/tray.ini" || fail "the choice was not saved"
+    awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/digits" 2>&1 &&
+        [ "$(grep ^digest "$scratch/digits")" != "$(grep ^digest "$scratch/nowruz")" ]' ||
+        fail "the icon kept its digits"
     /usr/bin/python3 "$here/sni_item.py" activate || fail "Activate failed"
     awaited month_view_shown || fail "Activate opened no month view"
+    # The panel restarted, watcher and host: the item registers with the new watcher.
+    stop "${pids[1]}" "${pids[2]}"
+    status-notifier-watcher >/dev/null 2>&1 &
+    pids+=($!)
+    awaited /usr/bin/python3 "$here/sni_item.py" registered 2>/dev/null ||
+        fail "not registered with a watcher started again"
+    gtk-sni-tray-standalone >/dev/null 2>&1 &
+    pids+=($!)
     stop "${pids[0]}"
 }
 
 # drawn_box: the rectangle, "X Y W H", of what is on the screen apart from weston's grey
-# background and its pointer, which lies in the corner.
+# background and its pointer when it lies in the corner.
 drawn_box() {
     xwd -silent -root >"$scratch/shot"
     drawn box 64 64 64 1000 740
@@ -169,7 +193,15 @@ wayland() {
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/item" 2>&1' ||
         fail "no item: $(cat "$scratch/item" "$scratch/err")"
     xdotool mousemove 1023 767
-    bare() { [ -z "$(drawn_box)" ]; }
+    # Bare: nothing, or nothing larger than a pointer (weston may draw its own where it has not
+    # followed the X pointer's moves).
+    bare() {
+        local box _x _y w h
+        box=$(drawn_box)
+        [ -z "$box" ] && return 0
+        read -r _x _y w h <<<"$box"
+        [ "$w" -le 32 ] && [ "$h" -le 32 ]
+    }
     awaited bare || fail "weston's screen is not bare grey: $(drawn_box)"
     /usr/bin/python3 "$here/sni_item.py" activate || fail "Activate failed"
     local x y w h
