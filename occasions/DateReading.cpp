@@ -1,9 +1,11 @@
 #include "DateReading.h"
 
 #include <array>
+#include <cstdio>
 
 #include "DateText.h"
 #include "Quote.h"
+#include "calendar/HijriNames.h"
 #include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
@@ -91,6 +93,34 @@ std::optional<std::string> CheckSolarDate(std::string_view text, const WrittenDa
             month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
         return "invalid date " + Quote(text) + ": " + common + name + " has " +
                std::to_string(length) + " days";
+    }
+    value = *converted;
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckHijriDate(std::string_view text, const WrittenDate& written,
+                                          const HijriCalendar& hijri, DateValue& value) {
+    const auto [year, month, day] = written;
+    if (auto problem = NoSuchMonthOrDay(text, month, day)) {
+        return problem;
+    }
+    const auto converted = hijri.FromHijri(year, month, day);
+    const auto first = hijri.ToHijri(FirstSolarValue()), last = hijri.ToHijri(LastSolarValue());
+    if (!converted || *converted < FirstSolarValue() || *converted > LastSolarValue()) {
+        const int length = hijri.MonthLength(year, month);
+        if (length > 0 && day > length) {
+            return "invalid date " + Quote(text) + ": " +
+                   std::string(LatinHijriMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
+                   std::to_string(year) + " has " + std::to_string(length) + " days";
+        }
+        const auto slashed = [](const std::optional<HijriDate>& date) {
+            char numbers[16];
+            std::snprintf(numbers, sizeof numbers, "%d/%02d/%02d", date->year, date->month,
+                          date->day);
+            return std::string(numbers);
+        };
+        return "date " + Quote(text) + " is outside " + slashed(first) + " to " + slashed(last) +
+               " AH, the Hijri days that can be converted";
     }
     value = *converted;
     return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "DateText.h"
 #include "calendar/DateValue.h"
+#include "calendar/HijriCalendar.h"
 
 namespace tarvand {
 
@@ -32,6 +33,11 @@ std::optional<std::string> CheckGregorianDate(std::string_view text, const Writt
 // no such day exists in 1178 to 3000.
 std::optional<std::string> CheckSolarDate(std::string_view text, const WrittenDate& date,
                                           DateValue& value);
+
+// Takes the text a Hijri date was read from, its numbers and the Hijri calendar; sets its date
+// value, or returns why no such day exists or converts (its Solar day outside 1178 to 3000).
+std::optional<std::string> CheckHijriDate(std::string_view text, const WrittenDate& date,
+                                          const HijriCalendar& hijri, DateValue& value);
 
 // Takes a written Solar date outside the years that convert; returns the message that says so.
 std::string SolarYearsMessage(std::string_view text);

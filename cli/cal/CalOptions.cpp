@@ -5,6 +5,7 @@
 #include "CalNames.h"
 #include "CommandLine.h"
 #include "DateText.h"
+#include "MonthNames.h"
 #include "Quote.h"
 #include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
@@ -41,26 +42,6 @@ const std::string Forms =
 
 // What option messages end with.
 const std::string SeeHelp = " (see 'tarvand-cal --help')";
-
-// Takes text; returns it with the Arabic yeh and kaf as Persian text types them (U+06CC, U+06A9)
-// and ASCII letters in lower case.
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::string_view rest = text.substr(i);
-        if (rest.starts_with("\u064A")) {
-            folded += "\u06CC";
-            ++i;
-        } else if (rest.starts_with("\u0643")) {
-            folded += "\u06A9";
-            ++i;
-        } else {
-            const char c = text[i];
-            folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-    }
-    return folded;
-}
 
 // Takes a year as written; returns it, or the message that says why it cannot be shown.
 std::variant<int, std::string> ReadYear(const std::string& text) {
@@ -136,37 +117,20 @@ std::variant<int, std::string> ReadMonth(const std::string& text) {
         }
         return *number;
     }
-    const std::string wanted = Folded(text);
-    std::vector<std::pair<std::string_view, int>> found;
-    for (int month = 0; month < 12; ++month) {
-        const auto m = static_cast<std::size_t>(month);
-        for (const std::string_view name : {LatinMonthNames[m], LatinAfghanMonthNames[m],
-                                            PersianMonthNames[m], AfghanMonthNames[m]}) {
-            const std::string folded = Folded(name);
-            if (folded == wanted) {
-                return month + 1;
-            }
-            if (!wanted.empty() && std::string_view(folded).starts_with(wanted)) {
-                found.emplace_back(name, month + 1);
-            }
-        }
+    const auto found = FindMonthName(
+        text, {&LatinMonthNames, &LatinAfghanMonthNames, &PersianMonthNames, &AfghanMonthNames});
+    if (const int* month = std::get_if<int>(&found)) {
+        return *month;
     }
-    if (found.empty()) {
+    const auto& names = std::get<std::vector<std::string_view>>(found);
+    if (names.empty()) {
         return "unknown month " + Quote(text) + " " + Forms;
     }
-    for (const auto& [name, month] : found) {
-        if (month != found.front().second) {
-            std::string names;
-            for (std::size_t i = 0; i < found.size(); ++i) {
-                names += (i == 0                  ? ""
-                          : i + 1 == found.size() ? " or "
-                                                  : ", ") +
-                         std::string(found[i].first);
-            }
-            return "ambiguous month " + Quote(text) + ": " + names + " " + Forms;
-        }
+    std::string listed;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        listed += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + std::string(names[i]);
     }
-    return found.front().second;
+    return "ambiguous month " + Quote(text) + ": " + listed + " " + Forms;
 }
 
 std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::string>& arguments,

@@ -18,6 +18,7 @@
 
 #include "DateReading.h"
 #include "DateText.h"
+#include "HijriFiles.h"
 #include "LineReader.h"
 #include "MomentReading.h"
 #include "OccasionBook.h"
@@ -60,6 +61,12 @@ struct Output {
     bool needsClock = options.toGregorian || (options.format && UsesClock(*options.format));
     std::vector<SolarFormatter> formats = Formats(options);  // read once, written per line
     const OccasionBook* book = nullptr;                      // for %o and the Hijri letters
+    std::optional<HijriCalendar> hijri =
+        std::nullopt;  // for Hijri dates read, when there is no book
+    // The calendar of dates written plain, YYYY/MM/DD or YYYY-MM-DD.
+    DateCalendar plain = options.hijri         ? DateCalendar::Hijri
+                         : options.toGregorian ? DateCalendar::Solar
+                                               : DateCalendar::Gregorian;
     bool showsOccasions = options.format && UsesOccasions(*options.format);
 };
 
@@ -123,7 +130,7 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
         if (!moment.dateOnly) {  // a date alone stays itself, whatever its midnight is in the zone
             const auto day = ConvertibleDay(wall);
             if (!day) {
-                return OutsideMessage(written, options.toGregorian, wall);
+                return OutsideMessage(written, output.plain, wall);
             }
             value = *day;
         }
@@ -171,11 +178,34 @@ std::optional<std::string> PrintMoment(const Moment& moment, std::string_view wr
     return std::nullopt;
 }
 
-// Takes a written moment and the output; writes it, or returns why it cannot be read.
-std::optional<std::string> ConvertText(std::string_view text, Output& output) {
-    auto moment = ReadMoment(text, output.options.toGregorian, output.now, output.zone);
+// Takes the output; returns the Hijri calendar with the month files, read the first time.
+const HijriCalendar& HijriOf(Output& output) {
+    if (output.book != nullptr) {
+        return output.book->Hijri();
+    }
+    if (!output.hijri) {
+        std::vector<std::string> messages;
+        const OccasionFiles files = OccasionFiles::FromEnvironment();
+        output.hijri = ReadHijriCalendar(files.systemHijriDirectory, files.userHijri, messages);
+        for (const std::string& message : messages) {
+            output.err.Add(std::string(Program) + ": " + message + '\n');
+        }
+    }
+    return *output.hijri;
+}
+
+// Takes a written moment, where it was read (empty for --date, "FILE:LINE: " in a file) and the
+// output; writes it, or returns why it cannot be read.
+std::optional<std::string> ConvertText(std::string_view text, std::string_view where,
+                                       Output& output) {
+    auto moment = ReadMoment(text, output.plain, output.now, output.zone,
+                             [&output]() -> const HijriCalendar& { return HijriOf(output); });
     if (auto* problem = std::get_if<std::string>(&moment)) {
         return std::move(*problem);
+    }
+    if (std::get<Moment>(moment).predictedHijri && !output.options.quiet) {
+        Report(output, std::string(where) + "note: " + Quote(text) +
+                           " is in a Hijri month not yet seen: its day is estimated");
     }
     return PrintMoment(std::get<Moment>(moment), text, output);
 }
@@ -213,7 +243,7 @@ int ConvertLines(int fd, const std::string& name, Output& output) {
         if (result == LineReader::Result::TooLong) {
             problem = "line too long (over " + std::to_string(MaxLineLength) + " bytes)";
         } else if (!IsBlank(line)) {
-            problem = ConvertText(line, output);
+            problem = ConvertText(line, name + ":" + std::to_string(number) + ": ", output);
         }
         if (problem) {
             Report(output, name + ":" + std::to_string(number) + ": " + *problem);
@@ -247,7 +277,7 @@ int ConvertOne(Output& output) {
     const DateOptions& options = output.options;
     std::optional<std::string> problem;
     if (options.date) {
-        problem = ConvertText(*options.date, output);
+        problem = ConvertText(*options.date, {}, output);
     } else if (options.reference) {
         struct stat status {};
         if (stat(options.reference->c_str(), &status) != 0) {

@@ -17,7 +17,7 @@ constexpr int VersionOption = 256;
 constexpr int AfghanOption = 257;
 constexpr int HolidaysOption = 258;
 
-constexpr std::array<option, 15> LongOptions{{
+constexpr std::array<option, 17> LongOptions{{
     {"holidays", required_argument, nullptr, HolidaysOption},
     {"date", required_argument, nullptr, 'd'},
     {"file", required_argument, nullptr, 'f'},
@@ -27,6 +27,8 @@ constexpr std::array<option, 15> LongOptions{{
     {"layout", required_argument, nullptr, 'l'},
     {"all", no_argument, nullptr, 'a'},
     {"to-gregorian", no_argument, nullptr, 'g'},
+    {"hijri", no_argument, nullptr, 'H'},
+    {"quiet", no_argument, nullptr, 'q'},
     {"persian", no_argument, nullptr, 'p'},
     {"afghan", no_argument, nullptr, AfghanOption},
     {"help", no_argument, nullptr, 'h'},
@@ -83,7 +85,7 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
         // from a bad option.
         const int previous = optind == 0 ? 1 : optind;
         const int c = optionsEnded ? -1
-                                   : getopt_long(argc, argv.Data(), "+:d:f:r:l:aguph",
+                                   : getopt_long(argc, argv.Data(), "+:d:f:r:l:agHquph",
                                                  LongOptions.data(), nullptr);
         if (c == -1) {
             optionsEnded = optionsEnded || (optind > previous && argv.At(optind - 1) == "--");
@@ -124,6 +126,12 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
                 break;
             case 'g':
                 options.toGregorian = true;
+                break;
+            case 'H':
+                options.hijri = true;
+                break;
+            case 'q':
+                options.quiet = true;
                 break;
             case 'p':
                 options.persian = true;
@@ -183,6 +191,8 @@ Print a moment in the Solar Hijri (Iranian) calendar: by default now, local time
   -g, --to-gregorian  the dates given are Solar Hijri, written YYYY/MM/DD;
                         print each as a Gregorian YYYY-MM-DD, or, when a time
                         was given, as YYYY-MM-DDTHH:MM:SS+hh:mm
+  -H, --hijri         the dates given as YYYY/MM/DD are Iranian Hijri (lunar)
+  -q, --quiet         do not note a Hijri date whose month is predicted
   -l, --layout=N      print layout N:
                         0  year/month/day, zero-padded (the default)  +%Y/%m/%d
                         1  day, month name, year                      +%-d %B %Y
@@ -199,15 +209,22 @@ Print a moment in the Solar Hijri (Iranian) calendar: by default now, local time
       --version       output version information and exit
 
 STRING is made of items, blank apart, as date(1) reads them:
-  2025-03-20          a date (with -g, a Solar date: 1404/12/29)
+  2025-03-20          a date (with -g, a Solar date: 1404/12/29; with -H, a
+                        Hijri date: 1446/09/20)
+  1448/01/10 AH  10 Muharram 1448  ۱۰ محرم ۱۴۴۸
+                      an Iranian Hijri date, with or without -H; a month's
+                        name in Latin or Persian letters, or a start of one
   23:30  23:30:15.25  a time of day; 2025-03-20T23:30:15 joins both
   Z  UTC  +03:30  +0330  -05   an offset from UTC, after a date or time
   @1742502600         seconds since 1970-01-01 00:00 UTC (negative, fractional)
   now  today  yesterday  tomorrow
   +3 days  -2 weeks  1 month ago  next year  last month  +90 minutes
-Months and years count on the Solar calendar, and a day the month lacks
-becomes its last day: 1404/06/31 +1 month is 1404/07/30. Days and weeks keep
-the time of day; hours, minutes and seconds are elapsed time.
+Months and years count on the Solar calendar, after a Hijri date too, and a
+day the month lacks becomes its last day: 1404/06/31 +1 month is 1404/07/30.
+Days and weeks keep the time of day; hours, minutes and seconds are elapsed
+time. A Hijri date in a month not yet seen is converted by the crescent's
+prediction, and a note on stderr says so (not with -q); see "Hijri months" in
+tarvand-cal(1).
 
 FORMAT controls the output, as in date(1). The conversions:
   %%   a literal %

@@ -18,6 +18,8 @@ struct DateOptions {
     bool all = false;                      // print the four layouts
     std::optional<std::string> format;     // +FORMAT, without its +; its conversions are all known
     bool toGregorian = false;              // -g: the dates are Solar Hijri; print them as Gregorian
+    bool hijri = false;                    // -H: dates written YYYY/MM/DD are Iranian Hijri
+    bool quiet = false;                    // -q: no note for a Hijri date in a predicted month
     bool persian = false;                  // -p: Persian digits and letters
     bool afghan = false;                   // --afghan: the month names used in Afghanistan
     std::optional<std::string> date;       // -d: a date instead of today (not checked here)

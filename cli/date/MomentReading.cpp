@@ -28,9 +28,11 @@ std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall) {
                                                                    : std::nullopt;
 }
 
-std::string OutsideMessage(std::string_view text, bool solar, const std::optional<WallTime>& wall) {
+std::string OutsideMessage(std::string_view text, DateCalendar calendar,
+                           const std::optional<WallTime>& wall) {
     if (!text.empty()) {
-        return solar ? SolarYearsMessage(text) : "date " + Quote(text) + OutsideTheRange();
+        return calendar == DateCalendar::Solar ? SolarYearsMessage(text)
+                                               : "date " + Quote(text) + OutsideTheRange();
     }
     const bool edge = !wall || wall->year > int{year::max()} || wall->year < int{year::min()};
     const bool late = wall ? wall->year > 0 : true;
@@ -40,9 +42,9 @@ std::string OutsideMessage(std::string_view text, bool solar, const std::optiona
            OutsideTheRange();
 }
 
-std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, Instant now,
-                                             const TimeZone& zone) {
-    auto parsed = ParseMoment(text, solar);
+std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar plain, Instant now,
+                                             const TimeZone& zone, const HijriSource& hijri) {
+    auto parsed = ParseMoment(text, plain);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return "invalid date " + Quote(text) + *problem;
     }
@@ -56,13 +58,25 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
     std::optional<DateValue> date;
     if (written.date) {
         DateValue value = 0;
-        auto problem = solar ? CheckSolarDate(text, *written.date, value)
-                             : CheckGregorianDate(text, *written.date, value);
+        std::optional<std::string> problem;
+        switch (written.calendar) {
+            case DateCalendar::Gregorian:
+                problem = CheckGregorianDate(text, *written.date, value);
+                break;
+            case DateCalendar::Solar:
+                problem = CheckSolarDate(text, *written.date, value);
+                break;
+            case DateCalendar::Hijri:
+                problem = CheckHijriDate(text, *written.date, hijri(), value);
+                moment.predictedHijri = !problem && hijri().ToHijri(value)->predicted;
+                break;
+        }
         if (problem) {
             return *problem;
         }
         date = value;
     }
+    const DateCalendar calendar = written.date ? written.calendar : plain;  // for messages
     // A date alone, moved by days or months only, stays a date: no zone plays a part.
     if (date && !written.secondOfDay && !written.offset && written.seconds == 0) {
         const auto inRange = [](DateValue value) {
@@ -78,7 +92,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
             *day += static_cast<double>(written.days);
         }
         if (!day || !inRange(*day)) {
-            return OutsideMessage(text, solar, std::nullopt);
+            return OutsideMessage(text, calendar, std::nullopt);
         }
         moment.dateOnly = day;
         return moment;
@@ -93,7 +107,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         } else {
             const auto today = ConvertibleDay(zone.ToWall(now));
             if (!today) {
-                return OutsideMessage({}, solar, zone.ToWall(now));
+                return OutsideMessage({}, calendar, zone.ToWall(now));
             }
             day = ToDays(*today);
         }
@@ -107,7 +121,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
                        zone.FromWall(day, second, written.nanosecond, written.leapSecond)) {
             moment.instant = *local;
         } else {
-            return OutsideMessage(text, solar, std::nullopt);
+            return OutsideMessage(text, calendar, std::nullopt);
         }
     }
 
@@ -115,7 +129,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
         const auto wall = zone.ToWall(moment.instant);
         const auto from = ConvertibleDay(wall);
         if (!from || written.days < -MaxDayShift || written.days > MaxDayShift) {
-            return OutsideMessage(text, solar, std::nullopt);
+            return OutsideMessage(text, calendar, std::nullopt);
         }
         std::optional<DateValue> to = from;
         if (written.months != 0) {
@@ -131,7 +145,7 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, bool solar, 
                                asWritten && written.leapSecond)
                : std::nullopt;
         if (!local) {
-            return OutsideMessage(text, solar, std::nullopt);
+            return OutsideMessage(text, calendar, std::nullopt);
         }
         moment.instant = *local;
     }

@@ -4,7 +4,9 @@
 #include <array>
 #include <cstring>
 
+#include "MonthNames.h"
 #include "Quote.h"
+#include "calendar/HijriNames.h"
 
 namespace tarvand {
 
@@ -254,7 +256,8 @@ private:
 // Reads a written moment's items into its parts.
 class MomentReader {
 public:
-    MomentReader(std::string_view text, bool solar) : tokens_(text), solar_(solar) {}
+    MomentReader(std::string_view text, DateCalendar plain)
+        : tokens_(text), plain_(plain), solar_(plain != DateCalendar::Gregorian) {}
 
     std::variant<WrittenMoment, std::string> Read() {
         bool first = true;
@@ -288,9 +291,14 @@ private:
             moment_.showsTime = true;
             return std::nullopt;
         }
+        // A Hijri date marked as one: YYYY/MM/DD AH.
+        if (IsDigit(lead) && token.find('/') < token.find(':') && SameWord(tokens_.Peek(), "ah")) {
+            tokens_.Next();
+            return ReadDate(token, '/', DateCalendar::Hijri);
+        }
         // A date when its separator comes before any colon: 10:00-05:00 is a time and offset.
         if (IsDigit(lead) && token.find(solar_ ? '/' : '-') < token.find(':')) {
-            return ReadDate(token);
+            return ReadDate(token, solar_ ? '/' : '-', plain_);
         }
         if (IsDigit(lead) && token.find(':') != std::string_view::npos) {
             return ReadTime(token);
@@ -299,6 +307,9 @@ private:
             if (const Unit* unit = FindUnit(tokens_.Peek())) {
                 tokens_.Next();
                 return AddRelative(*unit, *count);
+            }
+            if (auto named = ReadNamedHijriDate(token)) {
+                return *named;
             }
             const auto next = tokens_.Peek();
             if (!next.empty() && IsLetter(next[0]) && !SameWord(next, "ago")) {
@@ -338,14 +349,68 @@ private:
         return Shape();
     }
 
-    // A date, with a time and offset after a T.
-    std::optional<std::string> ReadDate(std::string_view token) {
+    // Takes a token; returns true when it is a year of a named date: one to four digits.
+    static bool IsYear(std::string_view token) {
+        return !token.empty() && token.size() <= 4 &&
+               token.find_first_not_of("0123456789") == std::string_view::npos;
+    }
+
+    // Takes a day's number; when a Hijri month's name and a year follow it, reads the three and
+    // returns nothing or what is wrong with them, inside; returns nothing outside when they do not.
+    std::optional<std::optional<std::string>> ReadNamedHijriDate(std::string_view day) {
+        if (day.size() > 2 || day.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        Tokens ahead = tokens_;
+        std::string name;
+        // The longest names run to two words, or three typed with blanks apart.
+        for (int words = 1; words <= 3; ++words) {
+            const auto word = ahead.Next();
+            if (word.empty() || IsDigit(word[0]) || word[0] == '+' || word[0] == '-') {
+                return std::nullopt;
+            }
+            name.append(name.empty() ? "" : " ").append(word);
+            const auto month = FindMonthName(name, {&LatinHijriMonthNames, &HijriMonthNames});
+            const auto year = ahead.Peek();
+            const auto* names = std::get_if<std::vector<std::string_view>>(&month);
+            if (words == 1 && names != nullptr && names->size() > 1 && IsYear(year)) {
+                std::string listed;
+                for (std::size_t i = 0; i < names->size(); ++i) {
+                    listed += (i == 0                   ? ""
+                               : i + 1 == names->size() ? " or "
+                                                        : ", ") +
+                              std::string((*names)[i]);
+                }
+                return ": ambiguous month " + Quote(name) + ": " + listed;
+            }
+            if (std::holds_alternative<int>(month) && !IsYear(year) &&
+                (year.empty() || !FindUnit(year))) {
+                return ": no year after the Hijri month " + Quote(name);
+            }
+            if (std::holds_alternative<int>(month) && IsYear(year)) {
+                ahead.Next();
+                tokens_ = ahead;
+                if (moment_.date) {
+                    return ": a second date " + Quote(name);
+                }
+                moment_.date =
+                    WrittenDate{*ReadNumber(year), std::get<int>(month), *ReadNumber(day)};
+                moment_.calendar = DateCalendar::Hijri;
+                return std::optional<std::string>();
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A date, with a time and offset after a T: takes its separator and its calendar.
+    std::optional<std::string> ReadDate(std::string_view token, char separator,
+                                        DateCalendar calendar) {
         std::size_t t = 0;  // the T before a time
         while (t < token.size() && token[t] != 'T' && token[t] != 't') {
             ++t;
         }
         t = t == token.size() ? std::string_view::npos : t;
-        const auto date = ReadDateNumbers(token.substr(0, t), solar_ ? '/' : '-');
+        const auto date = ReadDateNumbers(token.substr(0, t), separator);
         if (!date) {
             return Shape();
         }
@@ -353,6 +418,7 @@ private:
             return ": a second date " + Quote(token);
         }
         moment_.date = date;
+        moment_.calendar = calendar;
         return t == std::string_view::npos ? std::nullopt : ReadTime(token.substr(t + 1));
     }
 
@@ -459,7 +525,8 @@ private:
     }
 
     Tokens tokens_;
-    bool solar_;
+    DateCalendar plain_;  // the calendar of dates written plain
+    bool solar_;          // plain dates are written YYYY/MM/DD
     WrittenMoment moment_;
 };
 
@@ -580,15 +647,16 @@ std::optional<WrittenMoment> ReadIsoMoment(std::string_view text, bool solar) {
 
 }  // namespace
 
-std::variant<WrittenMoment, std::string> ParseMoment(std::string_view text, bool solar) {
-    if (auto iso = ReadIsoMoment(text, solar)) {
+std::variant<WrittenMoment, std::string> ParseMoment(std::string_view text, DateCalendar plain) {
+    if (auto iso = ReadIsoMoment(text, plain != DateCalendar::Gregorian)) {
+        iso->calendar = plain;
         return *iso;
     }
     if (HasNonAscii(text)) {
         const std::string ascii = AsciiDigits(MarksAsBlanks(text));
-        return MomentReader(ascii, solar).Read();
+        return MomentReader(ascii, plain).Read();
     }
-    return MomentReader(text, solar).Read();
+    return MomentReader(text, plain).Read();
 }
 
 }  // namespace tarvand

@@ -26,7 +26,8 @@ _tarvand_date() {
     fi
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--date= --file= --reference= --utc --universal --layout= --all
-            --to-gregorian --persian --afghan --holidays= --help --version -d -f -r -u -l -a -g -p -h' \
+            --to-gregorian --hijri --quiet --persian --afghan --holidays= --help --version
+            -d -f -r -u -l -a -g -H -q -p -h' \
             -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
     fi

@@ -300,6 +300,48 @@ rm -r "$work/hijri.d"
 printf '1213/10 1799-03-09\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
 check 0 '1213/10/13' '' -d 1799-03-21 +%L/%J/%i
 rm "$XDG_CONFIG_HOME/tarvand/hijri"
+# Hijri dates read: marked AH, named (Latin or Persian letters, any start of one month's name),
+# plain with -H; one in a predicted month noted on stderr but for -q; months after it counted
+# Solar; a month file's start followed.
+noted() { printf "$p: %snote: '%s' is in a Hijri month not yet seen: its day is estimated" "$@"; }
+check 0 1405/04/04 "$(noted '' '10 Muharram 1448')" -d '10 Muharram 1448' +%Y/%m/%d
+check 0 1405/04/04 "$(noted '' '1448/01/10 AH')" -d '1448/01/10 AH'
+check 0 1405/04/04 '' -q -d '۱۰ محرم ۱۴۴۸'
+check 0 1405/04/04 '' --quiet --hijri -d 1448/1/10
+check 0 2026-06-25 '' -q -H -g -d 1448/01/10
+check 0 1404/11/30 '' -d '1 ramaDAN 1447'
+check 0 '1404/06/03 1404/06/03 1404/06/03' '' -d "1 Rabi' al-awwal 1447" \
+    '+%Y/%m/%d %Y/%m/%d %Y/%m/%d'
+check 0 1404/06/03 '' -d '1 rabi al awwal 1447'
+check 0 1404/06/03 '' -d "$(printf '1 \u0631\u0628\u064A\u0639\u200C\u0627\u0644\u0627\u0648\u0644 1447')"
+check 0 1404/12/29 '' -d '1 Ramadan 1447 +1 month'
+check 0 1404/11/30 '' -d '1 Ram 1447'
+check 2 '' "$p: invalid date '1 rabi 1447': ambiguous month 'rabi': Rabi' al-awwal or Rabi' al-thani" \
+    -d '1 rabi 1447'
+check 2 '' "$p: invalid date '30 Ramadan 1446': Ramadan 1446 has 29 days" -d '30 Ramadan 1446'
+check 2 '' "$p: invalid date '10 Muharram': no year after the Hijri month 'Muharram'" -d '10 Muharram'
+check 2 '' "$p: invalid date '1448/13/01 AH': there is no month 13" -d '1448/13/01 AH'
+check 2 '' "$p: date '3100/01/01 AH' is outside 1213/10/14 to 3092/09/24 AH, the Hijri days that can be converted" \
+    -d '3100/01/01 AH'
+check 2 '' "$p: invalid date '1448-01-10' (expected YYYY/MM/DD)" -H -d 1448-01-10
+input=$'1448/01/10\n1447/09/01\nx\n' check 1 $'1405/04/04\n1404/11/30' "$(noted 'standard input:1: ' 1448/01/10)
+$p: standard input:3: invalid date 'x': unknown word 'x'" -H -f -
+printf '1448/01 2026-06-17\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+check 0 1405/04/05 '' -d '10 Muharram 1448'
+rm "$XDG_CONFIG_HOME/tarvand/hijri"
+# Every day of 1178 to 3000 there and back: its Hijri date written, and read again with -H.
+python3 -c 'import datetime as d
+day, last = d.date(1799, 3, 21), d.date(3622, 3, 20)
+while day <= last:
+    print(day)
+    day += d.timedelta(1)' >"$work/days"
+"$program" -f "$work/days" '+%Y/%m/%d %L/%J/%i' >"$work/both"
+cut -d ' ' -f 2 "$work/both" | "$program" -q -H -f - +%Y/%m/%d >"$work/back"
+cut -d ' ' -f 1 "$work/both" | cmp -s - "$work/back" ||
+    fail "Hijri dates there and back: $(cut -d ' ' -f 1 "$work/both" | diff - "$work/back" | head -n 4)"
+[ "$(wc -l <"$work/back"):$(head -n 1 "$work/both"):$(tail -n 1 "$work/both")" = \
+    "665837:1178/01/01 1213/10/14:3000/12/30 3092/09/24" ] ||
+    fail "the days there and back: $(wc -l <"$work/back") from $(head -n 1 "$work/both")"
 [ "$("$program" --holidays 1404 | head -n 2)" = "1404/01/01	$nowruz
 1404/01/02	$(printf '\u0639\u06CC\u062F\u0646\u0648\u0631\u0648\u0632')" ] || fail "--holidays 1404"
 [ "$("$program" --holidays 1404 | wc -l):$("$program" --holidays 1405 | grep -c ' \*$')" = "28:16" ] ||
