@@ -16,7 +16,9 @@
 #include "MonthGrid.h"
 #include "OccasionList.h"
 #include "Quote.h"
+#include "calendar/HijriNames.h"
 #include "calendar/LocalClock.h"
+#include "calendar/SolarFormat.h"
 #include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
@@ -114,6 +116,75 @@ Chosen ChosenMonths(const CalOptions& options, std::int64_t around) {
     return chosen;
 }
 
+// Takes the days of a Hijri month; returns the Solar months that hold them.
+Chosen SpannedMonths(const MarkedDays& days) {
+    int year = 0, month = 0, day = 0;
+    DaysToSolarDate(days.first, year, month, day);
+    const int first = MonthIndex(year, month);
+    DaysToSolarDate(days.last, year, month, day);
+    return {first, MonthIndex(year, month) - first + 1, {}};
+}
+
+// A Hijri month and its days.
+struct HijriMonth {
+    int year = 0;
+    int month = 0;
+    MarkedDays days;
+};
+
+// Takes the options (a Hijri MONTH and YEAR, this Hijri year's MONTH, or neither for this month),
+// the Hijri calendar and today; returns the month with its first and last days, or why it has
+// none that can be shown.
+std::variant<HijriMonth, std::string> FindHijriMonth(const CalOptions& options,
+                                                     const HijriCalendar& hijri, DateValue today) {
+    HijriMonth found{options.year.value_or(0), options.month.value_or(0), {}};
+    if (!options.year) {
+        const auto now = hijri.ToHijri(today);
+        if (!now) {
+            return std::string("today's date is outside the Hijri months held; name a YEAR");
+        }
+        found.year = now->year;
+        found.month = options.month.value_or(now->month);
+    }
+    const auto first = hijri.FromHijri(found.year, found.month, 1);
+    const auto last = hijri.FromHijri(found.year, found.month, 0);
+    if (!first || !last || *first < FirstSolarValue() || *last > LastSolarValue()) {
+        return "Hijri month " + std::to_string(found.year) + "/" + std::to_string(found.month) +
+               " is outside the months that can be shown (1178 to 3000)";
+    }
+    found.days = {static_cast<std::int64_t>(*first - SolarEpoch),
+                  static_cast<std::int64_t>(*last - SolarEpoch)};
+    return found;
+}
+
+// Takes a Hijri month, the style and the Hijri calendar; returns the line under the grids that
+// says its days: "Muharram 1448: 1405/03/27 to 1405/04/25, 30 days, estimated".
+std::string HijriMonthLine(const HijriMonth& lunar, const GridStyle& style,
+                           const HijriCalendar& hijri) {
+    const auto solar = [&](std::int64_t day) {
+        std::string text =
+            FormatSolarDate(*ToSolarFields(SolarEpoch + static_cast<double>(day)), "%Y/%m/%d");
+        if (style.persian) {
+            MakePersian(text);
+        }
+        return text;
+    };
+    const auto names = style.persian ? HijriMonthNames : LatinHijriMonthNames;
+    const std::string length = Digits(lunar.days.last - lunar.days.first + 1, style);
+    const bool estimated = !hijri.LengthKnown(lunar.year, lunar.month);
+    const std::string name = std::string(names[static_cast<std::size_t>(lunar.month - 1)]) + " " +
+                             Digits(lunar.year, style);
+    if (style.persian) {
+        // As the list under the grid: a mark before the line and after each Persian phrase.
+        const std::string mark(LeftToRightMark);
+        return mark + name + mark + ": " + solar(lunar.days.first) + " \u062A\u0627" + mark + " " +
+               solar(lunar.days.last) + "\u060C " + length + " \u0631\u0648\u0632" + mark +
+               (estimated ? "\u060C \u062A\u062E\u0645\u06CC\u0646\u06CC" + mark : "");
+    }
+    return name + ": " + solar(lunar.days.first) + " to " + solar(lunar.days.last) + ", " + length +
+           " days" + (estimated ? ", estimated" : "");
+}
+
 // Takes the context; returns the Hijri calendar with the month files read, or the built-in one.
 const HijriCalendar& HijriOf(const CalContext& context) {
     static const HijriCalendar builtIn;
@@ -159,15 +230,24 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                          context.now, std::string(Program) + ' ' + TARVAND_VERSION,
                          HijriOf(context), [&out](std::string_view text) { return out.Add(text); });
     } else {
-        std::optional<std::int64_t> marked;
-        if (options.date) {
+        std::optional<MarkedDays> marked;
+        std::optional<HijriMonth> hijriMonth;  // with --hijri
+        if (options.hijri) {
+            auto month = FindHijriMonth(options, HijriOf(context), today);
+            if (const auto* problem = std::get_if<std::string>(&month)) {
+                return Report(err, *problem);
+            }
+            hijriMonth = std::get<HijriMonth>(month);
+            marked = hijriMonth->days;
+        } else if (options.date) {
             const auto date = ReadDate(*options.date, options.solarDate);
             if (const auto* problem = std::get_if<std::string>(&date)) {
                 return Report(err, *problem);
             }
-            marked = std::get<std::int64_t>(date);
+            marked = MarkedDays{std::get<std::int64_t>(date), std::get<std::int64_t>(date)};
         } else if (ToSolarFields(today)) {
-            marked = static_cast<std::int64_t>(today - SolarEpoch);
+            const auto day = static_cast<std::int64_t>(today - SolarEpoch);
+            marked = MarkedDays{day, day};
         } else if (!options.year) {
             return Report(err,
                           "today's date is outside 1799-03-21 to 3622-03-20, the days that "
@@ -183,7 +263,9 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             .yearInTitle = !options.wholeYear,
             .ascii = context.ascii};
         const auto [first, count, cut] =
-            ChosenMonths(options, marked.value_or(SolarYearStart(*options.year)));
+            options.hijri
+                ? SpannedMonths(*marked)
+                : ChosenMonths(options, marked ? marked->first : SolarYearStart(*options.year));
         if (!cut.empty()) {
             err.Add(std::string(Program) + ": " + cut + "\n");
         }
@@ -272,6 +354,10 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             }
             text += row > 0 ? "\n" : "";
             AppendRow(text, months, style);
+        }
+        if (hijriMonth) {
+            text += (text.ends_with("\n\n") ? "" : "\n") +
+                    HijriMonthLine(*hijriMonth, style, HijriOf(context)) + "\n";
         }
         if (options.events && !occasions.empty()) {
             text += (text.ends_with("\n\n") ? "" : "\n") + OccasionList(occasions, style);

@@ -7,6 +7,8 @@
 #include "DateText.h"
 #include "MonthNames.h"
 #include "Quote.h"
+#include "calendar/HijriCalendar.h"
+#include "calendar/HijriNames.h"
 #include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
 
@@ -16,7 +18,7 @@ namespace {
 
 enum LongOnly { AfghanOption = 256, ColorOption, VersionOption, NoEventsOption, IcsOption };
 
-constexpr std::array<option, 18> LongOptions{{
+constexpr std::array<option, 19> LongOptions{{
     {"no-events", no_argument, nullptr, NoEventsOption},
     {"ics", optional_argument, nullptr, IcsOption},
     {"one", no_argument, nullptr, '1'},
@@ -27,6 +29,7 @@ constexpr std::array<option, 18> LongOptions{{
     {"week", no_argument, nullptr, 'w'},
     {"date", required_argument, nullptr, 'd'},
     {"solar", no_argument, nullptr, 'g'},
+    {"hijri", no_argument, nullptr, 'H'},
     {"persian", no_argument, nullptr, 'p'},
     {"afghan", no_argument, nullptr, AfghanOption},
     {"color", optional_argument, nullptr, ColorOption},
@@ -42,6 +45,20 @@ const std::string Forms =
 
 // What option messages end with.
 const std::string SeeHelp = " (see 'tarvand-cal --help')";
+
+// Takes a Hijri year as written; returns it, or the message that says why it is none.
+std::variant<int, std::string> ReadHijriYear(const std::string& text) {
+    const auto year = ReadNumber(text);
+    if (!year) {
+        return "invalid year " + Quote(text) + " " + Forms;
+    }
+    const HijriCalendar hijri;
+    if (*year < hijri.FirstYear() || *year > hijri.LastYear()) {
+        return "Hijri year " + Quote(text) + " is outside " + std::to_string(hijri.FirstYear()) +
+               " to " + std::to_string(hijri.LastYear());
+    }
+    return *year;
+}
 
 // Takes a year as written; returns it, or the message that says why it cannot be shown.
 std::variant<int, std::string> ReadYear(const std::string& text) {
@@ -83,42 +100,57 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
     }
     const bool digits = operands.size() == 1 &&
                         AsciiDigits(operands[0]).find_first_of("0123456789") != std::string::npos;
-    if (operands.size() == 1 && !digits) {  // a month name alone: this year's
-        const auto month = ReadMonth(operands[0]);
+    // The month first: a name found among the Hijri months only makes MONTH and YEAR Hijri.
+    if (operands.size() == 2 || (operands.size() == 1 && !digits)) {
+        auto month = ReadMonth(operands[0], options.hijri);
+        if (std::holds_alternative<std::string>(month) && !options.hijri &&
+            !ReadNumber(operands[0])) {
+            // Unknown among the Solar months: the Hijri reading, ambiguous or not.
+            const auto lunar = ReadMonth(operands[0], true);
+            const auto unknown = [](const std::variant<int, std::string>& read) {
+                return std::holds_alternative<std::string>(read) &&
+                       std::get<std::string>(read).starts_with("unknown");
+            };
+            if (unknown(month) && !unknown(lunar)) {
+                options.hijri = std::holds_alternative<int>(lunar);
+                month = lunar;
+            }
+        }
         if (const auto* problem = std::get_if<std::string>(&month)) {
             return *problem;
         }
         options.month = std::get<int>(month);
+    }
+    if (operands.size() == 1 && !digits) {  // a month name alone: this year's
         return std::nullopt;
     }
     if (!operands.empty()) {
-        const auto year = ReadYear(operands.back());
+        if (options.hijri && operands.size() == 1) {
+            return "a Hijri YEAR needs its MONTH (expected MONTH YEAR: 1 to 12 or a Hijri "
+                   "month's name, and a Hijri year)";
+        }
+        const auto year =
+            options.hijri ? ReadHijriYear(operands.back()) : ReadYear(operands.back());
         if (const auto* problem = std::get_if<std::string>(&year)) {
             return *problem;
         }
         options.year = std::get<int>(year);
-    }
-    if (operands.size() == 2) {
-        const auto month = ReadMonth(operands[0]);
-        if (const auto* problem = std::get_if<std::string>(&month)) {
-            return *problem;
-        }
-        options.month = std::get<int>(month);
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::variant<int, std::string> ReadMonth(const std::string& text) {
+std::variant<int, std::string> ReadMonth(const std::string& text, bool hijri) {
     if (const auto number = ReadNumber(text)) {
         if (*number < 1 || *number > 12) {
             return "there is no month " + std::to_string(*number) + " " + Forms;
         }
         return *number;
     }
-    const auto found = FindMonthName(
-        text, {&LatinMonthNames, &LatinAfghanMonthNames, &PersianMonthNames, &AfghanMonthNames});
+    const auto found = hijri ? FindMonthName(text, {&LatinHijriMonthNames, &HijriMonthNames})
+                             : FindMonthName(text, {&LatinMonthNames, &LatinAfghanMonthNames,
+                                                    &PersianMonthNames, &AfghanMonthNames});
     if (const int* month = std::get_if<int>(&found)) {
         return *month;
     }
@@ -145,7 +177,7 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
     bool countGiven = false;  // -1, -3 or -n came after any -y
     for (;;) {
         const int previous = optind == 0 ? 1 : optind;
-        const int c = getopt_long(argc, argv.Data(), ":13yn:jwd:gph", LongOptions.data(), nullptr);
+        const int c = getopt_long(argc, argv.Data(), ":13yn:jwd:gHph", LongOptions.data(), nullptr);
         if (c == -1) {
             break;
         }
@@ -186,6 +218,9 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
                 break;
             case 'g':
                 options.solarDate = true;
+                break;
+            case 'H':
+                options.hijri = true;
                 break;
             case 'p':
                 options.persian = true;
@@ -244,6 +279,13 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
     if (options.date && (options.year || options.month)) {
         return UsageError{"--date cannot be used with a MONTH or YEAR" + SeeHelp};
     }
+    if (options.hijri && (options.ics || options.date || options.wholeYear || options.around ||
+                          options.months != 1)) {
+        return UsageError{
+            "--hijri shows one Hijri month; it cannot be used with --ics, --date, "
+            "-3, -n or -y" +
+            SeeHelp};
+    }
     if (options.year && !options.month && operands.size() == 1 && !countGiven) {
         options.wholeYear = true;  // a YEAR alone, as cal shows it, unless -1, -3 or -n came last
     }
@@ -263,6 +305,8 @@ With YEAR alone, the whole year. Weeks start on Saturday; Friday is the last col
   -w, --week          show week numbers: week 1 holds 1 Farvardin
   -d, --date=DATE     show the month of DATE, written YYYY-MM-DD, and mark it
   -g, --solar         the DATE of --date is Solar Hijri, written YYYY/MM/DD
+  -H, --hijri         MONTH and YEAR are Iranian Hijri: show the Solar months that
+                        hold that Hijri month, its days marked
   -p, --persian       Persian names and digits (the default in a Persian locale)
       --afghan        the month names of Afghanistan (Hamal to Hut)
       --color[=WHEN]  mark today, Fridays and holidays: WHEN is auto (on a
@@ -276,8 +320,9 @@ With YEAR alone, the whole year. Weeks start on Saturday; Friday is the last col
       --version       output version information and exit
 
 MONTH is a number 1 to 12 or a month name in Latin or Persian letters, Iranian or
-Afghan, or any start of one that names a single month: mehr, Meh, مهر. Digits may
-be ASCII or Persian. Every month from 1178 to 3000 can be shown, in the
+Afghan, or any start of one that names a single month: mehr, Meh, مهر. A Hijri
+month's name (muharram, ramadan, محرم) needs no -H: tarvand-cal muharram 1448.
+Digits may be ASCII or Persian. Every month from 1178 to 3000 can be shown, in the
 astronomical calendar. Each month's header names the Gregorian months it spans.
 
 Under the grid come the shown months' official holidays of Iran and your own

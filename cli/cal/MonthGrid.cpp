@@ -126,7 +126,7 @@ int WeekOfYear(int year, std::int64_t days) {
     return static_cast<int>((days - start + Column(start)) / 7) + 1;
 }
 
-std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t> marked,
+std::vector<TextLine> MonthRows(int year, int month, std::optional<MarkedDays> marked,
                                 const GridStyle& style, const HolidayDays& holidays) {
     const int cell = style.julian ? 3 : 2;
     std::vector<TextLine> rows(7);
@@ -163,7 +163,7 @@ std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t>
         if (style.colour && (column == 6 || holiday != holidays.end())) {
             text = std::string(FridayOn) + text + std::string(FridayOff);
         }
-        if (style.colour && marked == days) {
+        if (style.colour && marked && days >= marked->first && days <= marked->last) {
             text = std::string(MarkOn) + text + std::string(MarkOff);
         }
         line.Add(text, DisplayWidth(number));

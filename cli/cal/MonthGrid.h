@@ -73,10 +73,16 @@ int GridWidth(const GridStyle& style);
 // Holidays by day count: true for one that is estimated.
 using HolidayDays = std::map<std::int64_t, bool>;
 
-// Takes a Solar year and month, the day count of the marked day (or none), the style and the
-// holidays; returns the weekday row and the six week rows, each GridWidth(style) columns wide. In
-// colour, holidays are red as Fridays are, and estimated ones underlined too.
-std::vector<TextLine> MonthRows(int year, int month, std::optional<std::int64_t> marked,
+// Days marked in the grid, by day count: the first and the last.
+struct MarkedDays {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+};
+
+// Takes a Solar year and month, the days marked (or none), the style and the holidays; returns the
+// weekday row and the six week rows, each GridWidth(style) columns wide. In colour, marked days are
+// in reverse video, holidays red as Fridays are, and estimated ones underlined too.
+std::vector<TextLine> MonthRows(int year, int month, std::optional<MarkedDays> marked,
                                 const GridStyle& style, const HolidayDays& holidays = {});
 
 // Takes a Solar year, 1178 to 3000, and a day count in it; returns its week of the year: weeks

@@ -17,8 +17,8 @@ _tarvand_cal() {
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--one --three --year --months= --julian --week --date= --solar
-            --persian --afghan --color --color= --no-events --ics --ics= --help --version -1 -3 -y
-            -n -j -w -d -g -p -h' -- "$cur"))
+            --hijri --persian --afghan --color --color= --no-events --ics --ics= --help --version -1 -3 -y
+            -n -j -w -d -g -H -p -h' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
     else
         COMPREPLY=($(compgen -W 'Farvardin Ordibehesht Khordad Tir Mordad Shahrivar Mehr Aban

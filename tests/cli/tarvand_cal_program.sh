@@ -121,7 +121,39 @@ mehr 3001|year '3001' is outside the years that can be shown $forms
 --color=maybe|invalid argument 'maybe' for '--color' (expected auto, always or never) (see 'tarvand-cal --help')
 -n 0|invalid number of months '0' (see 'tarvand-cal --help')
 --ics=1405-1404|invalid range '1405-1404' for '--ics' (expected YEAR or YEAR-YEAR, 1178 to 3000) (see 'tarvand-cal --help')
+ra 1448|ambiguous month 'ra': Rabi' al-awwal, Rabi' al-thani, Rajab or Ramadan $forms
+-H 1448|a Hijri YEAR needs its MONTH (expected MONTH YEAR: 1 to 12 or a Hijri month's name, and a Hijri year)
+-H 1 3093|Hijri year '3093' is outside 1213 to 3092
+-H 9 3092|Hijri month 3092/9 is outside the months that can be shown (1178 to 3000)
+-H -3 1 1448|--hijri shows one Hijri month; it cannot be used with --ics, --date, -3, -n or -y (see 'tarvand-cal --help')
 TABLE
+# A Hijri month: the Solar months that hold it, its days marked in colour and said under the grids;
+# its name alone is enough, Latin or Persian, and a month file's start is followed.
+grid "
+    Khordad 1405            Tir 1405
+    May–Jun 2026          Jun–Jul 2026
+Dhu H 1447–Muh 1448       Muh–Saf 1448
+Sh Ye Do Se Ch Pa Jo  Sh Ye Do Se Ch Pa Jo
+                   1         1  2  3  4  5
+ 2  3  4  5  6  7  8   6  7  8  9 10 11 12
+ 9 10 11 12 13 14 15  13 14 15 16 17 18 19
+16 17 18 19 20 21 22  20 21 22 23 24 25 26
+23 24 25 26 27 28 29  27 28 29 30 31
+30 31
+
+Muharram 1448: 1405/03/26 to 1405/04/24, 30 days, estimated" muharram 1448
+[ "$("$program" --no-events -H 1 1448)" = "$("$program" --no-events Muh 1448)" ] || fail "-H 1 1448"
+[ "$("$program" --no-events -H 9 1447 | tail -n 1)" = "Ramadan 1447: 1404/11/30 to 1404/12/29, 30 days" ] ||
+    fail "-H 9 1447, a month on record"
+[ "$("$program" --no-events -p محرم ۱۴۴۸ | tail -n 1)" = \
+    "$lrmمحرم ۱۴۴۸$lrm: ۱۴۰۵/۰۳/۲۶ تا$lrm ۱۴۰۵/۰۴/۲۴، ۳۰ روز$lrm، تخمینی$lrm" ] || fail "محرم ۱۴۴۸"
+marked=$("$program" --color=always --no-events muharram 1448 | grep -o $'\e\[7m' | wc -l)
+[ "$marked" = 30 ] || fail "Muharram 1448: $marked days marked, not 30"
+mkdir -p "$XDG_CONFIG_HOME/tarvand"
+printf '1448/01 2026-06-17\n1448/02 2026-07-16\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+[ "$("$program" --no-events muharram 1448 | tail -n 1)" = "Muharram 1448: 1405/03/27 to 1405/04/24, 29 days" ] ||
+    fail "Muharram 1448 as a month file has it: $("$program" --no-events muharram 1448 | tail -n 1)"
+rm "$XDG_CONFIG_HOME/tarvand/hijri"
 # The last of -y and -3 wins, even with a YEAR alone; month names in any case.
 [ "$("$program" -y -3 1404 | head -n 1)" = "    Esfand 1403          Farvardin 1404       Ordibehesht 1404" ] || fail "-y -3 1404"
 [ "$("$program" -3 -y 1404 | head -n 1 | tr -s ' ')" = " 1404 · 2025–2026 · 1446–1447" ] || fail "-3 -y 1404"
