@@ -48,6 +48,11 @@ inline constexpr std::array<std::string_view, 12> AfghanMonthNames{
     "\u062D\u0648\u062A",              // Hut
 };
 
+// The same in Latin letters.
+inline constexpr std::array<std::string_view, 12> LatinAfghanMonthNames{
+    "Hamal", "Sawr",  "Jawza", "Saratan", "Asad", "Sonbola",
+    "Mizan", "Aqrab", "Qaws",  "Jadi",    "Dalw", "Hut"};
+
 // Index 0 is Sunday.
 inline constexpr std::array<std::string_view, 7> DayNames{
     "\u064A\u06A9\u0634\u0646\u0628\u0647",              // Sunday

@@ -21,9 +21,23 @@ QColor DayCell::HolidayColour(const QPalette& palette) {
     return dark ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
 }
 
+namespace {
+
+// Takes the cell's font; returns the font of the small days in its corners.
+QFont SmallFont(const QFont& font) {
+    QFont small = font;
+    small.setPointSizeF(std::max(5.0, font.pointSizeF() * 0.62));
+    return small;
+}
+
+}  // namespace
+
 QSize DayCell::sizeHint() const {
+    // The large day in the middle, and room beside it for a small day in each corner.
     const QFontMetrics metrics(font());
-    const int side = metrics.horizontalAdvance(QStringLiteral("00")) + metrics.height() + 4;
+    const QFontMetrics small(SmallFont(font()));
+    const int side = metrics.horizontalAdvance(QStringLiteral("00")) +
+                     2 * small.horizontalAdvance(QStringLiteral("00")) + 6;
     return {side, metrics.height() * 2 + 2};
 }
 
@@ -58,16 +72,23 @@ void DayCell::paintEvent(QPaintEvent*) {
     }
     painter.drawText(area, Qt::AlignCenter, solar);
 
-    // The Gregorian day, small, in the corner that the reading direction ends in.
-    QFont small = font();
-    small.setPointSizeF(std::max(5.0, font().pointSizeF() * 0.62));
+    // The Gregorian day, small, in the corner that the reading direction ends in; the Hijri day in
+    // the one it starts in, in italics where its month is predicted.
+    QFont small = SmallFont(font());
     painter.setFont(small);
     QColor faint = ink;
     faint.setAlphaF(0.75);
     painter.setPen(faint);
-    const Qt::Alignment corner =
-        Qt::AlignBottom | (layoutDirection() == Qt::RightToLeft ? Qt::AlignLeft : Qt::AlignRight);
-    painter.drawText(area.adjusted(2, 0, -2, 0), corner, Digits(day_.gregorianDay, day_.persian));
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const QRectF corners = area.adjusted(2, 0, -2, 0);
+    painter.drawText(corners, Qt::AlignBottom | (rightToLeft ? Qt::AlignLeft : Qt::AlignRight),
+                     Digits(day_.gregorianDay, day_.persian));
+    if (day_.hijriDay > 0) {
+        small.setItalic(day_.hijriPredicted);
+        painter.setFont(small);
+        painter.drawText(corners, Qt::AlignBottom | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft),
+                         Digits(day_.hijriDay, day_.persian));
+    }
 
     // The focused day is ringed however the focus came to it: the style's own frame shows only
     // once a key such as Tab has moved the focus, not when a click opened the view and the arrow
@@ -78,6 +99,11 @@ void DayCell::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), 3, 3);
     }
+}
+
+void DayCell::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    emit focused();
 }
 
 void DayCell::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,6 @@
-// One day in the month view: the Solar day large, the Gregorian day small in its corner; today
-// framed, Fridays and holidays in the holiday colour, an estimated holiday marked with a star.
+// One day in the month view: the Solar day large, the Gregorian and the Hijri day small in the two
+// lower corners (the Hijri one in italics where its month is predicted); today framed, Fridays
+// and holidays in the holiday colour, an estimated holiday marked with a star.
 #pragma once
 
 #include <QAbstractButton>
@@ -17,8 +18,10 @@ public:
     // What the cell shows.
     struct Day {
         DateValue value = 0;
-        int solarDay = 0;      // 1 to 31
-        int gregorianDay = 0;  // 1 to 31
+        int solarDay = 0;             // 1 to 31
+        int gregorianDay = 0;         // 1 to 31
+        int hijriDay = 0;             // 1 to 30; 0 outside the Hijri months held
+        bool hijriPredicted = false;  // its month is predicted
         bool today = false;
         bool holiday = false;    // a Friday or an official holiday
         bool estimated = false;  // an estimated holiday, not yet announced
@@ -36,12 +39,15 @@ public:
     QSize sizeHint() const override;
 
 signals:
+    // The cell took the focus.
+    void focused();
     // The arrow keys: a move of this many days from the cell, forward in reading order.
     void moveRequested(int days);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     Day day_;

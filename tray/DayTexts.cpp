@@ -82,8 +82,13 @@ QString HijriText(const HijriDate& date, bool persian) {
            Digits(date.year, persian);
 }
 
-QString GregorianText(DateValue value) {
-    return QLocale::system().toString(ToQDate(ToCivilDate(value)), QStringLiteral("d MMMM yyyy"));
+QLocale GregorianLocale(bool persian) {
+    return persian ? QLocale(QLocale::Persian, QLocale::Iran) : QLocale::system();
+}
+
+QString GregorianText(DateValue value, bool persian) {
+    return GregorianLocale(persian).toString(ToQDate(ToCivilDate(value)),
+                                             QStringLiteral("d MMMM yyyy"));
 }
 
 QString MoreText(long long count, bool persian) {
@@ -105,21 +110,49 @@ QString OccasionName(const Occasion& occasion, bool persian) {
     return name;
 }
 
+namespace {
+
+// Takes a date value within 1178 to 3000 and the language; returns its Solar date in full,
+// "Thursday 4 Tir 1405".
+QString SolarText(DateValue value, bool persian) {
+    const SolarDate solar = *ToSolarFields(value);
+    return WeekdayName(solar.weekday, persian) + u' ' + Digits(solar.day, persian) + u' ' +
+           SolarMonthName(solar.month, persian) + u' ' + Digits(solar.year, persian);
+}
+
+// Takes a date value, the Hijri calendar and the language; returns its Hijri date, with
+// "(estimated)" where its month is predicted, as the tooltip says it; empty outside the months
+// held.
+QString HijriDayText(DateValue value, const HijriCalendar& hijri, bool persian) {
+    const std::optional<HijriDate> lunar = hijri.ToHijri(value);
+    if (!lunar) {
+        return {};
+    }
+    return HijriText(*lunar, persian) +
+           (lunar->predicted ? QStringLiteral(" (") + EstimatedText(persian) + u')' : QString());
+}
+
+}  // namespace
+
+QString ThreeDatesText(DateValue value, const HijriCalendar& hijri, bool persian) {
+    if (!ToSolarFields(value)) {
+        return {};
+    }
+    const QString dot = QStringLiteral(" \u00B7 ");
+    const QString lunar = HijriDayText(value, hijri, persian);
+    return SolarText(value, persian) + (lunar.isEmpty() ? QString() : dot + lunar) + dot +
+           GregorianText(value, persian);
+}
+
 QString FullDayText(DateValue value, const std::vector<Occasion>& occasions,
                     const HijriCalendar& hijri, bool persian) {
-    const std::optional<SolarDate> solar = ToSolarFields(value);
-    if (!solar) {
+    if (!ToSolarFields(value)) {
         return {};
     }
     const QString comma = persian ? QStringLiteral("\u060C ") : QStringLiteral(", ");
-    QString text = WeekdayName(solar->weekday, persian) + u' ' + Digits(solar->day, persian) +
-                   u' ' + SolarMonthName(solar->month, persian) + u' ' +
-                   Digits(solar->year, persian) + comma + GregorianText(value);
-    if (const std::optional<HijriDate> lunar = hijri.ToHijri(value)) {
-        text += comma + HijriText(*lunar, persian);
-        if (lunar->predicted) {  // as the tooltip says it
-            text += QStringLiteral(" (") + EstimatedText(persian) + u')';
-        }
+    QString text = SolarText(value, persian) + comma + GregorianText(value, persian);
+    if (const QString lunar = HijriDayText(value, hijri, persian); !lunar.isEmpty()) {
+        text += comma + lunar;
     }
     QString separator = QStringLiteral(": ");
     for (const Occasion& occasion : occasions) {

@@ -2,6 +2,7 @@
 // letters otherwise.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <vector>
 
@@ -37,9 +38,13 @@ QString HijriMonthName(int month, bool persian);
 // Takes a Hijri date; returns it as "7 Shawwal 1447" (in Persian: day, month name, year).
 QString HijriText(const HijriDate& date, bool persian);
 
-// Takes a date value within 1178 to 3000; returns its Gregorian date as the locale writes it in
-// full ("27 March 2026").
-QString GregorianText(DateValue value);
+// Takes whether to speak Persian; returns the locale Gregorian dates are written in: Persian, or
+// the user's.
+QLocale GregorianLocale(bool persian);
+
+// Takes a date value within 1178 to 3000 and whether to speak Persian; returns its Gregorian date
+// in full ("27 March 2026", "۲۷ مارس ۲۰۲۶").
+QString GregorianText(DateValue value, bool persian);
 
 // Takes a count of what a list leaves out; returns "and N more", or the same in Persian.
 QString MoreText(long long count, bool persian);
@@ -52,6 +57,11 @@ QString InOwnDirection(const QString& line);
 // Takes an occasion; returns its name as shown: English, or Persian (or the event's text) in
 // Persian, with " *" after an estimated holiday.
 QString OccasionName(const Occasion& occasion, bool persian);
+
+// Takes a date value within 1178 to 3000, the Hijri calendar and the language; returns its three
+// dates in one line, Solar, Hijri (estimated where predicted) and Gregorian: "Thursday 4 Tir 1405
+// · 10 Muharram 1448 (estimated) · 25 June 2026".
+QString ThreeDatesText(DateValue value, const HijriCalendar& hijri, bool persian);
 
 // Takes a date value within 1178 to 3000, its occasions, the Hijri calendar and the language;
 // returns the day as a screen reader should hear it: "Saturday 1 Farvardin 1405, 21 March 2026,

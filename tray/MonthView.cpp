@@ -1,16 +1,19 @@
 #include "MonthView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <map>
 
+#include "AnyDateReading.h"
 #include "DayCell.h"
 #include "DayTexts.h"
 #include "OccasionBook.h"
@@ -25,10 +28,11 @@ constexpr int Friday = 6;  // a SolarDate's weekday
 // Takes a SolarDate's weekday, 1 (Sunday) to 7 (Saturday); returns its column, Saturday first.
 int Column(int weekday) { return weekday % 7; }
 
-// Takes a date value; returns its Gregorian month and year as "March 2026".
-QString GregorianMonth(DateValue value, bool withYear) {
+// Takes a date value, whether to give the year and whether to speak Persian; returns its Gregorian
+// month and year as "March 2026".
+QString GregorianMonth(DateValue value, bool withYear, bool persian) {
     const std::chrono::year_month_day civil = ToCivilDate(value);
-    const QLocale locale = QLocale::system();
+    const QLocale locale = GregorianLocale(persian);
     QString text = locale.standaloneMonthName(static_cast<int>(unsigned{civil.month()}));
     if (withYear) {
         text += u' ' + locale.toString(int{civil.year()}).remove(locale.groupSeparator());
@@ -59,6 +63,7 @@ MonthView::MonthView(const OccasionBook& book, bool persian, DateValue today, QW
     BuildControls();
     const std::optional<SolarDate> date = ToSolarFields(today);
     ShowMonth(date ? date->year : FirstSolarYear, date ? date->month : 1);
+    Select(today);
 }
 
 void MonthView::BuildControls() {
@@ -121,8 +126,36 @@ void MonthView::BuildControls() {
         grid->addWidget(cell, 1 + index / 7, index % 7);
         connect(cell, &DayCell::moveRequested, this,
                 [this, cell](int days) { MoveFocus(cell, days); });
+        connect(cell, &DayCell::focused, this, [this, cell] { Select(cell->Shown().value); });
     }
     outer->addLayout(grid);
+
+    selected_ = new QLabel(this);
+    selected_->setAlignment(Qt::AlignCenter);
+    selected_->setTextFormat(Qt::PlainText);
+    selected_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->addWidget(selected_);
+
+    goTo_ = new QLineEdit(this);
+    goTo_->setClearButtonEnabled(true);
+    goTo_->setPlaceholderText(Say("Go to: 1405/04/04, 2026-06-25, 10 Muharram 1448",
+                                  "\u0628\u0631\u0648 \u0628\u0647: \u06F1\u06F4\u06F0\u06F5/"
+                                  "\u06F0\u06F4/\u06F0\u06F4\u060C \u06F1\u06F0 "
+                                  "\u0645\u062D\u0631\u0645 \u06F1\u06F4\u06F4\u06F8",
+                                  persian_));
+    goTo_->setAccessibleName(Say(
+        "Go to date", "\u0628\u0631\u0648 \u0628\u0647 \u062A\u0627\u0631\u06CC\u062E", persian_));
+    outer->addWidget(goTo_);
+    goToProblem_ = new QLabel(this);
+    goToProblem_->setWordWrap(true);
+    goToProblem_->setTextFormat(Qt::PlainText);
+    goToProblem_->hide();
+    outer->addWidget(goToProblem_);
+    connect(goTo_, &QLineEdit::returnPressed, this, [this] { GoTo(goTo_->text()); });
+    connect(goTo_, &QLineEdit::textEdited, this, [this] {
+        goToProblem_->hide();
+        goTo_->setAccessibleDescription({});
+    });
 
     list_ = new QLabel(this);
     list_->setWordWrap(true);
@@ -201,6 +234,34 @@ QString MonthView::Problems() const {
 
 QString MonthView::List() const { return list_->text(); }
 
+QString MonthView::SelectedDates() const { return selected_->text(); }
+
+void MonthView::Select(DateValue value) {
+    selected_->setText(ThreeDatesText(value, book_.Hijri(), persian_));
+    selected_->setAccessibleName(selected_->text());
+}
+
+QString MonthView::GoTo(const QString& typed) {
+    const auto read = ReadAnyDate(typed.toStdString(), book_.Hijri());
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        const QString said = QString::fromStdString(*problem);
+        goToProblem_->setText(said);
+        goToProblem_->show();
+        goTo_->setAccessibleDescription(said);  // heard with the field
+        goTo_->selectAll();
+        adjustSize();
+        return said;
+    }
+    goToProblem_->hide();
+    goTo_->clear();
+    FocusDay(std::get<DateValue>(read));  // a screen reader hears the day the focus lands on
+    return {};
+}
+
+QString MonthView::GoToProblem() const {
+    return goToProblem_->isHidden() ? QString() : goToProblem_->text();
+}
+
 void MonthView::StepMonths(int months) {
     const auto* focused = qobject_cast<const DayCell*>(focusWidget());
     const int day = focused != nullptr && focused->hasFocus() ? focused->Shown().solarDay : 0;
@@ -225,10 +286,11 @@ void MonthView::Fill() {
 
     // The Gregorian and Hijri months it spans.
     const std::chrono::year_month_day gFirst = ToCivilDate(first), gLast = ToCivilDate(last);
-    const QString gregorian =
-        Span([&](bool firstDay,
-                 bool withYear) { return GregorianMonth(firstDay ? first : last, withYear); },
-             gFirst.year() == gLast.year(), gFirst.month() == gLast.month());
+    const QString gregorian = Span(
+        [&](bool firstDay, bool withYear) {
+            return GregorianMonth(firstDay ? first : last, withYear, persian_);
+        },
+        gFirst.year() == gLast.year(), gFirst.month() == gLast.month());
     QString spans = gregorian;
     const std::optional<HijriDate> hFirst = book_.Hijri().ToHijri(first);
     const std::optional<HijriDate> hLast = book_.Hijri().ToHijri(last);
@@ -263,6 +325,10 @@ void MonthView::Fill() {
         shown.value = value;
         shown.solarDay = day;
         shown.gregorianDay = static_cast<int>(unsigned{ToCivilDate(value).day()});
+        if (const std::optional<HijriDate> lunar = book_.Hijri().ToHijri(value)) {
+            shown.hijriDay = lunar->day;
+            shown.hijriPredicted = lunar->predicted;
+        }
         shown.today = DayDifference(today_, value) == 0;
         shown.persian = persian_;
         shown.holiday = index % 7 == 6;  // Friday
@@ -393,8 +459,17 @@ void MonthView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Home:
             FocusDay(today_);
             return;
+        case Qt::Key_Slash:
+            goTo_->setFocus(Qt::ShortcutFocusReason);
+            return;
         default:
-            QWidget::keyPressEvent(event);
+            if (event->matches(QKeySequence::Copy)) {
+                QGuiApplication::clipboard()->setText(selected_->text());
+            } else if (event->key() == Qt::Key_G && event->modifiers() == Qt::ControlModifier) {
+                goTo_->setFocus(Qt::ShortcutFocusReason);
+            } else {
+                QWidget::keyPressEvent(event);
+            }
     }
 }
 

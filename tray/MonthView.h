@@ -1,7 +1,9 @@
 // A Solar month at a glance: a Saturday-first grid with today marked, Fridays and holidays in the
-// holiday colour, each day's Gregorian day beside it, and the month's holidays and events below.
-// It opens beside the indicator; Escape or a click elsewhere closes it. The arrow keys move by
-// day and week, Page Up and Page Down by month, Home goes back to today.
+// holiday colour, each day's Gregorian and Hijri day beside it, the selected day's three dates in
+// full under the grid, a field that goes to a date of any of the three calendars, and the month's
+// holidays and events below. It opens beside the indicator; Escape or a click elsewhere closes
+// it. The arrow keys move by day and week, Page Up and Page Down by month, Home goes back to
+// today, Ctrl+C copies the selected day's dates, Ctrl+G or / goes to the field.
 #pragma once
 
 #include <QStringList>
@@ -11,6 +13,7 @@
 #include "calendar/DateValue.h"
 
 class QLabel;
+class QLineEdit;
 class QScreen;
 class QToolButton;
 
@@ -46,6 +49,14 @@ public:
     // The month's title and the list under the grid.
     QString Title() const;
     QString List() const;
+    // The selected day's three dates, as the line under the grid says them.
+    QString SelectedDates() const;
+
+    // Takes a date as typed in the field (see ReadAnyDate); goes to it and returns nothing, or
+    // returns what is wrong with it, said under the field, and stays.
+    QString GoTo(const QString& typed);
+    // What the field says is wrong, or nothing.
+    QString GoToProblem() const;
 
     // Takes what could not be read of the occasion files, one message each; says the first under
     // the list, and how many more there are, since a program in the panel has no terminal.
@@ -64,6 +75,8 @@ private:
     void BuildControls();
     // Takes a number of months; shows the month that many away (a month, or a year with Shift).
     void StepMonths(int months);
+    // Takes a date value; shows its three dates under the grid.
+    void Select(DateValue value);
     // Takes the focused cell's move in days; focuses the day there, in another month if it lies
     // there.
     void MoveFocus(const DayCell* from, int days);
@@ -80,7 +93,10 @@ private:
     int year_ = 0;
     int month_ = 0;
     QLabel* title_ = nullptr;
-    QLabel* spans_ = nullptr;  // the Gregorian and Hijri months the Solar month spans
+    QLabel* spans_ = nullptr;     // the Gregorian and Hijri months the Solar month spans
+    QLabel* selected_ = nullptr;  // the selected day's three dates
+    QLineEdit* goTo_ = nullptr;
+    QLabel* goToProblem_ = nullptr;
     QLabel* list_ = nullptr;
     QLabel* problems_ = nullptr;  // what could not be read of the files
     QToolButton* previous_ = nullptr;

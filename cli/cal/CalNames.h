@@ -9,10 +9,8 @@
 
 namespace tarvand {
 
-// Index 0 is Hamal (or Farvardin). The Iranian names in Latin letters are LatinMonthNames.
-inline constexpr std::array<std::string_view, 12> LatinAfghanMonthNames{
-    "Hamal", "Sawr",  "Jawza", "Saratan", "Asad", "Sonbola",
-    "Mizan", "Aqrab", "Qaws",  "Jadi",    "Dalw", "Hut"};
+// Index 0 is Farvardin. The Iranian and Afghan names in Latin letters are LatinMonthNames and
+// LatinAfghanMonthNames.
 inline constexpr std::array<std::string_view, 12> PersianMonthNames{
     "\u0641\u0631\u0648\u0631\u062F\u06CC\u0646",        // Farvardin
     "\u0627\u0631\u062F\u06CC\u0628\u0647\u0634\u062A",  // Ordibehesht

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -224,6 +225,88 @@ TEST_F(MonthViewTest, TheKeyboardAloneWalksDaysMonthsAndBackToToday) {
     EXPECT_FALSE(arrow(Qt::RightArrow));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
+}
+
+// Each cell shows the day in all three calendars; the selected day's dates are written out under
+// the grid and copied with Ctrl+C.
+TEST_F(MonthViewTest, ShowsTheThreeDatesOfEachDay) {
+    MonthView view(*book, false, Gregorian(2026, 3, 20));  // 29 Esfand 1404, 30 Ramadan 1447
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    struct Row {
+        int year, month, day, gregorianDay, hijriDay;
+        bool predicted;
+    };
+    for (const auto& [year, month, day, gregorianDay, hijriDay, predicted] :
+         {Row{1404, 12, 29, 20, 30, false}, Row{1404, 12, 1, 20, 2, false},
+          Row{1405, 4, 4, 25, 10, true}, Row{1178, 1, 1, 21, 14, true}}) {
+        view.ShowMonth(year, month);
+        const DayCell* cell = Day(view, day);
+        EXPECT_EQ(gregorianDay, cell->Shown().gregorianDay) << year << '/' << month << '/' << day;
+        EXPECT_EQ(hijriDay, cell->Shown().hijriDay) << year << '/' << month << '/' << day;
+        EXPECT_EQ(predicted, cell->Shown().hijriPredicted) << year << '/' << month << '/' << day;
+    }
+    EXPECT_EQ("Friday 29 Esfand 1404 \u00B7 30 Ramadan 1447 \u00B7 20 March 2026",
+              view.SelectedDates().toStdString());
+    view.FocusDay(Gregorian(2026, 6, 25));
+    const QString ashura =
+        "Thursday 4 Tir 1405 \u00B7 10 Muharram 1448 (estimated) \u00B7 25 June 2026";
+    EXPECT_EQ(ashura, view.SelectedDates());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ashura, QGuiApplication::clipboard()->text());
+}
+
+// The field takes a date of any of the three calendars and goes there; what it cannot take it
+// says, and the view stays where it was.
+TEST_F(MonthViewTest, GoesToADateOfAnyCalendar) {
+    MonthView view(*book, false, Gregorian(2026, 12, 7));
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.FocusDay(Gregorian(2026, 12, 7));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Slash);
+    EXPECT_EQ("QLineEdit", std::string(QApplication::focusWidget()->metaObject()->className()));
+    const DateValue ashura = Gregorian(2026, 6, 25);
+    for (const char* typed :
+         {"1405/04/04", "2026-06-25", "1448/01/10 AH", "1448/1/10 ah", "10 Muharram 1448",
+          "\u06F1\u06F0 \u0645\u062D\u0631\u0645 \u06F1\u06F4\u06F4\u06F8", "10 muh 1448",
+          "4 tir 1405", "\u06F4 \u062A\u06CC\u0631 \u06F1\u06F4\u06F0\u06F5", " 4 Saratan 1405 "}) {
+        view.ShowMonth(1404, 1);
+        EXPECT_EQ("", view.GoTo(QString::fromUtf8(typed)).toStdString()) << typed;
+        const auto* cell = qobject_cast<DayCell*>(QApplication::focusWidget());
+        ASSERT_NE(nullptr, cell) << typed;
+        EXPECT_EQ(ashura, cell->Shown().value) << typed;
+        EXPECT_EQ(4, view.Month()) << typed;
+    }
+    struct Refused {
+        const char* typed;
+        const char* said;
+    };
+    for (const auto& [typed, said] : {
+             Refused{"1405/13/01", "invalid date '1405/13/01': there is no month 13"},
+             Refused{"1404/12/30",
+                     "invalid date '1404/12/30': 1404 is a common year, Esfand has 29 days"},
+             Refused{"3001/01/01",
+                     "date '3001/01/01' is outside 1178 to 3000, the years that can be converted"},
+             Refused{"1799-03-20",
+                     "date '1799-03-20' is outside 1799-03-21 to 3622-03-20, the days that can be "
+                     "converted"},
+             Refused{"3092/10/01 AH",
+                     "date '3092/10/01 AH' is outside 1213/10/14 to 3092/09/24 AH, the Hijri days "
+                     "that can be converted"},
+             Refused{"1 rabi 1448", "ambiguous month 'rabi': Rabi' al-awwal or Rabi' al-thani"},
+             Refused{"30 Ramadan 1446", "invalid date '30 Ramadan 1446': Ramadan 1446 has 29 days"},
+             Refused{"next week",
+                     "cannot read 'next week' (expected 1405/04/04, 2026-06-25, 1448/01/10 AH, 10 "
+                     "Muharram 1448 or 4 Tir 1405)"},
+         }) {
+        view.ShowMonth(1405, 9);
+        EXPECT_EQ(said, view.GoTo(QString::fromUtf8(typed)).toStdString()) << typed;
+        EXPECT_EQ(said, view.GoToProblem().toStdString());
+        EXPECT_EQ(1405, view.Year());
+        EXPECT_EQ(9, view.Month()) << typed;
+    }
 }
 
 TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {

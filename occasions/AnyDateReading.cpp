@@ -1,0 +1,104 @@
+#include "AnyDateReading.h"
+
+#include <vector>
+
+#include "DateReading.h"
+#include "DateText.h"
+#include "MonthNames.h"
+#include "Quote.h"
+#include "calendar/HijriNames.h"
+#include "calendar/SolarNames.h"
+#include "calendar/ToSolarDate.h"
+
+namespace tarvand {
+
+namespace {
+
+const std::string Forms =
+    " (expected 1405/04/04, 2026-06-25, 1448/01/10 AH, 10 Muharram 1448 or 4 Tir 1405)";
+
+// Takes text; returns its blank-apart words.
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(" \t", at)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+// Takes a found month (see FindMonthName) and the name as written; returns the message for an
+// ambiguous one, or nothing.
+std::optional<std::string> Ambiguous(const std::variant<int, std::vector<std::string_view>>& found,
+                                     std::string_view written) {
+    const auto* names = std::get_if<std::vector<std::string_view>>(&found);
+    if (names == nullptr || names->empty()) {
+        return std::nullopt;
+    }
+    std::string listed;
+    for (std::size_t i = 0; i < names->size(); ++i) {
+        listed += (i == 0 ? "" : i + 1 == names->size() ? " or " : ", ") + std::string((*names)[i]);
+    }
+    return "ambiguous month " + Quote(written) + ": " + listed;
+}
+
+}  // namespace
+
+std::variant<DateValue, std::string> ReadAnyDate(std::string_view text,
+                                                 const HijriCalendar& hijri) {
+    const std::string ascii = AsciiDigits(TrimBlanks(text));
+    DateValue value = 0;
+    const auto result =
+        [&](std::optional<std::string> problem) -> std::variant<DateValue, std::string> {
+        if (problem) {
+            return *problem;
+        }
+        return value;
+    };
+    if (const auto gregorian = ParseIsoDate(ascii)) {
+        return result(ReadGregorianDate(ascii, value));
+    }
+    const std::vector<std::string_view> words = Words(ascii);
+    // YYYY/MM/DD AH: Hijri; YYYY/MM/DD alone: Solar.
+    if (!words.empty() && words.size() <= 2) {
+        const auto numbers = ParseSolarDate(words[0]);
+        const bool hijriMark = words.size() == 2 && FoldedName(words[1]) == "ah";
+        if (numbers && hijriMark) {
+            return result(CheckHijriDate(text, *numbers, hijri, value));
+        }
+        if (numbers && words.size() == 1) {
+            return result(CheckSolarDate(text, *numbers, value));
+        }
+    }
+    // DAY MONTH YEAR, the month's name of one word or more.
+    if (words.size() >= 3) {
+        const auto day = ReadNumber(words.front()), year = ReadNumber(words.back());
+        const std::string_view name(
+            words[1].data(),
+            static_cast<std::size_t>(words[words.size() - 2].data() +
+                                     words[words.size() - 2].size() - words[1].data()));
+        if (day && year) {
+            const auto solar = FindMonthName(
+                name, {&LatinMonthNames, &LatinAfghanMonthNames, &MonthNames, &AfghanMonthNames});
+            if (const int* month = std::get_if<int>(&solar)) {
+                return result(CheckSolarDate(text, {*year, *month, *day}, value));
+            }
+            const auto lunar = FindMonthName(name, {&LatinHijriMonthNames, &HijriMonthNames});
+            if (const int* month = std::get_if<int>(&lunar)) {
+                return result(CheckHijriDate(text, {*year, *month, *day}, hijri, value));
+            }
+            if (auto problem = Ambiguous(solar, name)) {
+                return *problem;
+            }
+            if (auto problem = Ambiguous(lunar, name)) {
+                return *problem;
+            }
+            return "unknown month " + Quote(name) + Forms;
+        }
+    }
+    return "cannot read " + Quote(text) + Forms;
+}
+
+}  // namespace tarvand
