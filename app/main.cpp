@@ -2,11 +2,13 @@
 
 #include "DisplayGuard.h"
 #include "FontconfigLoader.h"
+#include "Messages.h"
 #include "Form1.h"
 #include "Options.h"
 #include "TrayProgram.h"
 
 int main(int argc, char* argv[]) {
+    tarvand::UseTranslations();
     tarvand::AnswerHelpOrVersion(argc, argv);
     tarvand::FontconfigLoader fonts;
     tarvand::DisplayGuard guard;

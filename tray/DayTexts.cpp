@@ -1,9 +1,12 @@
 #include "DayTexts.h"
 
 #include <QLocale>
+#include <QTranslator>
 #include <array>
+#include <iostream>
 
 #include "LocaleText.h"
+#include "Messages.h"
 #include "calendar/HijriNames.h"
 #include "calendar/SolarFormat.h"
 #include "calendar/SolarNames.h"
@@ -36,14 +39,28 @@ QString PersianLetters(std::string_view name) {
 
 }  // namespace
 
-bool PersianLocale() { return QLocale::system().language() == QLocale::Persian; }
+bool PersianLocale() { return MessagesLanguage().starts_with("fa"); }
 
-QString Say(const char* english, const char* persian, bool inPersian) {
-    return QString::fromUtf8(inPersian ? persian : english);
+QString Say(const char* english, bool inPersian) {
+    if (inPersian) {
+        // The Persian catalogue, converted for Qt and built in: a view may speak Persian whatever
+        // language the process's messages are in.
+        static const QTranslator* const persian = [] {
+            auto* translator = new QTranslator;
+            if (!translator->load(QStringLiteral(":/translations/tarvand_fa.qm"))) {
+                std::cerr << "tarvand: the built-in Persian translations cannot be read\n";
+            }
+            return translator;
+        }();
+        if (const QString translated = persian->translate("", english); !translated.isEmpty()) {
+            return translated;
+        }
+    }
+    return QString::fromUtf8(english);
 }
 
 QString EstimatedText(bool persian) {
-    return Say("estimated", "\u062A\u062E\u0645\u06CC\u0646\u06CC", persian);
+    return Say("estimated", persian);
 }
 
 QString Digits(long long number, bool persian) {
@@ -92,9 +109,8 @@ QString GregorianText(DateValue value, bool persian) {
 }
 
 QString MoreText(long long count, bool persian) {
-    return persian ? QStringLiteral("\u0648 ") + Digits(count, true) +
-                         QStringLiteral(" \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631")
-                   : QStringLiteral("and ") + Digits(count, false) + QStringLiteral(" more");
+    // TRANSLATORS: %1 is a count of lines left out of a list.
+    return Say("and %1 more", persian).arg(Digits(count, persian));
 }
 
 QString InOwnDirection(const QString& line) {
@@ -158,7 +174,7 @@ QString FullDayText(DateValue value, const std::vector<Occasion>& occasions,
     for (const Occasion& occasion : occasions) {
         text += separator + PlainOccasionName(occasion, persian);
         if (IsHoliday(occasion)) {
-            text += comma + Say("holiday", "\u062A\u0639\u0637\u06CC\u0644", persian);
+            text += comma + Say("holiday", persian);
             if (occasion.estimated) {
                 text += comma + EstimatedText(persian);
             }

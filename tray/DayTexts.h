@@ -12,11 +12,13 @@
 
 namespace tarvand {
 
-// Returns true when the user's locale is Persian: the indicator then speaks Persian, right to left.
+// Returns true when messages are in Persian, as gettext chooses their language: the indicator
+// then speaks Persian, right to left.
 bool PersianLocale();
 
-// Takes an English and a Persian text and whether to speak Persian; returns the one to show.
-QString Say(const char* english, const char* persian, bool inPersian);
+// Takes a text in English and whether to speak Persian; returns it, or its Persian translation
+// from the catalogue built into the program (the English where it has none).
+QString Say(const char* english, bool inPersian);
 
 // Takes whether to speak Persian; returns the word that marks an estimated holiday or Hijri date,
 // as tarvand-cal writes it.

@@ -68,7 +68,7 @@ MonthView::MonthView(const OccasionBook& book, bool persian, DateValue today, QW
 
 void MonthView::BuildControls() {
     setWindowTitle(
-        Say("Tarvand month", "\u0645\u0627\u0647 \u062A\u0631\u0648\u0646\u062F", persian_));
+        Say("Tarvand month", persian_));
     setAccessibleName(windowTitle());
     setLayoutDirection(persian_ ? Qt::RightToLeft : Qt::LeftToRight);
 
@@ -82,14 +82,14 @@ void MonthView::BuildControls() {
     previous_ = new QToolButton(this);
     previous_->setArrowType(persian_ ? Qt::RightArrow : Qt::LeftArrow);
     previous_->setAccessibleName(
-        Say("Previous month", "\u0645\u0627\u0647 \u0642\u0628\u0644", persian_));
+        Say("Previous month", persian_));
     previous_->setToolTip(previous_->accessibleName());
     next_ = new QToolButton(this);
     next_->setArrowType(persian_ ? Qt::LeftArrow : Qt::RightArrow);
-    next_->setAccessibleName(Say("Next month", "\u0645\u0627\u0647 \u0628\u0639\u062F", persian_));
+    next_->setAccessibleName(Say("Next month", persian_));
     next_->setToolTip(next_->accessibleName());
     todayButton_ = new QToolButton(this);
-    todayButton_->setText(Say("Today", "\u0627\u0645\u0631\u0648\u0632", persian_));
+    todayButton_->setText(Say("Today", persian_));
     title_ = new QLabel(this);
     QFont bold = title_->font();
     bold.setBold(true);
@@ -138,13 +138,8 @@ void MonthView::BuildControls() {
 
     goTo_ = new QLineEdit(this);
     goTo_->setClearButtonEnabled(true);
-    goTo_->setPlaceholderText(Say("Go to: 1405/04/04, 2026-06-25, 10 Muharram 1448",
-                                  "\u0628\u0631\u0648 \u0628\u0647: \u06F1\u06F4\u06F0\u06F5/"
-                                  "\u06F0\u06F4/\u06F0\u06F4\u060C \u06F1\u06F0 "
-                                  "\u0645\u062D\u0631\u0645 \u06F1\u06F4\u06F4\u06F8",
-                                  persian_));
-    goTo_->setAccessibleName(Say(
-        "Go to date", "\u0628\u0631\u0648 \u0628\u0647 \u062A\u0627\u0631\u06CC\u062E", persian_));
+    goTo_->setPlaceholderText(Say("Go to: 1405/04/04, 2026-06-25, 10 Muharram 1448", persian_));
+    goTo_->setAccessibleName(Say("Go to date", persian_));
     outer->addWidget(goTo_);
     goToProblem_ = new QLabel(this);
     goToProblem_->setWordWrap(true);
@@ -340,7 +335,7 @@ void MonthView::Fill() {
         }
         QString spoken = FullDayText(value, own, book_.Hijri(), persian_);
         if (shown.today) {
-            spoken = Say("Today, ", "\u0627\u0645\u0631\u0648\u0632\u060C ", persian_) + spoken;
+            spoken = Say("Today, ", persian_) + spoken;
         }
         cell->Show(shown, spoken);
         cell->show();
@@ -369,8 +364,7 @@ void MonthView::Fill() {
     list_->setText(lines.join(u'\n'));
     list_->setAccessibleName(
         lines.isEmpty()
-            ? Say("No holidays", "\u0628\u062F\u0648\u0646 \u062A\u0639\u0637\u06CC\u0644\u06CC",
-                  persian_)
+            ? Say("No holidays", persian_)
             : lines.join(QStringLiteral("; ")));
     list_->setVisible(!lines.isEmpty());
 

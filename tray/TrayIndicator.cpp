@@ -77,18 +77,13 @@ void TrayIndicator::Show() {
 }
 
 void TrayIndicator::BuildMenu() {
-    connect(menu_->addAction(Say("Month", "\u0645\u0627\u0647", persian_)), &QAction::triggered,
+    connect(menu_->addAction(Say("Month", persian_)), &QAction::triggered,
             this, &TrayIndicator::ToggleMonthView);
     connect(menu_->addAction(
-                Say("Open Tarvand",
-                    "\u0628\u0627\u0632 \u06A9\u0631\u062F\u0646 \u062A\u0631\u0648\u0646\u062F",
-                    persian_)),
+                Say("Open Tarvand", persian_)),
             &QAction::triggered, this, &TrayIndicator::OpenWindow);
     QMenu* copy =
-        menu_->addMenu(Say("Copy Today's Date",
-                           "\u0631\u0648\u0646\u0648\u0634\u062A \u062A\u0627\u0631\u06CC\u062E "
-                           "\u0627\u0645\u0631\u0648\u0632",
-                           persian_));
+        menu_->addMenu(Say("Copy Today's Date", persian_));
     for (int format = 0; format < FormatCount; ++format) {
         QAction* action = copy->addAction(QString());
         connect(action, &QAction::triggered, this, [this, format] { CopyLayout(format); });
@@ -96,8 +91,7 @@ void TrayIndicator::BuildMenu() {
     }
     menu_->addSeparator();
     QAction* digits = menu_->addAction(
-        Say("Persian Digits", "\u0627\u0631\u0642\u0627\u0645 \u0641\u0627\u0631\u0633\u06CC",
-            persian_));
+        Say("Persian Digits", persian_));
     digits->setCheckable(true);
     digits->setChecked(persianDigits_);
     connect(digits, &QAction::toggled, this, [this, digits](bool persian) {
@@ -108,9 +102,7 @@ void TrayIndicator::BuildMenu() {
         }
     });
     QAction* login = menu_->addAction(
-        Say("Start at Login",
-            "\u0627\u062C\u0631\u0627 \u0647\u0646\u06AF\u0627\u0645 \u0648\u0631\u0648\u062F",
-            persian_));
+        Say("Start at Login", persian_));
     login->setCheckable(true);
     login->setChecked(AutostartEnabled());
     connect(login, &QAction::toggled, this, [login](bool enabled) {
@@ -121,7 +113,7 @@ void TrayIndicator::BuildMenu() {
         }
     });
     menu_->addSeparator();
-    connect(menu_->addAction(Say("Quit", "\u062E\u0631\u0648\u062C", persian_)),
+    connect(menu_->addAction(Say("Quit", persian_)),
             &QAction::triggered, qApp, &QCoreApplication::quit);
 }
 

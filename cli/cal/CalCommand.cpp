@@ -15,6 +15,7 @@
 #include "IcsExport.h"
 #include "MonthGrid.h"
 #include "OccasionList.h"
+#include "Messages.h"
 #include "Quote.h"
 #include "calendar/HijriNames.h"
 #include "calendar/LocalClock.h"
@@ -373,6 +374,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
 }
 
 int RunCalCommandLine(const std::vector<std::string>& arguments) {
+    UseTranslations();
     OutputBuffer out(STDOUT_FILENO, 64 * 1024);
     OutputBuffer err(STDERR_FILENO, PIPE_BUF);
     // A Persian locale, as the environment names it, whether or not the machine has it.

@@ -22,6 +22,7 @@
 #include "LineReader.h"
 #include "MomentReading.h"
 #include "OccasionBook.h"
+#include "Messages.h"
 #include "Quote.h"
 #include "calendar/SolarFormat.h"
 #include "calendar/SolarYear.h"
@@ -372,6 +373,7 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
 }
 
 int RunDateCommandLine(const std::vector<std::string>& arguments) {
+    UseTranslations();
     OutputBuffer out(STDOUT_FILENO, 64 * 1024);
     OutputBuffer err(STDERR_FILENO, PIPE_BUF);
     const auto parsed = ParseDateOptions(arguments);

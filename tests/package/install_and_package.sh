@@ -10,7 +10,7 @@ files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.deskt
     share/applications/$id-tray.desktop
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
-    share/doc/tarvand/copyright share/doc/tarvand/changelog.gz)
+    share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo)
 for command in tarvand-date tarvand-cal; do
     files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
 done
@@ -28,6 +28,15 @@ for entry in $id $id-tray; do
 done
 said=$(appstreamcli validate --no-net --pedantic --strict "$work/usr/share/metainfo/$id.metainfo.xml" 2>&1)
 [ $? = 0 ] && ! grep -qE '^[EWIP]:' <<<"$said" || fail "appstreamcli: $said"
+# In Persian too, from the catalogue: each entry's four texts, and the AppStream name, summary and
+# every paragraph of the description.
+for entry in $id $id-tray; do
+    [ "$(grep -cE '^(Name|GenericName|Comment|Keywords)\[fa\]=' "$work/usr/share/applications/$entry.desktop")" = 4 ] ||
+        fail "$entry.desktop is not translated into Persian"
+done
+[ "$(grep -c 'xml:lang="fa"' "$work/usr/share/metainfo/$id.metainfo.xml")" = \
+    "$(grep -cE "<(name|summary|p)>" "$work/usr/share/metainfo/$id.metainfo.xml")" ] ||
+    fail "the AppStream file is not wholly translated into Persian"
 
 # Each manual page names the same long options as --help.
 for command in tarvand-date tarvand-cal; do

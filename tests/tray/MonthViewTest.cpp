@@ -11,6 +11,7 @@
 
 #include "AccessibleApplication.h"
 #include "DayCell.h"
+#include "DayTexts.h"
 #include "MonthView.h"
 #include "OccasionBook.h"
 #include "ResultBoxColours.h"
@@ -316,6 +317,12 @@ TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     EXPECT_EQ("\u0641\u0631\u0648\u0631\u062F\u06CC\u0646 \u06F1\u06F4\u06F0\u06F5",
               view.Title().toStdString());
+    // Its own words from the Persian catalogue built into the program.
+    EXPECT_EQ("\u0645\u0627\u0647 \u062A\u0631\u0648\u0646\u062F",
+              view.windowTitle().toStdString());
+    EXPECT_EQ("\u0648 \u06F3 \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631",
+              MoreText(3, true).toStdString());
+    EXPECT_EQ("and 3 more", MoreText(3, false).toStdString());
     // Persian as Persians write it, with its own yeh and kaf (the Arabic ones belong to the four
     // layouts' design), in every text of every month of a year.
     for (int month = 1; month <= 12; ++month) {

@@ -1,0 +1,29 @@
+// The words a user reads, through the translation catalogue: GNU gettext's, domain "tarvand", in
+// the language gettext chooses (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG; none in the C
+// locale). Output that scripts read (dates, formats, .ics) never goes through it.
+#pragma once
+
+#include <string>
+
+namespace tarvand {
+
+// Turns translated messages on for this program: the catalogues of $TARVAND_LOCALEDIR (a build's
+// own, for its tests) or the installed ones, in UTF-8 whatever the locale's character set.
+void UseTranslations();
+
+// Takes a message in English; returns its translation, or the message itself when there is none.
+const char* Translated(const char* english);
+
+// Takes a printf format, a translated message, and its arguments; returns the text.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Returns the language of the catalogue messages come from, as its header names it ("fa"), or
+// nothing when they stay in English.
+std::string MessagesLanguage();
+
+}  // namespace tarvand
+
+// A message looked up in the catalogue where it is used, and one only marked for it there, to be
+// looked up later: the keywords xgettext reads.
+#define _(english) ::tarvand::Translated(english)
+#define N_(english) english
