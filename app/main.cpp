@@ -2,8 +2,8 @@
 
 #include "DisplayGuard.h"
 #include "FontconfigLoader.h"
-#include "Messages.h"
 #include "Form1.h"
+#include "Messages.h"
 #include "Options.h"
 #include "TrayProgram.h"
 

@@ -59,9 +59,7 @@ QString Say(const char* english, bool inPersian) {
     return QString::fromUtf8(english);
 }
 
-QString EstimatedText(bool persian) {
-    return Say("estimated", persian);
-}
+QString EstimatedText(bool persian) { return Say("estimated", persian); }
 
 QString Digits(long long number, bool persian) {
     std::string text = std::to_string(number);

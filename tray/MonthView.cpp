@@ -67,8 +67,7 @@ MonthView::MonthView(const OccasionBook& book, bool persian, DateValue today, QW
 }
 
 void MonthView::BuildControls() {
-    setWindowTitle(
-        Say("Tarvand month", persian_));
+    setWindowTitle(Say("Tarvand month", persian_));
     setAccessibleName(windowTitle());
     setLayoutDirection(persian_ ? Qt::RightToLeft : Qt::LeftToRight);
 
@@ -81,8 +80,7 @@ void MonthView::BuildControls() {
     // which is at the right in a right-to-left view.
     previous_ = new QToolButton(this);
     previous_->setArrowType(persian_ ? Qt::RightArrow : Qt::LeftArrow);
-    previous_->setAccessibleName(
-        Say("Previous month", persian_));
+    previous_->setAccessibleName(Say("Previous month", persian_));
     previous_->setToolTip(previous_->accessibleName());
     next_ = new QToolButton(this);
     next_->setArrowType(persian_ ? Qt::LeftArrow : Qt::RightArrow);
@@ -362,10 +360,8 @@ void MonthView::Fill() {
     }
     lines << after;
     list_->setText(lines.join(u'\n'));
-    list_->setAccessibleName(
-        lines.isEmpty()
-            ? Say("No holidays", persian_)
-            : lines.join(QStringLiteral("; ")));
+    list_->setAccessibleName(lines.isEmpty() ? Say("No holidays", persian_)
+                                             : lines.join(QStringLiteral("; ")));
     list_->setVisible(!lines.isEmpty());
 
     previous_->setEnabled(year_ * 12 + month_ > FirstSolarYear * 12 + 1);

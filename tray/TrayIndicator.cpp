@@ -77,21 +77,18 @@ void TrayIndicator::Show() {
 }
 
 void TrayIndicator::BuildMenu() {
-    connect(menu_->addAction(Say("Month", persian_)), &QAction::triggered,
-            this, &TrayIndicator::ToggleMonthView);
-    connect(menu_->addAction(
-                Say("Open Tarvand", persian_)),
-            &QAction::triggered, this, &TrayIndicator::OpenWindow);
-    QMenu* copy =
-        menu_->addMenu(Say("Copy Today's Date", persian_));
+    connect(menu_->addAction(Say("Month", persian_)), &QAction::triggered, this,
+            &TrayIndicator::ToggleMonthView);
+    connect(menu_->addAction(Say("Open Tarvand", persian_)), &QAction::triggered, this,
+            &TrayIndicator::OpenWindow);
+    QMenu* copy = menu_->addMenu(Say("Copy Today's Date", persian_));
     for (int format = 0; format < FormatCount; ++format) {
         QAction* action = copy->addAction(QString());
         connect(action, &QAction::triggered, this, [this, format] { CopyLayout(format); });
         copyActions_[static_cast<std::size_t>(format)] = action;
     }
     menu_->addSeparator();
-    QAction* digits = menu_->addAction(
-        Say("Persian Digits", persian_));
+    QAction* digits = menu_->addAction(Say("Persian Digits", persian_));
     digits->setCheckable(true);
     digits->setChecked(persianDigits_);
     connect(digits, &QAction::toggled, this, [this, digits](bool persian) {
@@ -101,8 +98,7 @@ void TrayIndicator::BuildMenu() {
             digits->setChecked(persianDigits_);  // true to what was saved
         }
     });
-    QAction* login = menu_->addAction(
-        Say("Start at Login", persian_));
+    QAction* login = menu_->addAction(Say("Start at Login", persian_));
     login->setCheckable(true);
     login->setChecked(AutostartEnabled());
     connect(login, &QAction::toggled, this, [login](bool enabled) {
@@ -113,8 +109,8 @@ void TrayIndicator::BuildMenu() {
         }
     });
     menu_->addSeparator();
-    connect(menu_->addAction(Say("Quit", persian_)),
-            &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(menu_->addAction(Say("Quit", persian_)), &QAction::triggered, qApp,
+            &QCoreApplication::quit);
 }
 
 void TrayIndicator::Refresh() {

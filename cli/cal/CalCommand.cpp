@@ -13,9 +13,9 @@
 
 #include "DateReading.h"
 #include "IcsExport.h"
+#include "Messages.h"
 #include "MonthGrid.h"
 #include "OccasionList.h"
-#include "Messages.h"
 #include "Quote.h"
 #include "calendar/HijriNames.h"
 #include "calendar/LocalClock.h"
