@@ -5,6 +5,7 @@
 #include "CalNames.h"
 #include "CommandLine.h"
 #include "DateText.h"
+#include "Messages.h"
 #include "MonthNames.h"
 #include "Quote.h"
 #include "calendar/HijriCalendar.h"
@@ -293,49 +294,64 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
 }
 
 std::string CalUsage() {
-    return R"(Usage: tarvand-cal [OPTION]... [[MONTH] YEAR]
-Show a month of the Solar Hijri (Iranian) calendar; by default this month.
-With YEAR alone, the whole year. Weeks start on Saturday; Friday is the last column.
-
-  -1, --one           show one month (the default)
-  -3, --three         show the month before, this month and the month after
-  -y, --year          show the whole year
-  -n, --months=N      show N months from this one
-  -j, --julian        number the days through the year (1 to 366)
-  -w, --week          show week numbers: week 1 holds 1 Farvardin
-  -d, --date=DATE     show the month of DATE, written YYYY-MM-DD, and mark it
-  -g, --solar         the DATE of --date is Solar Hijri, written YYYY/MM/DD
-  -H, --hijri         MONTH and YEAR are Iranian Hijri: show the Solar months that
-                        hold that Hijri month, its days marked
-  -p, --persian       Persian names and digits (the default in a Persian locale)
-      --afghan        the month names of Afghanistan (Hamal to Hut)
-      --color[=WHEN]  mark today, Fridays and holidays: WHEN is auto (on a
-                        terminal, the default), always or never; NO_COLOR set
-                        turns auto off
-      --no-events     leave out the list of holidays and events under the grid
-      --ics[=RANGE]   write the official holidays and your events as an
-                        iCalendar (.ics) file instead: RANGE is a Solar YEAR or
-                        YEAR-YEAR, by default this year and the next nine
-  -h, --help          display this help and exit
-      --version       output version information and exit
-
-MONTH is a number 1 to 12 or a month name in Latin or Persian letters, Iranian or
-Afghan, or any start of one that names a single month: mehr, Meh, مهر. A Hijri
-month's name (muharram, ramadan, محرم) needs no -H: tarvand-cal muharram 1448.
-Digits may be ASCII or Persian. Every month from 1178 to 3000 can be shown, in the
-astronomical calendar. Each month's header names the Gregorian months it spans.
-
-Under the grid come the shown months' official holidays of Iran and your own
-events. Holidays fixed in the Hijri lunar calendar are taken from Iran's
-announcements up to 2025, and estimated after that (marked *): they can move by
-a day when the month is sighted. Files in /etc/tarvand/holidays.d and
-$XDG_CONFIG_HOME/tarvand/holidays correct or add holidays, and
-$XDG_CONFIG_HOME/tarvand/events holds your events, "MM/DD text" every year or
-"YYYY/MM/DD text" once; see tarvand-cal(1).
-
-Exit status: 0 if all went well; 2 for a bad option, month, year or date, or a
-write error.
-)";
+    std::string text =
+        _("Usage: tarvand-cal [OPTION]... [[MONTH] YEAR]\n"
+          "Show a month of the Solar Hijri (Iranian) calendar; by default this "
+          "month.\n"
+          "With YEAR alone, the whole year. Weeks start on Saturday; Friday is the "
+          "last\n"
+          "column.\n");
+    text += '\n';
+    text +=
+        _("  -1, --one           show one month (the default)\n"
+          "  -3, --three         show the month before, this month and the month after\n"
+          "  -y, --year          show the whole year\n"
+          "  -n, --months=N      show N months from this one\n"
+          "  -j, --julian        number the days through the year (1 to 366)\n"
+          "  -w, --week          show week numbers: week 1 holds 1 Farvardin\n"
+          "  -d, --date=DATE     show the month of DATE, written YYYY-MM-DD, and mark it\n"
+          "  -g, --solar         the DATE of --date is Solar Hijri, written YYYY/MM/DD\n"
+          "  -H, --hijri         MONTH and YEAR are Iranian Hijri: show the Solar months\n"
+          "                        that hold that Hijri month, its days marked\n"
+          "  -p, --persian       Persian names and digits (the default in a Persian "
+          "locale)\n"
+          "      --afghan        the month names of Afghanistan (Hamal to Hut)\n"
+          "      --color[=WHEN]  mark today, Fridays and holidays: WHEN is auto (on a\n"
+          "                        terminal, the default), always or never; NO_COLOR set\n"
+          "                        turns auto off\n"
+          "      --no-events     leave out the list of holidays and events under the grid\n"
+          "      --ics[=RANGE]   write the official holidays and your events as an\n"
+          "                        iCalendar (.ics) file instead: RANGE is a Solar YEAR or\n"
+          "                        YEAR-YEAR, by default this year and the next nine\n"
+          "  -h, --help          display this help and exit\n"
+          "      --version       output version information and exit\n");
+    text += '\n';
+    text +=
+        _("MONTH is a number 1 to 12 or a month name in Latin or Persian letters, "
+          "Iranian\n"
+          "or Afghan, or any start of one that names a single month: mehr, Meh, "
+          "\u0645\u0647\u0631. A\n"
+          "Hijri month's name (muharram, ramadan, \u0645\u062D\u0631\u0645) needs no -H: "
+          "tarvand-cal muharram\n"
+          "1448. Digits may be ASCII or Persian. Every month from 1178 to 3000 can be\n"
+          "shown, in the astronomical calendar. Each month's header names the Gregorian\n"
+          "months it spans.\n");
+    text += '\n';
+    text +=
+        _("Under the grid come the shown months' official holidays of Iran and your own\n"
+          "events. Holidays fixed in the Hijri lunar calendar are taken from Iran's\n"
+          "announcements up to 2025, and estimated after that (marked *): they can move "
+          "by\n"
+          "a day when the month is sighted. Files in /etc/tarvand/holidays.d and\n"
+          "$XDG_CONFIG_HOME/tarvand/holidays correct or add holidays, and\n"
+          "$XDG_CONFIG_HOME/tarvand/events holds your events, \"MM/DD text\" every year "
+          "or\n"
+          "\"YYYY/MM/DD text\" once; see tarvand-cal(1).\n");
+    text += '\n';
+    text +=
+        _("Exit status: 0 if all went well; 2 for a bad option, month, year or date, or a\n"
+          "write error.\n");
+    return text;
 }
 
 }  // namespace tarvand

@@ -5,6 +5,7 @@
 
 #include "CommandLine.h"
 #include "DateText.h"
+#include "Messages.h"
 #include "Quote.h"
 #include "calendar/SolarFormat.h"
 #include "calendar/SolarYear.h"
@@ -180,111 +181,126 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
 }
 
 std::string DateUsage() {
-    return R"(Usage: tarvand-date [OPTION]... [+FORMAT]
-Print a moment in the Solar Hijri (Iranian) calendar: by default now, local time.
-
-  -d, --date=STRING   show the moment STRING names instead of now
-  -f, --file=FILE     like --date, once for each line of FILE;
-                        with FILE -, read standard input
-  -r, --reference=FILE  show the last modification time of FILE
-  -u, --utc, --universal  show times in UTC rather than the local zone
-  -g, --to-gregorian  the dates given are Solar Hijri, written YYYY/MM/DD;
-                        print each as a Gregorian YYYY-MM-DD, or, when a time
-                        was given, as YYYY-MM-DDTHH:MM:SS+hh:mm
-  -H, --hijri         the dates given as YYYY/MM/DD are Iranian Hijri (lunar)
-  -q, --quiet         do not note a Hijri date whose month is predicted
-  -l, --layout=N      print layout N:
-                        0  year/month/day, zero-padded (the default)  +%Y/%m/%d
-                        1  day, month name, year                      +%-d %B %Y
-                        2  weekday name, year/month/day               +%A %Y/%-m/%-d
-                        3  weekday name, day, month name, year        +%A  %-d  %B  %Y
-  -a, --all           print the four layouts, one line each
-      --holidays=YEAR list the official holidays and your events of the Solar
-                        YEAR, one a line: YYYY/MM/DD, a tab, the name; * after
-                        a lunar holiday that is estimated
-  -p, --persian       write digits in Persian (U+06F0 to U+06F9), and names with
-                        the Persian yeh (U+06CC)
-      --afghan        use the month names of Afghanistan (Hamal to Hut)
-  -h, --help          display this help and exit
-      --version       output version information and exit
-
-STRING is made of items, blank apart, as date(1) reads them:
-  2025-03-20          a date (with -g, a Solar date: 1404/12/29; with -H, a
-                        Hijri date: 1446/09/20)
-  1448/01/10 AH  10 Muharram 1448  ۱۰ محرم ۱۴۴۸
-                      an Iranian Hijri date, with or without -H; a month's
-                        name in Latin or Persian letters, or a start of one
-  23:30  23:30:15.25  a time of day; 2025-03-20T23:30:15 joins both
-  Z  UTC  +03:30  +0330  -05   an offset from UTC, after a date or time
-  @1742502600         seconds since 1970-01-01 00:00 UTC (negative, fractional)
-  now  today  yesterday  tomorrow
-  +3 days  -2 weeks  1 month ago  next year  last month  +90 minutes
-Months and years count on the Solar calendar, after a Hijri date too, and a
-day the month lacks becomes its last day: 1404/06/31 +1 month is 1404/07/30.
-Days and weeks keep the time of day; hours, minutes and seconds are elapsed
-time. A Hijri date in a month not yet seen is converted by the crescent's
-prediction, and a note on stderr says so (not with -q); see "Hijri months" in
-tarvand-cal(1).
-
-FORMAT controls the output, as in date(1). The conversions:
-  %%   a literal %
-  %A   weekday name; %a the same
-  %B   month name; %b and %h the same
-  %C   century: the year divided by 100 (14)
-  %c   date and time: %A %-d %B %Y %H:%M:%S
-  %d   day of the month (01)
-  %e   day of the month, blank-padded ( 1); the same as %_d
-  %F   the full date, as %Y-%m-%d
-  %H   hour (00..23)
-  %I   hour (01..12)
-  %j   day of the year (001..366)
-  %k   hour, blank-padded ( 0..23); the same as %_H
-  %l   hour, blank-padded ( 1..12); the same as %_I
-  %M   minute (00..59)
-  %m   month (01..12)
-  %N   nanoseconds (000000000..999999999); %3N milliseconds
-  %n   a newline
-  %o   the day's official holidays and your events, by their Persian names,
-         separated by "، "; * after a lunar holiday that is estimated
-The Hijri lunar date as Iran keeps it (see "Hijri months" in tarvand-cal(1)):
-  %L   Hijri year   %J   Hijri month (01..12)   %i   Hijri day (01..30)
-  %Q   Hijri month name   %K   Hijri month name in Latin letters
-  %p   AM or PM (with -p, the Persian ق.ظ or ب.ظ); %P am or pm
-  %R   24-hour hour and minute, as %H:%M
-  %r   12-hour time, as %I:%M:%S %p
-  %S   second (00..60)
-  %s   seconds since 1970-01-01 00:00 UTC
-  %T   time, as %H:%M:%S
-  %t   a tab
-  %u   day of the week (1..7); 1 is Saturday, the first day of the Persian week
-  %w   day of the week (0..6); 0 is Saturday
-  %X   time, as %H:%M:%S
-  %x   date, as %Y/%m/%d
-  %Y   year
-  %y   last two digits of the year (00..99)
-  %z   +hhmm offset from UTC (+0330)
-  %:z  +hh:mm (+03:30); %::z +hh:mm:ss; %:::z as short as it can be (+03:30)
-  %Z   the zone's abbreviation (+0330)
-By default numbers are padded with zeros. After the %, these flags may come:
-  -  (hyphen) do not pad the field
-  _  (underscore) pad with blanks
-  0  (zero) pad with zeros
-then a field width (up to 255) that pads the field to that many characters.
-The flags ^ and #, and E or O before the letter, are taken and change nothing.
-A % at the end of FORMAT is written as it is.
-
-Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be
-written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30
-(1799-03-21 to 3622-03-20) converts, in the astronomical calendar. Times are
-shown in the zone TZ names, or the system's; a TZ that names no zone is refused.
-Holidays and events: see tarvand-cal(1) for their files.
-In FILE, blank lines and a UTF-8 byte order mark at the start are skipped, and a
-line longer than 1024 bytes (a CR before its newline not counted) is reported
-as too long.
-
-Exit status: 0 if all went well; 1 if some lines of FILE could not be converted;
-2 for a bad option, format, date, zone or file, or a read or write error.
-)";
+    std::string text;
+    text +=
+        /* xgettext:no-c-format */ _(
+            "Usage: tarvand-date [OPTION]... [+FORMAT]\n"
+            "Print a moment in the Solar Hijri (Iranian) calendar: by default now, in local\n"
+            "time.\n");
+    text += '\n';
+    text +=
+        /* xgettext:no-c-format */ _(
+            "  -d, --date=STRING   show the moment STRING names instead of now\n"
+            "  -f, --file=FILE     like --date, once for each line of FILE;\n"
+            "                        with FILE -, read standard input\n"
+            "  -r, --reference=FILE  show the last modification time of FILE\n"
+            "  -u, --utc, --universal  show times in UTC rather than the local zone\n"
+            "  -g, --to-gregorian  the dates given are Solar Hijri, written YYYY/MM/DD;\n"
+            "                        print each as a Gregorian YYYY-MM-DD, or, when a time\n"
+            "                        was given, as YYYY-MM-DDTHH:MM:SS+hh:mm\n"
+            "  -H, --hijri         the dates given as YYYY/MM/DD are Iranian Hijri (lunar)\n"
+            "  -q, --quiet         do not note a Hijri date whose month is predicted\n"
+            "  -l, --layout=N      print layout N (0 by default):\n"
+            "                        0  year/month/day, zero-padded         +%Y/%m/%d\n"
+            "                        1  day, month name, year               +%-d %B %Y\n"
+            "                        2  weekday name, year/month/day        +%A %Y/%-m/%-d\n"
+            "                        3  weekday name, day, month name, year +%A  %-d  %B  %Y\n"
+            "  -a, --all           print the four layouts, one line each\n"
+            "      --holidays=YEAR list the official holidays and your events of the Solar\n"
+            "                        YEAR, one a line: YYYY/MM/DD, a tab, the name; * after\n"
+            "                        a lunar holiday that is estimated\n"
+            "  -p, --persian       write digits in Persian (U+06F0 to U+06F9), and names with\n"
+            "                        the Persian yeh (U+06CC)\n"
+            "      --afghan        use the month names of Afghanistan (Hamal to Hut)\n"
+            "  -h, --help          display this help and exit\n"
+            "      --version       output version information and exit\n");
+    text += '\n';
+    text +=
+        /* xgettext:no-c-format */ _(
+            "STRING is made of items, blank apart, as date(1) reads them:\n"
+            "  2025-03-20          a date (with -g, a Solar date: 1404/12/29; with -H, a\n"
+            "                        Hijri date: 1446/09/20)\n"
+            "  1448/01/10 AH  10 Muharram 1448  \u06F1\u06F0 \u0645\u062D\u0631\u0645 "
+            "\u06F1\u06F4\u06F4\u06F8\n"
+            "                      an Iranian Hijri date, with or without -H; a month's\n"
+            "                        name in Latin or Persian letters, or a start of one\n"
+            "  23:30  23:30:15.25  a time of day; 2025-03-20T23:30:15 joins both\n"
+            "  Z  UTC  +03:30  +0330  -05   an offset from UTC, after a date or time\n"
+            "  @1742502600         seconds since 1970-01-01 00:00 UTC (negative, fractional)\n"
+            "  now  today  yesterday  tomorrow\n"
+            "  +3 days  -2 weeks  1 month ago  next year  last month  +90 minutes\n"
+            "Months and years count on the Solar calendar, after a Hijri date too, and a\n"
+            "day the month lacks becomes its last day: 1404/06/31 +1 month is 1404/07/30.\n"
+            "Days and weeks keep the time of day; hours, minutes and seconds are elapsed\n"
+            "time. A Hijri date in a month not yet seen is converted by the crescent's\n"
+            "prediction, and a note on stderr says so (not with -q); see \"Hijri months\" in\n"
+            "tarvand-cal(1).\n");
+    text += '\n';
+    text +=
+        /* xgettext:no-c-format */ _(
+            "FORMAT controls the output, as in date(1). The conversions:\n"
+            "  %%   a literal %\n"
+            "  %A   weekday name; %a the same\n"
+            "  %B   month name; %b and %h the same\n"
+            "  %C   century: the year divided by 100 (14)\n"
+            "  %c   date and time: %A %-d %B %Y %H:%M:%S\n"
+            "  %d   day of the month (01)\n"
+            "  %e   day of the month, blank-padded ( 1); the same as %_d\n"
+            "  %F   the full date, as %Y-%m-%d\n"
+            "  %H   hour (00..23)\n"
+            "  %I   hour (01..12)\n"
+            "  %j   day of the year (001..366)\n"
+            "  %k   hour, blank-padded ( 0..23); the same as %_H\n"
+            "  %l   hour, blank-padded ( 1..12); the same as %_I\n"
+            "  %M   minute (00..59)\n"
+            "  %m   month (01..12)\n"
+            "  %N   nanoseconds (000000000..999999999); %3N milliseconds\n"
+            "  %n   a newline\n"
+            "  %o   the day's official holidays and your events, by their Persian names,\n"
+            "         separated by \"\u060C \"; * after a lunar holiday that is estimated\n"
+            "The Hijri lunar date as Iran keeps it (see \"Hijri months\" in tarvand-cal(1)):\n"
+            "  %L   Hijri year   %J   Hijri month (01..12)   %i   Hijri day (01..30)\n"
+            "  %Q   Hijri month name   %K   Hijri month name in Latin letters\n"
+            "  %p   AM or PM (with -p, the Persian \u0642.\u0638 or \u0628.\u0638); %P am or pm\n"
+            "  %R   24-hour hour and minute, as %H:%M\n"
+            "  %r   12-hour time, as %I:%M:%S %p\n"
+            "  %S   second (00..60)\n"
+            "  %s   seconds since 1970-01-01 00:00 UTC\n"
+            "  %T   time, as %H:%M:%S\n"
+            "  %t   a tab\n"
+            "  %u   day of the week (1..7); 1 is Saturday, the first day of the Persian week\n"
+            "  %w   day of the week (0..6); 0 is Saturday\n"
+            "  %X   time, as %H:%M:%S\n"
+            "  %x   date, as %Y/%m/%d\n"
+            "  %Y   year\n"
+            "  %y   last two digits of the year (00..99)\n"
+            "  %z   +hhmm offset from UTC (+0330)\n"
+            "  %:z  +hh:mm (+03:30); %::z +hh:mm:ss; %:::z as short as it can be (+03:30)\n"
+            "  %Z   the zone's abbreviation (+0330)\n"
+            "By default numbers are padded with zeros. After the %, these flags may come:\n"
+            "  -  (hyphen) do not pad the field\n"
+            "  _  (underscore) pad with blanks\n"
+            "  0  (zero) pad with zeros\n"
+            "then a field width (up to 255) that pads the field to that many characters.\n"
+            "The flags ^ and #, and E or O before the letter, are taken and change nothing.\n"
+            "A % at the end of FORMAT is written as it is.\n");
+    text += '\n';
+    text +=
+        /* xgettext:no-c-format */ _(
+            "Names are in Persian and numbers in ASCII digits, written as UTF-8. Dates may be\n"
+            "written in ASCII or Persian digits. Every day from 1178/01/01 to 3000/12/30\n"
+            "(1799-03-21 to 3622-03-20) converts, in the astronomical calendar. Times are\n"
+            "shown in the zone TZ names, or the system's; a TZ that names no zone is refused.\n"
+            "Holidays and events: see tarvand-cal(1) for their files.\n"
+            "In FILE, blank lines and a UTF-8 byte order mark at the start are skipped, and a\n"
+            "line longer than 1024 bytes (a CR before its newline not counted) is reported\n"
+            "as too long.\n");
+    text += '\n';
+    text +=
+        /* xgettext:no-c-format */ _(
+            "Exit status: 0 if all went well; 1 if some lines of FILE could not be converted;\n"
+            "2 for a bad option, format, date, zone or file, or a read or write error.\n");
+    return text;
 }
 
 }  // namespace tarvand
