@@ -37,11 +37,7 @@ std::optional<std::string> Ambiguous(const std::variant<int, std::vector<std::st
     if (names == nullptr || names->empty()) {
         return std::nullopt;
     }
-    std::string listed;
-    for (std::size_t i = 0; i < names->size(); ++i) {
-        listed += (i == 0 ? "" : i + 1 == names->size() ? " or " : ", ") + std::string((*names)[i]);
-    }
-    return "ambiguous month " + Quote(written) + ": " + listed;
+    return "ambiguous month " + Quote(written) + ": " + ListedNames(*names);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "Messages.h"
 #include "OccasionLines.h"
 #include "Quote.h"
 
@@ -25,7 +26,8 @@ std::string ConfigHome() {
 std::optional<std::string> ReadDataFile(const std::string& path,
                                         std::vector<std::string>& messages) {
     const auto refuse = [&](std::string_view why) {
-        messages.push_back("cannot read " + QuoteName(path) + ": " + std::string(why));
+        messages.push_back(
+            Format(_("cannot read %s: %s"), QuoteName(path).c_str(), std::string(why).c_str()));
         return std::nullopt;
     };
     // Without blocking: a named pipe with no writer must not hold the program.
@@ -39,13 +41,13 @@ std::optional<std::string> ReadDataFile(const std::string& path,
     if (fstat(fd, &status) != 0) {
         kind = std::strerror(errno);
     } else if (S_ISDIR(status.st_mode)) {
-        kind = "a folder, not a file";
+        kind = _("a folder, not a file");
     } else if (!S_ISREG(status.st_mode)) {
-        kind = S_ISFIFO(status.st_mode)   ? "a named pipe, not a regular file"
-               : S_ISSOCK(status.st_mode) ? "a socket, not a regular file"
-                                          : "a device, not a regular file";
+        kind = S_ISFIFO(status.st_mode)   ? _("a named pipe, not a regular file")
+               : S_ISSOCK(status.st_mode) ? _("a socket, not a regular file")
+                                          : _("a device, not a regular file");
     } else if (status.st_size > static_cast<off_t>(DataFileLimit)) {
-        kind = "larger than 1 MiB";
+        kind = _("larger than 1 MiB");
     } else {
         text.reserve(static_cast<std::size_t>(status.st_size));
         char buffer[65536];
@@ -54,7 +56,7 @@ std::optional<std::string> ReadDataFile(const std::string& path,
             text.append(buffer, static_cast<std::size_t>(got));
         }
         kind = got < 0                       ? std::strerror(errno)
-               : text.size() > DataFileLimit ? "larger than 1 MiB"
+               : text.size() > DataFileLimit ? _("larger than 1 MiB")
                                              : nullptr;
     }
     close(fd);
@@ -90,8 +92,8 @@ std::vector<std::string> DataFilesIn(const std::string& folder,
         return paths;
     }
     if (kind != std::filesystem::file_type::directory) {
-        messages.push_back("cannot read " + QuoteName(folder) + ": " +
-                           (error ? error.message() : "not a folder"));
+        messages.push_back(Format(_("cannot read %s: %s"), QuoteName(folder).c_str(),
+                                  error ? error.message().c_str() : _("not a folder")));
         return paths;
     }
     std::filesystem::directory_iterator entries(folder, error);
@@ -106,12 +108,14 @@ std::vector<std::string> DataFilesIn(const std::string& folder,
         if (entries->status(problem).type() != std::filesystem::file_type::not_found) {
             paths.push_back(entries->path().string());
         } else if (entries->is_symlink(problem)) {
-            messages.push_back("cannot read " + QuoteName(entries->path().string()) +
-                               ": a link to nothing");
+            messages.push_back(Format(_("cannot read %s: %s"),
+                                      QuoteName(entries->path().string()).c_str(),
+                                      _("a link to nothing")));
         }
     }
     if (error) {
-        messages.push_back("cannot read " + QuoteName(folder) + ": " + error.message());
+        messages.push_back(
+            Format(_("cannot read %s: %s"), QuoteName(folder).c_str(), error.message().c_str()));
     }
     std::sort(paths.begin(), paths.end());
     return paths;

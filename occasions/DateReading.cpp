@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "DateText.h"
+#include "Messages.h"
 #include "Quote.h"
 #include "calendar/HijriNames.h"
 #include "calendar/SolarNames.h"
@@ -14,27 +15,48 @@ namespace tarvand {
 
 namespace {
 
-// The English names of the Gregorian months, for messages.
-constexpr std::array<std::string_view, 12> GregorianMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+// The months' names in messages, in Latin letters, translated with the messages.
+constexpr std::array<const char*, 12> GregorianMonthWords{
+    N_("January"), N_("February"), N_("March"),     N_("April"),   N_("May"),      N_("June"),
+    N_("July"),    N_("August"),   N_("September"), N_("October"), N_("November"), N_("December")};
+constexpr std::array<const char*, 12> SolarMonthWords{
+    N_("Farvardin"), N_("Ordibehesht"), N_("Khordad"), N_("Tir"), N_("Mordad"), N_("Shahrivar"),
+    N_("Mehr"),      N_("Aban"),        N_("Azar"),    N_("Dey"), N_("Bahman"), N_("Esfand")};
+constexpr std::array<const char*, 12> HijriMonthWords{
+    N_("Muharram"),        N_("Safar"),           N_("Rabi' al-awwal"), N_("Rabi' al-thani"),
+    N_("Jumada al-awwal"), N_("Jumada al-thani"), N_("Rajab"),          N_("Sha'ban"),
+    N_("Ramadan"),         N_("Shawwal"),         N_("Dhu al-Qa'dah"),  N_("Dhu al-Hijjah")};
 
 // Takes a written date and its month and day; returns why there is no such month or day, naming
 // the month first, or nothing when both can exist.
 std::optional<std::string> NoSuchMonthOrDay(std::string_view text, int month, int day) {
     if (month < 1 || month > 12 || day < 1) {
-        return "invalid date " + Quote(text) + ": there is no " +
-               (month < 1 || month > 12 ? "month " + std::to_string(month)
-                                        : "day " + std::to_string(day));
+        return month < 1 || month > 12
+                   ? Format(_("invalid date %s: there is no month %d"), Quote(text).c_str(), month)
+                   : Format(_("invalid date %s: there is no day %d"), Quote(text).c_str(), day);
     }
     return std::nullopt;
 }
 
 }  // namespace
 
+const char* MonthInMessages(MessageCalendar calendar, int month) {
+    const auto index = static_cast<std::size_t>(month - 1);
+    switch (calendar) {
+        case MessageCalendar::Gregorian:
+            return _(GregorianMonthWords[index]);
+        case MessageCalendar::Solar:
+            return _(SolarMonthWords[index]);
+        case MessageCalendar::Hijri:
+            break;
+    }
+    return _(HijriMonthWords[index]);
+}
+
 std::string OutsideTheRange() {
-    return " is outside " + IsoText(ToCivilDate(FirstSolarValue())) + " to " +
-           IsoText(ToCivilDate(LastSolarValue())) + ", the days that can be converted";
+    return Format(_(" is outside %s to %s, the days that can be converted"),
+                  IsoText(ToCivilDate(FirstSolarValue())).c_str(),
+                  IsoText(ToCivilDate(LastSolarValue())).c_str());
 }
 
 std::optional<std::string> CheckGregorianDate(std::string_view text, const WrittenDate& written,
@@ -49,9 +71,9 @@ std::optional<std::string> CheckGregorianDate(std::string_view text, const Writt
     if (!date.ok()) {
         const unsigned length =
             static_cast<unsigned>((date.year() / date.month() / std::chrono::last).day());
-        return "invalid date " + Quote(text) + ": " +
-               std::string(GregorianMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
-               std::to_string(year) + " has " + std::to_string(length) + " days";
+        // TRANSLATORS: the second %s is a Gregorian month's English name.
+        return Format(_("invalid date %s: %s %d has %u days"), Quote(text).c_str(),
+                      MonthInMessages(MessageCalendar::Gregorian, month), year, length);
     }
     value = ToDateValue(date);
     return std::nullopt;
@@ -60,20 +82,20 @@ std::optional<std::string> CheckGregorianDate(std::string_view text, const Writt
 std::optional<std::string> ReadGregorianDate(std::string_view text, DateValue& value) {
     const auto written = ParseIsoDate(text);
     if (!written) {
-        return "invalid date " + Quote(text) + " (expected YYYY-MM-DD)";
+        return Format(_("invalid date %s (expected YYYY-MM-DD)"), Quote(text).c_str());
     }
     if (auto problem = CheckGregorianDate(text, *written, value)) {
         return problem;
     }
     if (!ToSolarFields(value)) {
-        return "date " + Quote(text) + OutsideTheRange();
+        return Format(_("date %s%s"), Quote(text).c_str(), OutsideTheRange().c_str());
     }
     return std::nullopt;
 }
 
 std::string SolarYearsMessage(std::string_view text) {
-    return "date " + Quote(text) + " is outside " + std::to_string(FirstSolarYear) + " to " +
-           std::to_string(LastSolarYear) + ", the years that can be converted";
+    return Format(_("date %s is outside %d to %d, the years that can be converted"),
+                  Quote(text).c_str(), FirstSolarYear, LastSolarYear);
 }
 
 std::optional<std::string> CheckSolarDate(std::string_view text, const WrittenDate& written,
@@ -88,11 +110,13 @@ std::optional<std::string> CheckSolarDate(std::string_view text, const WrittenDa
     const auto converted = FromSolarDate(year, month, day);
     if (!converted) {
         const int length = SolarMonthLength(year, month);
-        const std::string name{LatinMonthNames[static_cast<std::size_t>(month - 1)]};
-        const std::string common =
-            month == 12 && day == 30 ? std::to_string(year) + " is a common year, " : "";
-        return "invalid date " + Quote(text) + ": " + common + name + " has " +
-               std::to_string(length) + " days";
+        const std::string name = MonthInMessages(MessageCalendar::Solar, month);
+        // TRANSLATORS: the second %s is a Solar month's name in Latin letters.
+        return month == 12 && day == 30
+                   ? Format(_("invalid date %s: %d is a common year, %s has %d days"),
+                            Quote(text).c_str(), year, name.c_str(), length)
+                   : Format(_("invalid date %s: %s has %d days"), Quote(text).c_str(), name.c_str(),
+                            length);
     }
     value = *converted;
     return std::nullopt;
@@ -109,9 +133,9 @@ std::optional<std::string> CheckHijriDate(std::string_view text, const WrittenDa
     if (!converted || *converted < FirstSolarValue() || *converted > LastSolarValue()) {
         const int length = hijri.MonthLength(year, month);
         if (length > 0 && day > length) {
-            return "invalid date " + Quote(text) + ": " +
-                   std::string(LatinHijriMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
-                   std::to_string(year) + " has " + std::to_string(length) + " days";
+            // TRANSLATORS: the second %s is a Hijri month's name in Latin letters.
+            return Format(_("invalid date %s: %s %d has %d days"), Quote(text).c_str(),
+                          MonthInMessages(MessageCalendar::Hijri, month), year, length);
         }
         const auto slashed = [](const std::optional<HijriDate>& date) {
             char numbers[16];
@@ -119,8 +143,8 @@ std::optional<std::string> CheckHijriDate(std::string_view text, const WrittenDa
                           date->day);
             return std::string(numbers);
         };
-        return "date " + Quote(text) + " is outside " + slashed(first) + " to " + slashed(last) +
-               " AH, the Hijri days that can be converted";
+        return Format(_("date %s is outside %s to %s AH, the Hijri days that can be converted"),
+                      Quote(text).c_str(), slashed(first).c_str(), slashed(last).c_str());
     }
     value = *converted;
     return std::nullopt;
@@ -129,7 +153,7 @@ std::optional<std::string> CheckHijriDate(std::string_view text, const WrittenDa
 std::optional<std::string> ReadSolarDate(std::string_view text, DateValue& value) {
     const auto date = ParseSolarDate(text);
     if (!date) {
-        return "invalid date " + Quote(text) + " (expected YYYY/MM/DD)";
+        return Format(_("invalid date %s (expected YYYY/MM/DD)"), Quote(text).c_str());
     }
     return CheckSolarDate(text, *date, value);
 }

@@ -13,6 +13,13 @@
 
 namespace tarvand {
 
+// The calendars whose months messages name.
+enum class MessageCalendar { Gregorian, Solar, Hijri };
+
+// Takes a calendar and a month, 1 to 12; returns the month's name in messages: Latin letters, or
+// the messages' language.
+const char* MonthInMessages(MessageCalendar calendar, int month);
+
 // Returns the end of a message for a Gregorian date outside the days that convert:
 // " is outside 1799-03-21 to 3622-03-20, the days that can be converted".
 std::string OutsideTheRange();

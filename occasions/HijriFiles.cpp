@@ -6,6 +6,7 @@
 
 #include "DataFiles.h"
 #include "DateReading.h"
+#include "Messages.h"
 #include "Quote.h"
 
 namespace tarvand {
@@ -18,18 +19,19 @@ std::variant<HijriMonthStart, std::string> ReadHijriLine(std::string_view line) 
     const auto blank = line.find_first_of(" \t");
     const auto slash = line.find('/');
     if (blank == std::string_view::npos || slash == std::string_view::npos || slash > blank) {
-        return "expected YEAR/MONTH YYYY-MM-DD, as in 1448/1 2026-06-16";
+        return std::string(_("expected YEAR/MONTH YYYY-MM-DD, as in 1448/1 2026-06-16"));
     }
     const auto year = ReadNumber(line.substr(0, slash));
     const auto month = ReadNumber(line.substr(slash + 1, blank - slash - 1));
     if (!year || !month) {
-        return "expected a Hijri year and month, as in 1448/1, not " + Quote(line.substr(0, blank));
+        return Format(_("expected a Hijri year and month, as in 1448/1, not %s"),
+                      Quote(line.substr(0, blank)).c_str());
     }
     // Any real day: the months held reach a little past the days the Solar calendar converts.
     const std::string_view date = TrimBlanks(line.substr(blank));
     const auto written = ParseIsoDate(date);
     if (!written) {
-        return "invalid date " + Quote(date) + " (expected YYYY-MM-DD)";
+        return Format(_("invalid date %s (expected YYYY-MM-DD)"), Quote(date).c_str());
     }
     DateValue first = 0;
     if (auto problem = CheckGregorianDate(date, *written, first)) {
@@ -102,11 +104,13 @@ HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& us
         if (earlier >= 0 && starts[static_cast<std::size_t>(earlier)].first != start.first) {
             said.emplace_back(
                 lines[i].order,
-                place(i) + ": month " + std::to_string(start.year) + "/" +
-                    std::to_string(start.month) + " began on " +
-                    IsoText(ToCivilDate(starts[static_cast<std::size_t>(earlier)].first)) + " at " +
-                    place(static_cast<std::size_t>(earlier)) + "; this line's " +
-                    IsoText(ToCivilDate(start.first)) + " counts instead");
+                place(i) + ": " +
+                    Format(_("month %d/%d began on %s at %s; this line's %s counts instead"),
+                           start.year, start.month,
+                           IsoText(ToCivilDate(starts[static_cast<std::size_t>(earlier)].first))
+                               .c_str(),
+                           place(static_cast<std::size_t>(earlier)).c_str(),
+                           IsoText(ToCivilDate(start.first)).c_str()));
         }
         earlier = static_cast<std::int32_t>(i);
     }

@@ -30,6 +30,11 @@ void UseTranslations() {
 
 const char* Translated(const char* english) { return dgettext(Domain, english); }
 
+const char* TranslatedIn(const char* keyed, const char* english) {
+    const char* translated = dgettext(Domain, keyed);
+    return translated == keyed ? english : translated;
+}
+
 std::string Format(const char* format, ...) {
     std::va_list arguments;
     va_start(arguments, format);

@@ -12,7 +12,11 @@ namespace tarvand {
 void UseTranslations();
 
 // Takes a message in English; returns its translation, or the message itself when there is none.
-const char* Translated(const char* english);
+const char* Translated(const char* english) __attribute__((format_arg(1)));
+
+// Takes a context and a message joined by U+0004, as gettext keys them, and the message alone;
+// returns its translation in that context, or the message.
+const char* TranslatedIn(const char* keyed, const char* english);
 
 // Takes a printf format, a translated message, and its arguments; returns the text.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -27,3 +31,4 @@ std::string MessagesLanguage();
 // looked up later: the keywords xgettext reads.
 #define _(english) ::tarvand::Translated(english)
 #define N_(english) english
+#define C_(context, english) ::tarvand::TranslatedIn(context "\004" english, english)

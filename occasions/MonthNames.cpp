@@ -1,5 +1,7 @@
 #include "MonthNames.h"
 
+#include "Messages.h"
+
 namespace tarvand {
 
 std::string FoldedName(std::string_view text) {
@@ -46,6 +48,18 @@ std::variant<int, std::vector<std::string_view>> FindMonthName(
         return startedMonth;
     }
     return started;
+}
+
+std::string ListedNames(const std::vector<std::string_view>& names) {
+    std::string listed;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        // TRANSLATORS: between the last two names of a list, "A, B or C".
+        listed += i == 0 ? "" : i + 1 == names.size() ? _(" or ") : _(", ");
+        // TRANSLATORS: a name in such a list; a language written right to left may isolate it
+        // (U+2068 ... U+2069), as the name may be in Latin letters.
+        listed += Format(C_("a name in a list", "%s"), std::string(names[i]).c_str());
+    }
+    return listed;
 }
 
 }  // namespace tarvand

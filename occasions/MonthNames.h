@@ -26,4 +26,7 @@ std::string FoldedName(std::string_view text);
 std::variant<int, std::vector<std::string_view>> FindMonthName(
     std::string_view text, std::initializer_list<const MonthNameList*> lists);
 
+// Takes names; returns them listed for a message: "A", "A or B", "A, B or C".
+std::string ListedNames(const std::vector<std::string_view>& names);
+
 }  // namespace tarvand

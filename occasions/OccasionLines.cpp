@@ -4,6 +4,7 @@
 
 #include "DateReading.h"
 #include "DateText.h"
+#include "Messages.h"
 #include "Quote.h"
 #include "calendar/SolarNames.h"
 #include "calendar/SolarYear.h"
@@ -52,39 +53,43 @@ std::variant<Occasion, std::string> ReadHolidayLine(std::string_view line) {
         rest.remove_prefix(tab + 1);
         if (count + 1 == fields.size()) {
             return std::string(
-                "more than five fields (date, kind, status, English and Persian "
-                "names, one tab apart)");
+                _("more than five fields (date, kind, status, English and Persian names, one "
+                  "tab apart)"));
         }
     }
     if (count != fields.size()) {
         return std::string(
-            "expected five fields (date, kind, status, English and Persian names, one tab apart)");
+            _("expected five fields (date, kind, status, English and Persian names, one tab "
+              "apart)"));
     }
     const auto written = ParseIsoDate(fields[0]);
     DateValue day = 0;
     if (!written) {
-        return "invalid date " + Quote(fields[0]) + " (expected YYYY-MM-DD)";
+        return Format(_("invalid date %s (expected YYYY-MM-DD)"), Quote(fields[0]).c_str());
     }
     if (auto problem = CheckGregorianDate(fields[0], *written, day)) {
         return *problem;
     }
     if (!ToSolarFields(day)) {
-        return "date " + Quote(fields[0]) + OutsideTheRange();
+        return Format(_("date %s%s"), Quote(fields[0]).c_str(), OutsideTheRange().c_str());
     }
     const int kind = WordIndex(fields[1], Kinds);
     if (kind < 0) {
-        return "unknown kind " + Quote(fields[1]) + " (expected solar, lunar or special)";
+        return Format(_("unknown kind %s (expected solar, lunar or special)"),
+                      Quote(fields[1]).c_str());
     }
     const int status = WordIndex(fields[2], Statuses);
     if (status < 0) {
-        return "unknown status " + Quote(fields[2]) + " (expected confirmed or estimated)";
+        return Format(_("unknown status %s (expected confirmed or estimated)"),
+                      Quote(fields[2]).c_str());
     }
     if (fields[3].empty() && fields[4].empty()) {
-        return std::string("no name");
+        return std::string(_("no name"));
     }
     for (const std::string_view name : {fields[3], fields[4]}) {
         if (!IsPlainText(name)) {
-            return "a control character or bytes that are not UTF-8 in the name " + Quote(name);
+            return Format(_("a control character or bytes that are not UTF-8 in the name %s"),
+                          Quote(name).c_str());
         }
     }
     return Occasion{.day = day,
@@ -113,28 +118,29 @@ std::variant<PersonalEvent, std::string> ReadEventLine(std::string_view line) {
         event.month = yearly->month;
         event.day = yearly->day;
         if (event.month < 1 || event.month > 12) {
-            return "invalid date " + Quote(date) + ": there is no month " +
-                   std::to_string(event.month);
+            return Format(_("invalid date %s: there is no month %d"), Quote(date).c_str(),
+                          event.month);
         }
         // The longest each month can be: 31 days to Shahrivar, 30 after, 30 for Esfand in a
         // leap year.
         const int longest = event.month <= 6 ? 31 : 30;
         if (event.day < 1) {
-            return "invalid date " + Quote(date) + ": there is no day 0";
+            return Format(_("invalid date %s: there is no day %d"), Quote(date).c_str(), 0);
         }
         if (event.day > longest) {
-            return "invalid date " + Quote(date) + ": " +
-                   std::string(LatinMonthNames[static_cast<std::size_t>(event.month - 1)]) +
-                   " has " + std::to_string(longest) + " days";
+            return Format(_("invalid date %s: %s has %d days"), Quote(date).c_str(),
+                          MonthInMessages(MessageCalendar::Solar, event.month), longest);
         }
     } else {
-        return "invalid date " + Quote(date) + " (expected MM/DD or YYYY/MM/DD, then the text)";
+        return Format(_("invalid date %s (expected MM/DD or YYYY/MM/DD, then the text)"),
+                      Quote(date).c_str());
     }
     if (text.empty()) {
-        return "no text after the date " + Quote(date);
+        return Format(_("no text after the date %s"), Quote(date).c_str());
     }
     if (!IsPlainText(text)) {
-        return "a control character or bytes that are not UTF-8 in the text " + Quote(text);
+        return Format(_("a control character or bytes that are not UTF-8 in the text %s"),
+                      Quote(text).c_str());
     }
     return event;
 }

@@ -1,5 +1,7 @@
 #include "Quote.h"
 
+#include "Messages.h"
+
 #include <cstdio>
 
 namespace tarvand {
@@ -88,9 +90,12 @@ bool IsHidden(char32_t c) {
            (c >= 0xE0020 && c <= 0xE007F);
 }
 
-// Takes text and how many of its bytes to quote at the most; returns it quoted.
-std::string QuoteUpTo(std::string_view text, std::size_t most) {
-    std::string quoted = "'";
+// Takes text, how many of its bytes to quote at the most and whether to use the quotation marks
+// of the messages' language (plain single quotes otherwise); returns it quoted.
+std::string QuoteUpTo(std::string_view text, std::size_t most, bool translated = true) {
+    // TRANSLATORS: the marks around what the user wrote; a language written right to left may
+    // put a first-strong isolate (U+2068) inside, and a pop (U+2069) before the closing mark.
+    std::string quoted = translated ? C_("opening quotation mark", "'") : "'";
     std::size_t at = 0;
     while (at < text.size() && at < most) {
         const auto byte = static_cast<unsigned char>(text[at]);
@@ -117,7 +122,7 @@ std::string QuoteUpTo(std::string_view text, std::size_t most) {
         }
         ++at;
     }
-    quoted += '\'';
+    quoted += translated ? C_("closing quotation mark", "'") : "'";
     if (at < text.size()) {
         quoted += "...";
     }
@@ -131,10 +136,10 @@ std::string Quote(std::string_view text) { return QuoteUpTo(text, QuotedBytes); 
 std::string QuoteName(std::string_view name) { return QuoteUpTo(name, name.size()); }
 
 std::string NameBeforeLine(std::string_view name) {
-    std::string quoted = QuoteName(name);
+    const std::string quoted = QuoteUpTo(name, name.size(), false);
     const bool plain =
         quoted.size() == name.size() + 2 && quoted.compare(1, name.size(), name) == 0;
-    return plain ? std::string(name) : quoted;
+    return plain ? std::string(name) : QuoteName(name);
 }
 
 bool IsPlainText(std::string_view text) {

@@ -142,7 +142,7 @@ std::variant<HijriMonth, std::string> FindHijriMonth(const CalOptions& options,
     if (!options.year) {
         const auto now = hijri.ToHijri(today);
         if (!now) {
-            return std::string("today's date is outside the Hijri months held; name a YEAR");
+            return std::string(_("today's date is outside the Hijri months held; name a YEAR"));
         }
         found.year = now->year;
         found.month = options.month.value_or(now->month);
@@ -150,8 +150,8 @@ std::variant<HijriMonth, std::string> FindHijriMonth(const CalOptions& options,
     const auto first = hijri.FromHijri(found.year, found.month, 1);
     const auto last = hijri.FromHijri(found.year, found.month, 0);
     if (!first || !last || *first < FirstSolarValue() || *last > LastSolarValue()) {
-        return "Hijri month " + std::to_string(found.year) + "/" + std::to_string(found.month) +
-               " is outside the months that can be shown (1178 to 3000)";
+        return Format(_("Hijri month %d/%d is outside the months that can be shown (1178 to 3000)"),
+                      found.year, found.month);
     }
     found.days = {static_cast<std::int64_t>(*first - SolarEpoch),
                   static_cast<std::int64_t>(*last - SolarEpoch)};
@@ -250,9 +250,8 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
             const auto day = static_cast<std::int64_t>(today - SolarEpoch);
             marked = MarkedDays{day, day};
         } else if (!options.year) {
-            return Report(err,
-                          "today's date is outside 1799-03-21 to 3622-03-20, the days that "
-                          "can be shown; name a YEAR");
+            return Report(err, _("today's date is outside 1799-03-21 to 3622-03-20, the days that "
+                                 "can be shown; name a YEAR"));
         }
         const GridStyle style{
             .persian = options.persian,
@@ -366,7 +365,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         out.Add(text);
     }
     if (!out.Flush()) {
-        Report(err, std::string("write error: ") + std::strerror(out.Error()));
+        Report(err, Format(_("write error: %s"), std::strerror(out.Error())));
         err.Flush();
         return 2;
     }

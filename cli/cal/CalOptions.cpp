@@ -41,22 +41,36 @@ constexpr std::array<option, 19> LongOptions{{
 }};
 
 // The forms the operands take, for messages.
-const std::string Forms =
-    "(expected [[MONTH] YEAR]: MONTH 1 to 12 or a month name, YEAR 1178 to 3000)";
+std::string Forms() {
+    return _("(expected [[MONTH] YEAR]: MONTH 1 to 12 or a month name, YEAR 1178 to 3000)");
+}
 
 // What option messages end with.
-const std::string SeeHelp = " (see 'tarvand-cal --help')";
+std::string SeeHelp() { return Format(_(" (see '%s --help')"), "tarvand-cal"); }
+
+// Takes a month as written; returns true when it names no month of the calendar asked for, nor
+// starts the name of one.
+bool UnknownMonth(const std::string& text, bool hijri) {
+    if (ReadNumber(text)) {
+        return false;
+    }
+    const auto found = hijri ? FindMonthName(text, {&LatinHijriMonthNames, &HijriMonthNames})
+                             : FindMonthName(text, {&LatinMonthNames, &LatinAfghanMonthNames,
+                                                    &PersianMonthNames, &AfghanMonthNames});
+    const auto* names = std::get_if<std::vector<std::string_view>>(&found);
+    return names != nullptr && names->empty();
+}
 
 // Takes a Hijri year as written; returns it, or the message that says why it is none.
 std::variant<int, std::string> ReadHijriYear(const std::string& text) {
     const auto year = ReadNumber(text);
     if (!year) {
-        return "invalid year " + Quote(text) + " " + Forms;
+        return Format(_("invalid year %s %s"), Quote(text).c_str(), Forms().c_str());
     }
     const HijriCalendar hijri;
     if (*year < hijri.FirstYear() || *year > hijri.LastYear()) {
-        return "Hijri year " + Quote(text) + " is outside " + std::to_string(hijri.FirstYear()) +
-               " to " + std::to_string(hijri.LastYear());
+        return Format(_("Hijri year %s is outside %d to %d"), Quote(text).c_str(),
+                      hijri.FirstYear(), hijri.LastYear());
     }
     return *year;
 }
@@ -65,10 +79,11 @@ std::variant<int, std::string> ReadHijriYear(const std::string& text) {
 std::variant<int, std::string> ReadYear(const std::string& text) {
     const auto year = ReadNumber(text);
     if (!year) {
-        return "invalid year " + Quote(text) + " " + Forms;
+        return Format(_("invalid year %s %s"), Quote(text).c_str(), Forms().c_str());
     }
     if (*year < FirstSolarYear || *year > LastSolarYear) {
-        return "year " + Quote(text) + " is outside the years that can be shown " + Forms;
+        return Format(_("year %s is outside the years that can be shown %s"), Quote(text).c_str(),
+                      Forms().c_str());
     }
     return *year;
 }
@@ -90,13 +105,13 @@ std::optional<std::pair<int, int>> ReadYearRange(const std::string& text) {
 std::optional<std::string> TakeOperands(const std::vector<std::string>& operands,
                                         CalOptions& options) {
     if (operands.size() > 2) {
-        return "extra operand " + Quote(operands[2]) + " " + Forms;
+        return Format(_("extra operand %s %s"), Quote(operands[2]).c_str(), Forms().c_str());
     }
     if (operands.size() == 2) {
         const auto first = ReadNumber(operands[0]);
         if (first && *first > 12 && operands[0].size() >= 4 && ReadNumber(operands[1])) {
-            return "two years given, " + Quote(operands[0]) + " and " + Quote(operands[1]) + " " +
-                   Forms;
+            return Format(_("two years given, %s and %s %s"), Quote(operands[0]).c_str(),
+                          Quote(operands[1]).c_str(), Forms().c_str());
         }
     }
     const bool digits = operands.size() == 1 &&
@@ -108,11 +123,7 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
             !ReadNumber(operands[0])) {
             // Unknown among the Solar months: the Hijri reading, ambiguous or not.
             const auto lunar = ReadMonth(operands[0], true);
-            const auto unknown = [](const std::variant<int, std::string>& read) {
-                return std::holds_alternative<std::string>(read) &&
-                       std::get<std::string>(read).starts_with("unknown");
-            };
-            if (unknown(month) && !unknown(lunar)) {
+            if (UnknownMonth(operands[0], false) && !UnknownMonth(operands[0], true)) {
                 options.hijri = std::holds_alternative<int>(lunar);
                 month = lunar;
             }
@@ -127,8 +138,9 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
     }
     if (!operands.empty()) {
         if (options.hijri && operands.size() == 1) {
-            return "a Hijri YEAR needs its MONTH (expected MONTH YEAR: 1 to 12 or a Hijri "
-                   "month's name, and a Hijri year)";
+            return std::string(
+                _("a Hijri YEAR needs its MONTH (expected MONTH YEAR: 1 to 12 or a "
+                  "Hijri month's name, and a Hijri year)"));
         }
         const auto year =
             options.hijri ? ReadHijriYear(operands.back()) : ReadYear(operands.back());
@@ -145,7 +157,7 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
 std::variant<int, std::string> ReadMonth(const std::string& text, bool hijri) {
     if (const auto number = ReadNumber(text)) {
         if (*number < 1 || *number > 12) {
-            return "there is no month " + std::to_string(*number) + " " + Forms;
+            return Format(_("there is no month %d %s"), *number, Forms().c_str());
         }
         return *number;
     }
@@ -157,13 +169,10 @@ std::variant<int, std::string> ReadMonth(const std::string& text, bool hijri) {
     }
     const auto& names = std::get<std::vector<std::string_view>>(found);
     if (names.empty()) {
-        return "unknown month " + Quote(text) + " " + Forms;
+        return Format(_("unknown month %s %s"), Quote(text).c_str(), Forms().c_str());
     }
-    std::string listed;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        listed += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + std::string(names[i]);
-    }
-    return "ambiguous month " + Quote(text) + ": " + listed + " " + Forms;
+    return Format(_("ambiguous month %s: %s %s"), Quote(text).c_str(), ListedNames(names).c_str(),
+                  Forms().c_str());
 }
 
 std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::string>& arguments,
@@ -201,7 +210,9 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
             case 'n': {
                 const auto count = ReadNumber(optarg);
                 if (!count || *count < 1 || *count > 12 * (LastSolarYear - FirstSolarYear + 1)) {
-                    return UsageError{"invalid number of months " + Quote(optarg) + SeeHelp};
+                    return UsageError{
+                        Format(_("invalid number of months %s"), Quote(optarg).c_str()) +
+                        SeeHelp()};
                 }
                 options.months = *count;
                 options.around = options.wholeYear = false;
@@ -238,8 +249,11 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
                 } else if (when == "auto" || when == "tty" || when == "if-tty") {
                     options.colour = CalOptions::Colour::Auto;
                 } else {
-                    return UsageError{"invalid argument " + Quote(when) +
-                                      " for '--color' (expected auto, always or never)" + SeeHelp};
+                    return UsageError{
+                        Format(_("invalid argument %s for '--color' (expected auto, always or "
+                                 "never)"),
+                               Quote(when).c_str()) +
+                        SeeHelp()};
                 }
                 break;
             }
@@ -251,10 +265,11 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
                 if (optarg != nullptr) {
                     options.icsYears = ReadYearRange(optarg);
                     if (!options.icsYears) {
-                        return UsageError{"invalid range " + Quote(optarg) +
-                                          " for '--ics' (expected YEAR or YEAR-YEAR, " +
-                                          std::to_string(FirstSolarYear) + " to " +
-                                          std::to_string(LastSolarYear) + ")" + SeeHelp};
+                        return UsageError{
+                            Format(_("invalid range %s for '--ics' (expected YEAR or YEAR-YEAR, "
+                                     "%d to %d)"),
+                                   Quote(optarg).c_str(), FirstSolarYear, LastSolarYear) +
+                            SeeHelp()};
                     }
                 }
                 break;
@@ -267,7 +282,7 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
             default:
                 return UsageError{BadOptionMessage(arguments[static_cast<std::size_t>(previous)], c,
                                                    optopt, LongOptions.data()) +
-                                  SeeHelp};
+                                  SeeHelp()};
         }
     }
     std::vector<std::string> operands;
@@ -278,14 +293,13 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
         return UsageError{*problem};
     }
     if (options.date && (options.year || options.month)) {
-        return UsageError{"--date cannot be used with a MONTH or YEAR" + SeeHelp};
+        return UsageError{_("--date cannot be used with a MONTH or YEAR") + SeeHelp()};
     }
     if (options.hijri && (options.ics || options.date || options.wholeYear || options.around ||
                           options.months != 1)) {
-        return UsageError{
-            "--hijri shows one Hijri month; it cannot be used with --ics, --date, "
-            "-3, -n or -y" +
-            SeeHelp};
+        return UsageError{_("--hijri shows one Hijri month; it cannot be used with --ics, --date, "
+                            "-3, -n or -y") +
+                          SeeHelp()};
     }
     if (options.year && !options.month && operands.size() == 1 && !countGiven) {
         options.wholeYear = true;  // a YEAR alone, as cal shows it, unless -1, -3 or -n came last

@@ -205,8 +205,10 @@ std::optional<std::string> ConvertText(std::string_view text, std::string_view w
         return std::move(*problem);
     }
     if (std::get<Moment>(moment).predictedHijri && !output.options.quiet) {
-        Report(output, std::string(where) + "note: " + Quote(text) +
-                           " is in a Hijri month not yet seen: its day is estimated");
+        Report(output, std::string(where) +
+                           Format(_("note: %s is in a Hijri month not yet seen: its day is "
+                                    "estimated"),
+                                  Quote(text).c_str()));
     }
     return PrintMoment(std::get<Moment>(moment), text, output);
 }
@@ -237,7 +239,7 @@ int ConvertLines(int fd, const std::string& name, Output& output) {
             break;
         }
         if (result == LineReader::Result::Error) {
-            Report(output, name + ": read error: " + std::strerror(errno));
+            Report(output, Format(_("%s: read error: %s"), name.c_str(), std::strerror(errno)));
             return ExitTrouble;
         }
         std::optional<std::string> problem;
@@ -265,7 +267,8 @@ int ConvertFile(int in, Output& output) {
     }
     const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        Report(output, "cannot read " + QuoteName(name) + ": " + std::strerror(errno));
+        Report(output,
+               Format(_("cannot read %s: %s"), QuoteName(name).c_str(), std::strerror(errno)));
         return ExitTrouble;
     }
     const int status = ConvertLines(fd, NameBeforeLine(name), output);
@@ -365,7 +368,8 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
         }
     }
     if (!out.Flush()) {
-        err.Add(std::string(Program) + ": write error: " + std::strerror(out.Error()) + '\n');
+        err.Add(std::string(Program) + ": " +
+                Format(_("write error: %s"), std::strerror(out.Error())) + '\n');
         status = ExitTrouble;
     }
     // Messages that could not be written are a write error too.
@@ -378,8 +382,8 @@ int RunDateCommandLine(const std::vector<std::string>& arguments) {
     OutputBuffer err(STDERR_FILENO, PIPE_BUF);
     const auto parsed = ParseDateOptions(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        err.Add(std::string(Program) + ": " + error->message + " (see '" + std::string(Program) +
-                " --help')\n");
+        err.Add(std::string(Program) + ": " + error->message +
+                Format(_(" (see '%s --help')"), std::string(Program).c_str()) + '\n');
         return ExitTrouble;
     }
     timespec clock{};

@@ -46,7 +46,7 @@ int ParseLayout(const std::string& text) {
 // Takes an operand; records it as the output format, or returns why it cannot be one.
 std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& options) {
     if (!operand.starts_with('+') || options.format) {
-        return UsageError{"extra operand " + Quote(operand)};
+        return UsageError{Format(_("extra operand %s"), Quote(operand).c_str())};
     }
     const std::string_view unknown = UnknownConversion(std::string_view(operand).substr(1));
     if (!unknown.empty()) {
@@ -61,11 +61,12 @@ std::optional<UsageError> TakeOperand(const std::string& operand, DateOptions& o
         if (!wide && width != std::string_view::npos) {
             std::from_chars(unknown.data() + width, unknown.data() + unknown.size(), value);
         }
-        return UsageError{"invalid conversion " + Quote(unknown) + " in format " + Quote(operand) +
-                          (!lettered ? std::string(" (the conversion letter is missing)")
-                           : wide || value > MaxFormatWidth
-                               ? " (a width goes up to " + std::to_string(MaxFormatWidth) + ")"
-                               : "")};
+        const std::string why = !lettered ? std::string(_(" (the conversion letter is missing)"))
+                                : wide || value > MaxFormatWidth
+                                    ? Format(_(" (a width goes up to %d)"), MaxFormatWidth)
+                                    : std::string();
+        return UsageError{Format(_("invalid conversion %s in format %s%s"), Quote(unknown).c_str(),
+                                 Quote(operand).c_str(), why.c_str())};
     }
     options.format = operand.substr(1);
     return std::nullopt;
@@ -115,8 +116,8 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
             case 'l':
                 options.layout = ParseLayout(optarg);
                 if (options.layout < 0) {
-                    return UsageError{"invalid layout " + Quote(optarg) +
-                                      " (expected 0, 1, 2 or 3)"};
+                    return UsageError{Format(_("invalid layout %s (expected 0, 1, 2 or 3)"),
+                                             Quote(optarg).c_str())};
                 }
                 options.all = false;
                 layoutChosen = true;
@@ -143,9 +144,8 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
             case HolidaysOption: {
                 const auto year = ReadNumber(optarg);
                 if (!year || *year < FirstSolarYear || *year > LastSolarYear) {
-                    return UsageError{"invalid year " + Quote(optarg) + " for '--holidays' (" +
-                                      std::to_string(FirstSolarYear) + " to " +
-                                      std::to_string(LastSolarYear) + ")"};
+                    return UsageError{Format(_("invalid year %s for '--holidays' (%d to %d)"),
+                                             Quote(optarg).c_str(), FirstSolarYear, LastSolarYear)};
                 }
                 options.holidaysOf = year;
                 break;
@@ -162,20 +162,20 @@ std::variant<DateOptions, UsageError> ParseDateOptions(const std::vector<std::st
         }
     }
     if (options.date && options.file) {
-        return UsageError{"--date and --file cannot be used together"};
+        return UsageError{_("--date and --file cannot be used together")};
     }
     if (options.holidaysOf && (options.date || options.file || options.reference ||
                                options.toGregorian || options.format || layoutChosen)) {
-        return UsageError{"--holidays cannot be used with other dates or output formats"};
+        return UsageError{_("--holidays cannot be used with other dates or output formats")};
     }
     if (options.reference && (options.date || options.file)) {
-        return UsageError{"--reference cannot be used with --date or --file"};
+        return UsageError{_("--reference cannot be used with --date or --file")};
     }
     if (options.format && layoutChosen) {
-        return UsageError{"multiple output formats specified"};
+        return UsageError{_("multiple output formats specified")};
     }
     if (options.toGregorian && (layoutChosen || options.format)) {
-        return UsageError{"--to-gregorian cannot be used with --layout, --all or +FORMAT"};
+        return UsageError{_("--to-gregorian cannot be used with --layout, --all or +FORMAT")};
     }
     return options;
 }

@@ -1,6 +1,7 @@
 #include "MomentReading.h"
 
 #include "DateReading.h"
+#include "Messages.h"
 #include "MomentText.h"
 #include "Quote.h"
 #include "calendar/SolarMonths.h"
@@ -31,22 +32,23 @@ std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall) {
 std::string OutsideMessage(std::string_view text, DateCalendar calendar,
                            const std::optional<WallTime>& wall) {
     if (!text.empty()) {
-        return calendar == DateCalendar::Solar ? SolarYearsMessage(text)
-                                               : "date " + Quote(text) + OutsideTheRange();
+        return calendar == DateCalendar::Solar
+                   ? SolarYearsMessage(text)
+                   : Format(_("date %s%s"), Quote(text).c_str(), OutsideTheRange().c_str());
     }
     const bool edge = !wall || wall->year > int{year::max()} || wall->year < int{year::min()};
     const bool late = wall ? wall->year > 0 : true;
-    return "today's date " +
-           (edge ? std::string(late ? "(the year 32767 or after)" : "(the year -32767 or before)")
-                 : Quote(IsoText(year_month_day{wall->day}))) +
-           OutsideTheRange();
+    const std::string day =
+        edge ? std::string(late ? _("(the year 32767 or after)") : _("(the year -32767 or before)"))
+             : Quote(IsoText(year_month_day{wall->day}));
+    return Format(_("today's date %s%s"), day.c_str(), OutsideTheRange().c_str());
 }
 
 std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar plain, Instant now,
                                              const TimeZone& zone, const HijriSource& hijri) {
     auto parsed = ParseMoment(text, plain);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
-        return "invalid date " + Quote(text) + *problem;
+        return Format(_("invalid date %s%s"), Quote(text).c_str(), problem->c_str());
     }
     const auto& written = std::get<WrittenMoment>(parsed);
     Moment moment{.instant = now,

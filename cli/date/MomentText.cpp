@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "Messages.h"
 #include "MonthNames.h"
 #include "Quote.h"
 #include "calendar/HijriNames.h"
@@ -275,7 +276,7 @@ public:
 private:
     // The end of the message for text that is not of any shape a moment takes.
     std::string Shape() const {
-        return solar_ ? " (expected YYYY/MM/DD)" : " (expected YYYY-MM-DD)";
+        return solar_ ? _(" (expected YYYY/MM/DD)") : _(" (expected YYYY-MM-DD)");
     }
 
     // Takes a token, and whether it is the first; reads it, with the tokens that belong to it.
@@ -284,8 +285,8 @@ private:
         if (lead == '@') {
             const auto epoch = ReadEpoch(token);
             if (!first || !epoch) {
-                return !first ? ": " + Quote(token) + " must come first"
-                              : ": invalid count of seconds " + Quote(token);
+                return !first ? Format(_(": %s must come first"), Quote(token).c_str())
+                              : Format(_(": invalid count of seconds %s"), Quote(token).c_str());
             }
             moment_.epoch = epoch;
             moment_.showsTime = true;
@@ -313,7 +314,7 @@ private:
             }
             const auto next = tokens_.Peek();
             if (!next.empty() && IsLetter(next[0]) && !SameWord(next, "ago")) {
-                return ": unknown unit " + Quote(next);
+                return Format(_(": unknown unit %s"), Quote(next).c_str());
             }
             if (lead != '+' && lead != '-') {
                 return Shape();
@@ -329,16 +330,16 @@ private:
             if (count &&
                 (SameWord(token.substr(letters), "am") || SameWord(token.substr(letters), "pm"))) {
                 return std::string(
-                    ": am and pm are not read; write the time as HH:MM, 00:00 to 23:59");
+                    _(": am and pm are not read; write the time as HH:MM, 00:00 to 23:59"));
             }
         }
         if ((lead == '+' || lead == '-') && token.size() == 1) {
-            return ": the sign " + Quote(token) + " stands apart from its number";
+            return Format(_(": the sign %s stands apart from its number"), Quote(token).c_str());
         }
         if ((lead == '+' || lead == '-') && token.size() > 1 && IsDigit(token[1]) &&
             token.find_first_not_of("0123456789", 1) == std::string_view::npos &&
             FindUnit(tokens_.Peek()) != nullptr) {
-            return ": count " + Quote(token) + " is too large";
+            return Format(_(": count %s is too large"), Quote(token).c_str());
         }
         if (lead == '+' || lead == '-') {
             return ReadOffsetItem(token);
@@ -374,24 +375,18 @@ private:
             const auto year = ahead.Peek();
             const auto* names = std::get_if<std::vector<std::string_view>>(&month);
             if (words == 1 && names != nullptr && names->size() > 1 && IsYear(year)) {
-                std::string listed;
-                for (std::size_t i = 0; i < names->size(); ++i) {
-                    listed += (i == 0                   ? ""
-                               : i + 1 == names->size() ? " or "
-                                                        : ", ") +
-                              std::string((*names)[i]);
-                }
-                return ": ambiguous month " + Quote(name) + ": " + listed;
+                return Format(_(": ambiguous month %s: %s"), Quote(name).c_str(),
+                              ListedNames(*names).c_str());
             }
             if (std::holds_alternative<int>(month) && !IsYear(year) &&
                 (year.empty() || !FindUnit(year))) {
-                return ": no year after the Hijri month " + Quote(name);
+                return Format(_(": no year after the Hijri month %s"), Quote(name).c_str());
             }
             if (std::holds_alternative<int>(month) && IsYear(year)) {
                 ahead.Next();
                 tokens_ = ahead;
                 if (moment_.date) {
-                    return ": a second date " + Quote(name);
+                    return Format(_(": a second date %s"), Quote(name).c_str());
                 }
                 moment_.date =
                     WrittenDate{*ReadNumber(year), std::get<int>(month), *ReadNumber(day)};
@@ -415,7 +410,7 @@ private:
             return Shape();
         }
         if (moment_.date) {
-            return ": a second date " + Quote(token);
+            return Format(_(": a second date %s"), Quote(token).c_str());
         }
         moment_.date = date;
         moment_.calendar = calendar;
@@ -427,7 +422,7 @@ private:
         const std::string_view written = token;
         const auto hour = TakeDigits(token, 2);
         if (!hour || !token.starts_with(':')) {
-            return " (expected HH:MM[:SS])";
+            return _(" (expected HH:MM[:SS])");
         }
         token.remove_prefix(1);
         const auto minute = TakeDigits(token, 2);
@@ -436,28 +431,28 @@ private:
             token.remove_prefix(1);
             second = TakeDigits(token, 2);
             if (!second) {
-                return " (expected HH:MM[:SS])";
+                return _(" (expected HH:MM[:SS])");
             }
         }
         if (!minute || minute->second != 2 || (second && second->second != 2)) {
-            return " (expected HH:MM[:SS])";
+            return _(" (expected HH:MM[:SS])");
         }
         const auto fraction = second ? TakeFraction(token) : std::optional(0);
         if (!fraction) {
-            return " (expected HH:MM[:SS])";
+            return _(" (expected HH:MM[:SS])");
         }
         const int nanosecond = *fraction;
         if (hour->first > 23) {
-            return ": hour " + std::to_string(hour->first);
+            return Format(_(": hour %ld"), static_cast<long>(hour->first));
         }
         if (minute->first > 59) {
-            return ": minute " + std::to_string(minute->first);
+            return Format(_(": minute %ld"), static_cast<long>(minute->first));
         }
         if (second && second->first > 60) {  // 60: a leap second, read as the next minute
-            return ": second " + std::to_string(second->first);
+            return Format(_(": second %ld"), static_cast<long>(second->first));
         }
         if (moment_.secondOfDay) {
-            return ": a second time " + Quote(written);
+            return Format(_(": a second time %s"), Quote(written).c_str());
         }
         moment_.secondOfDay = static_cast<int>(hour->first * 3600 + minute->first * 60 +
                                                (second ? second->first : 0));
@@ -471,13 +466,13 @@ private:
     std::optional<std::string> ReadOffsetItem(std::string_view token) {
         const auto offset = ReadOffset(token);
         if (!offset) {
-            return ": offset " + Quote(token);
+            return Format(_(": offset %s"), Quote(token).c_str());
         }
         if (!moment_.date && !moment_.secondOfDay) {
-            return ": offset " + Quote(token) + " without a date or time before it";
+            return Format(_(": offset %s without a date or time before it"), Quote(token).c_str());
         }
         if (moment_.offset) {
-            return ": a second offset " + Quote(token);
+            return Format(_(": a second offset %s"), Quote(token).c_str());
         }
         moment_.offset = offset;
         moment_.showsTime = true;
@@ -502,15 +497,15 @@ private:
             const auto word = tokens_.Next();
             const Unit* unit = FindUnit(word);
             if (unit == nullptr) {
-                return word.empty() ? ": no unit after " + Quote(token)
-                                    : ": unknown unit " + Quote(word);
+                return word.empty() ? Format(_(": no unit after %s"), Quote(token).c_str())
+                                    : Format(_(": unknown unit %s"), Quote(word).c_str());
             }
             return AddRelative(*unit, next ? 1 : last ? -1 : 0);
         }
         if (const Unit* unit = FindUnit(token)) {
             return AddRelative(*unit, 1);
         }
-        return ": unknown word " + Quote(token);
+        return Format(_(": unknown word %s"), Quote(token).c_str());
     }
 
     // Adds count units, negated by an "ago" after them.

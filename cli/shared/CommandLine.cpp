@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Messages.h"
 #include "Quote.h"
 
 namespace tarvand {
@@ -34,26 +35,26 @@ WritableArguments::WritableArguments(const std::vector<std::string>& arguments)
 std::string BadOptionMessage(const std::string& argument, int answer, int optionChar,
                              const option* longOptions) {
     if (!argument.starts_with("--")) {
-        return answer == ':'
-                   ? "option requires an argument -- " +
-                         Quote(std::string(1, static_cast<char>(optionChar)))
-                   : "invalid option -- " + Quote(std::string(1, static_cast<char>(optionChar)));
+        const std::string letter = Quote(std::string(1, static_cast<char>(optionChar)));
+        return answer == ':' ? Format(_("option requires an argument -- %s"), letter.c_str())
+                             : Format(_("invalid option -- %s"), letter.c_str());
     }
     const std::string written = argument.substr(0, argument.find('='));
     const auto found = Matching(std::string_view(written).substr(2), longOptions);
     if (found.size() > 1) {
-        std::string message = "option " + Quote(written) + " is ambiguous; possibilities:";
+        std::string possibilities;
         for (const option* candidate : found) {
-            message += " '--" + std::string(candidate->name) + "'";
+            possibilities += ' ' + Quote("--" + std::string(candidate->name));
         }
-        return message;
+        return Format(_("option %s is ambiguous; possibilities:%s"), Quote(written).c_str(),
+                      possibilities.c_str());
     }
     if (found.empty()) {
-        return "unrecognized option " + Quote(written);
+        return Format(_("unrecognized option %s"), Quote(written).c_str());
     }
-    const std::string name = "'--" + std::string(found[0]->name) + "'";
-    return answer == ':' ? "option " + name + " requires an argument"
-                         : "option " + name + " doesn't allow an argument";
+    const std::string name = Quote("--" + std::string(found[0]->name));
+    return answer == ':' ? Format(_("option %s requires an argument"), name.c_str())
+                         : Format(_("option %s doesn't allow an argument"), name.c_str());
 }
 
 }  // namespace tarvand

@@ -332,3 +332,18 @@ tentative = [e for e in events if e["STATUS"] == "TENTATIVE"]
 assert tentative and all(e["DTSTART"].dt > datetime.date(2026, 4, 18) for e in tentative), "estimated"
 assert all(e["DTEND"].dt - e["DTSTART"].dt == datetime.timedelta(days=1) for e in events), "all-day"
 PYTHON
+# In Persian, as gettext chooses the language: --help, a bad option, a bad month and a bad line of
+# the events file say no English sentence; the grid stays as -p draws it.
+[ -n "${TARVAND_LOCALEDIR:-}" ] || fail "TARVAND_LOCALEDIR names no catalogues"
+for arguments in --help --bogus "zz 1404" "ra 1448" "-n 0" "--color=maybe"; do
+    # shellcheck disable=SC2086
+    LANGUAGE=fa LC_ALL=C.UTF-8 "$program" $arguments 2>&1 |
+        /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
+        fail "LANGUAGE=fa tarvand-cal $arguments: $(cat "$work/said")"
+done
+mkdir -p "$XDG_CONFIG_HOME/tarvand"
+printf '13/40 Nobody\n' >"$XDG_CONFIG_HOME/tarvand/events"
+[ "$(LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -p 1 1405 2>"$work/err")" = "$("$program" -p 1 1405 2>/dev/null)" ] &&
+    /usr/bin/python3 "$(dirname "$0")/no_english.py" <"$work/err" >"$work/said" ||
+    fail "LANGUAGE=fa, a bad line of the events file: $(cat "$work/said" "$work/err")"
+rm "$XDG_CONFIG_HOME/tarvand/events"

@@ -354,3 +354,26 @@ check 2 '' "$p: --holidays cannot be used with other dates or output formats $se
 check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work/stamped" -f -
 [ "$("$program" --holidays 1178 | head -n 1):$("$program" --holidays 3000 | tail -n 1 | cut -f1)" = \
     "1178/01/01	$nowruz:3000/12/30" ] || fail "--holidays at the range's ends"
+# In Persian, as gettext chooses the language: --help, a bad option, a bad date and a bad data
+# file line say no English sentence; in the C locale LANGUAGE is not looked at, and the output
+# scripts read does not change with the language.
+[ -n "${TARVAND_LOCALEDIR:-}" ] || fail "TARVAND_LOCALEDIR names no catalogues"
+in_persian() { LANGUAGE=fa LC_ALL=C.UTF-8 "$program" "$@" 2>&1; }
+for arguments in --help --bogus "-d 2025-02-30" "-d 1448/13/01 AH" "-l 9" "-d tomorow" "-g -d 1404/12/30"; do
+    # shellcheck disable=SC2086
+    in_persian $arguments | /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
+        fail "LANGUAGE=fa $p $arguments: $(cat "$work/said")"
+done
+mkdir -p "$XDG_CONFIG_HOME/tarvand"
+printf '1448/x 2026-06-17\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+[ "$(LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -d 2026-06-25 +%L 2>"$work/err")" = 1448 ] &&
+    /usr/bin/python3 "$(dirname "$0")/no_english.py" <"$work/err" >"$work/said" ||
+    fail "LANGUAGE=fa, a bad line of a month file: $(cat "$work/said" "$work/err")"
+rm "$XDG_CONFIG_HOME/tarvand/hijri"
+[ "$(in_persian --bogus)" = "$p: گزینهٔ ناشناخته «⁨--bogus⁩» (نگاه کنید به ⁦'$p --help'⁩)" ] ||
+    fail "LANGUAGE=fa --bogus: $(in_persian --bogus)"
+[ "$(LANGUAGE=fa LC_ALL=C "$program" --bogus 2>&1)" = "$p: unrecognized option '--bogus' $see" ] ||
+    fail "LANGUAGE=fa in the C locale is English"
+[ "$(in_persian -a -d 2011-03-02)" = "$("$program" -a -d 2011-03-02)" ] &&
+    [ "$(in_persian -g -d 1403/12/30)" = 2025-03-20 ] || fail "the output changed with the language"
+
