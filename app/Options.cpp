@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "Messages.h"
+#include "Quote.h"
 namespace tarvand {
 
 void NameTheProgram() {
@@ -30,16 +32,17 @@ void AnswerHelpOrVersion(int argc, char* argv[]) {
 std::optional<Options> ReadOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Show today's date in the Solar Hijri (Iranian) calendar."));
+        QString::fromUtf8(_("Show today's date in the Solar Hijri (Iranian) calendar.")));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption tray(
         QStringLiteral("tray"),
-        QStringLiteral("Show today's day in the panel's tray, with a month view, until quit."));
+        QString::fromUtf8(
+            _("Show today's day in the panel's tray, with a month view, until quit.")));
     const QCommandLineOption wait(
         QStringLiteral("wait"),
-        QStringLiteral("With --tray, wait this long for a tray to appear (default 120)."),
-        QStringLiteral("seconds"), QStringLiteral("120"));
+        QString::fromUtf8(_("With --tray, wait this long for a tray to appear (default 120).")),
+        QString::fromUtf8(_("seconds")), QStringLiteral("120"));
     parser.addOption(tray);
     parser.addOption(wait);
     parser.process(app);
@@ -49,9 +52,11 @@ std::optional<Options> ReadOptions(const QCoreApplication& app) {
     bool number = false;
     options.waitSeconds = parser.value(wait).toInt(&number);
     if (!number || options.waitSeconds < 0 || options.waitSeconds > 86400) {
-        std::fprintf(stderr, "tarvand: invalid number of seconds to wait: '%s'\n",
-                     qPrintable(parser.value(wait)));
-        std::fprintf(stderr, "Try 'tarvand --help' for more information.\n");
+        std::fprintf(stderr, "tarvand: %s\n",
+                     Format(_("invalid number of seconds to wait: %s"),
+                            Quote(parser.value(wait).toStdString()).c_str())
+                         .c_str());
+        std::fprintf(stderr, "%s\n", _("Try 'tarvand --help' for more information."));
         return std::nullopt;  // ended by main, so that the application is taken down in order
     }
     return options;

@@ -9,6 +9,7 @@
 
 #include "AccessibleApplication.h"
 #include "FirstIndicator.h"
+#include "Messages.h"
 #include "OccasionBook.h"
 #include "TrayHost.h"
 #include "TrayIndicator.h"
@@ -31,9 +32,12 @@ int RunTray(int waitSeconds) {
         problems << QString::fromStdString(message);
     }
     if (!WaitForTray(waitSeconds) || !QSystemTrayIcon::isSystemTrayAvailable()) {
-        std::cerr << "tarvand: no system tray appeared within " << waitSeconds
-                  << " seconds; on GNOME, the AppIndicator extension "
-                     "(gnome-shell-extension-appindicator) provides one\n";
+        std::cerr << "tarvand: "
+                  << Format(_("no system tray appeared within %d seconds; on GNOME, the "
+                              "AppIndicator extension (gnome-shell-extension-appindicator) "
+                              "provides one"),
+                            waitSeconds)
+                  << '\n';
         return 1;
     }
     TrayIndicator indicator(book);

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "DataFiles.h"
+#include "Messages.h"
 
 namespace tarvand {
 
@@ -54,7 +55,8 @@ QString SetAutostart(bool enabled) {
         return EntryResource + QStringLiteral(": ") + entry.errorString();
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return QFileInfo(path).absolutePath() + QStringLiteral(": cannot make the folder");
+        return QString::fromStdString(Format(_("%s: cannot make the folder"),
+                                             QFileInfo(path).absolutePath().toStdString().c_str()));
     }
     QSaveFile file(path);  // whole or not at all
     if (!file.open(QIODevice::WriteOnly) || file.write(entry.readAll()) < 0 || !file.commit()) {

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <iostream>
 
+#include "Messages.h"
+
 namespace tarvand {
 
 namespace {
@@ -37,9 +39,11 @@ bool FirstIndicator::Claim() {
     QLocalServer::removeServer(path);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(path)) {
-        std::cerr << "tarvand: " << path.toStdString() << ": "
-                  << server_->errorString().toStdString()
-                  << "; a second indicator started later would not find this one\n";
+        std::cerr << "tarvand: "
+                  << Format(_("%s: %s; a second indicator started later would not find this one"),
+                            path.toStdString().c_str(),
+                            server_->errorString().toStdString().c_str())
+                  << '\n';
         return true;
     }
     connect(server_, &QLocalServer::newConnection, this, &FirstIndicator::Answer);

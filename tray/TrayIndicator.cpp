@@ -16,6 +16,7 @@
 #include "DayWatch.h"
 #include "Form1.h"
 #include "LocaleText.h"
+#include "Messages.h"
 #include "MonthView.h"
 #include "OccasionBook.h"
 #include "StatusNotifierItem.h"
@@ -131,7 +132,8 @@ QString TrayIndicator::SetPersianDigits(bool persian) {
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         settings.setValue(DigitsKey, persianDigits_);  // Qt keeps what it could not save otherwise
-        return settings.fileName() + QStringLiteral(": cannot save the choice of digits");
+        return QString::fromStdString(Format(_("%s: cannot save the choice of digits"),
+                                             settings.fileName().toStdString().c_str()));
     }
     persianDigits_ = persian;
     ShowToday();
