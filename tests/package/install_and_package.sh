@@ -10,7 +10,8 @@ files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.deskt
     share/applications/$id-tray.desktop
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
-    share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo)
+    share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo
+    share/man/fa/man1/tarvand.1.gz)
 for command in tarvand-date tarvand-cal; do
     files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
 done
@@ -37,6 +38,12 @@ done
 [ "$(grep -c 'xml:lang="fa"' "$work/usr/share/metainfo/$id.metainfo.xml")" = \
     "$(grep -cE "<(name|summary|p)>" "$work/usr/share/metainfo/$id.metainfo.xml")" ] ||
     fail "the AppStream file is not wholly translated into Persian"
+
+# The Persian manual page as man -L fa shows it: Persian, with the same options.
+said=$(MANWIDTH=80 man -l "$work/usr/share/man/fa/man1/tarvand.1.gz" 2>&1)
+grep -q 'نمایش تاریخ امروز در تقویم هجری خورشیدی' <<<"$said" &&
+    [ "$(grep -oE -- '--[a-z]+' <<<"$said" | sort -u)" = "$(man -l "$work/usr/share/man/man1/tarvand.1.gz" 2>/dev/null | grep -oE -- '--[a-z]+' | sort -u)" ] ||
+    fail "the Persian manual page: $said"
 
 # Each manual page names the same long options as --help.
 for command in tarvand-date tarvand-cal; do
