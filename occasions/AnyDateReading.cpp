@@ -4,6 +4,7 @@
 
 #include "DateReading.h"
 #include "DateText.h"
+#include "Messages.h"
 #include "MonthNames.h"
 #include "Quote.h"
 #include "calendar/HijriNames.h"
@@ -14,8 +15,9 @@ namespace tarvand {
 
 namespace {
 
-const std::string Forms =
-    " (expected 1405/04/04, 2026-06-25, 1448/01/10 AH, 10 Muharram 1448 or 4 Tir 1405)";
+std::string Forms() {
+    return _(" (expected 1405/04/04, 2026-06-25, 1448/01/10 AH, 10 Muharram 1448 or 4 Tir 1405)");
+}
 
 // Takes text; returns its blank-apart words.
 std::vector<std::string_view> Words(std::string_view text) {
@@ -37,7 +39,7 @@ std::optional<std::string> Ambiguous(const std::variant<int, std::vector<std::st
     if (names == nullptr || names->empty()) {
         return std::nullopt;
     }
-    return "ambiguous month " + Quote(written) + ": " + ListedNames(*names);
+    return Format(_("ambiguous month %s: %s"), Quote(written).c_str(), ListedNames(*names).c_str());
 }
 
 }  // namespace
@@ -91,10 +93,10 @@ std::variant<DateValue, std::string> ReadAnyDate(std::string_view text,
             if (auto problem = Ambiguous(lunar, name)) {
                 return *problem;
             }
-            return "unknown month " + Quote(name) + Forms;
+            return Format(_("unknown month %s%s"), Quote(name).c_str(), Forms().c_str());
         }
     }
-    return "cannot read " + Quote(text) + Forms;
+    return Format(_("cannot read %s%s"), Quote(text).c_str(), Forms().c_str());
 }
 
 }  // namespace tarvand

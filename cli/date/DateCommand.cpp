@@ -244,7 +244,7 @@ int ConvertLines(int fd, const std::string& name, Output& output) {
         }
         std::optional<std::string> problem;
         if (result == LineReader::Result::TooLong) {
-            problem = "line too long (over " + std::to_string(MaxLineLength) + " bytes)";
+            problem = Format(_("line too long (over %ld bytes)"), static_cast<long>(MaxLineLength));
         } else if (!IsBlank(line)) {
             problem = ConvertText(line, name + ":" + std::to_string(number) + ": ", output);
         }
@@ -285,7 +285,8 @@ int ConvertOne(Output& output) {
     } else if (options.reference) {
         struct stat status {};
         if (stat(options.reference->c_str(), &status) != 0) {
-            problem = "cannot stat " + QuoteName(*options.reference) + ": " + std::strerror(errno);
+            problem = Format(_("cannot stat %s: %s"), QuoteName(*options.reference).c_str(),
+                             std::strerror(errno));
         } else {
             const Moment moment{
                 .instant = {status.st_mtim.tv_sec, static_cast<int>(status.st_mtim.tv_nsec)},

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "Messages.h"
 #include "Quote.h"
 
 namespace tarvand {
@@ -272,8 +273,8 @@ std::variant<TimeZone, std::string> TimeZone::Choose(bool utc, const char* tz) {
         name.remove_prefix(name.front() == ':' ? 1 : 0);
         name = name.empty() ? "/etc/localtime" : name;
         if (!NamesZoneFile(name) && !IsPosixRule(name)) {
-            return "invalid time zone " + Quote(tz) +
-                   ": TZ names no zone file and is not a POSIX rule";
+            return Format(_("invalid time zone %s: TZ names no zone file and is not a POSIX rule"),
+                          Quote(tz).c_str());
         }
     }
     tzset();
