@@ -377,3 +377,19 @@ rm "$XDG_CONFIG_HOME/tarvand/hijri"
 [ "$(in_persian -a -d 2011-03-02)" = "$("$program" -a -d 2011-03-02)" ] &&
     [ "$(in_persian -g -d 1403/12/30)" = 2025-03-20 ] || fail "the output changed with the language"
 
+# On a terminal that reorders right-to-left text (fribidi shows what it draws), the Persian
+# --help keeps its option column at the left, as written.
+in_persian --help >"$work/logical"
+fribidi --nopad --nobreak <"$work/logical" >"$work/visual"
+[ "$(wc -l <"$work/visual")" = "$(wc -l <"$work/logical")" ] || fail "fribidi showed nothing to compare"
+/usr/bin/python3 - "$work/logical" "$work/visual" <<'PYTHON' || fail "the option column under bidi"
+import re, sys
+logical = open(sys.argv[1]).read().splitlines()
+visual = [l.replace("\u200e", "") for l in open(sys.argv[2]).read().splitlines()]
+# each option line: the option as written, up to the blanks before its description
+options = [(re.match(r"  -\S*(?:,? \S+)*", l[1:]).group(), v)
+           for l, v in zip(logical, visual) if l.startswith("\u200e  -")]
+bad = [v for option, v in options if not v.startswith(option)]
+if len(options) < 10 or bad:
+    sys.exit("%d option lines; out of place: %s" % (len(options), bad))
+PYTHON
