@@ -11,7 +11,7 @@ files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.deskt
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
     share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo
-    share/man/fa/man1/tarvand.1.gz)
+    share/man/fa/man1/tarvand.1.gz share/man/fa/man1/tarvand-cal.1.gz)
 for command in tarvand-date tarvand-cal; do
     files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
 done
@@ -39,11 +39,18 @@ done
     "$(grep -cE "<(name|summary|p)>" "$work/usr/share/metainfo/$id.metainfo.xml")" ] ||
     fail "the AppStream file is not wholly translated into Persian"
 
-# The Persian manual page as man -L fa shows it: Persian, with the same options.
-said=$(MANWIDTH=80 man -l "$work/usr/share/man/fa/man1/tarvand.1.gz" 2>&1)
-grep -q 'نمایش تاریخ امروز در تقویم هجری خورشیدی' <<<"$said" &&
-    [ "$(grep -oE -- '--[a-z]+' <<<"$said" | sort -u)" = "$(man -l "$work/usr/share/man/man1/tarvand.1.gz" 2>/dev/null | grep -oE -- '--[a-z]+' | sort -u)" ] ||
-    fail "the Persian manual page: $said"
+# The Persian manual pages as man -L fa shows them: Persian, with the same options as the English
+# ones; on a terminal that reorders right-to-left text (fribidi shows what it draws) every line
+# is still there and the Latin words stay whole.
+for page in tarvand tarvand-cal; do
+    said=$(MANWIDTH=80 man -l "$work/usr/share/man/fa/man1/$page.1.gz" 2>&1)
+    english=$(MANWIDTH=80 man -l "$work/usr/share/man/man1/$page.1.gz" 2>/dev/null)
+    shown=$(fribidi --nopad --nobreak <<<"$said")
+    grep -q 'تقویم هجری خورشیدی' <<<"$said" && ! grep -qi 'warning' <<<"$said" &&
+        [ "$(grep -oE -- '--[a-z]+' <<<"$said" | sort -u)" = "$(grep -oE -- '--[a-z]+' <<<"$english" | sort -u)" ] &&
+        [ "$(wc -l <<<"$shown")" = "$(wc -l <<<"$said")" ] && grep -q "$page - " <<<"$shown" ||
+        fail "the Persian manual page of $page: $said"
+done
 
 # Each manual page names the same long options as --help.
 for command in tarvand-date tarvand-cal; do
