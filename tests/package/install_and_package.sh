@@ -11,7 +11,8 @@ files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.deskt
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
     share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo
-    share/man/fa/man1/tarvand.1.gz share/man/fa/man1/tarvand-cal.1.gz)
+    share/man/fa/man1/tarvand.1.gz share/man/fa/man1/tarvand-cal.1.gz
+    share/man/fa/man1/tarvand-date.1.gz)
 for command in tarvand-date tarvand-cal; do
     files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
 done
@@ -42,7 +43,7 @@ done
 # The Persian manual pages as man -L fa shows them: Persian, with the same options as the English
 # ones; on a terminal that reorders right-to-left text (fribidi shows what it draws) every line
 # is still there and the Latin words stay whole.
-for page in tarvand tarvand-cal; do
+for page in tarvand tarvand-cal tarvand-date; do
     said=$(MANWIDTH=80 man -l "$work/usr/share/man/fa/man1/$page.1.gz" 2>&1)
     english=$(MANWIDTH=80 man -l "$work/usr/share/man/man1/$page.1.gz" 2>/dev/null)
     shown=$(fribidi --nopad --nobreak <<<"$said")
