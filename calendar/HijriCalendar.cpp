@@ -125,19 +125,19 @@ std::optional<std::size_t> HijriCalendar::Index(int year, int month) const {
     return static_cast<std::size_t>(index);
 }
 
-std::optional<std::string> HijriCalendar::MakeKnown(const HijriMonthStart& start) {
+std::optional<HijriCorrectionProblem> HijriCalendar::MakeKnown(const HijriMonthStart& start) {
+    HijriCorrectionProblem problem{.year = start.year, .month = start.month};
     const auto at = Index(start.year, start.month);
     if (!at) {
-        return "there is no Hijri month " + std::to_string(start.year) + "/" +
-               std::to_string(start.month) + " from " + std::to_string(FirstYear()) + " to " +
-               std::to_string(LastYear());
+        return problem;
     }
     const auto day = static_cast<std::int32_t>(start.first);
     if (std::abs(day - BuiltIn[*at]) > MostFromExpected &&
         std::abs(day - Sky[*at]) > MostFromExpected) {
-        return "month " + std::to_string(start.year) + "/" + std::to_string(start.month) +
-               " is expected to begin on " + IsoText(ToCivilDate(BuiltIn[*at])) + ", not " +
-               IsoText(ToCivilDate(day)) + " (two days either way at the most)";
+        problem.kind = HijriCorrectionProblem::Kind::FarFromExpected;
+        problem.expected = BuiltIn[*at];
+        problem.given = day;
+        return problem;
     }
     // The nearest known months on either side, which this one must stay within reach of.
     const std::int32_t* starts = Starts();
@@ -154,15 +154,12 @@ std::optional<std::string> HijriCalendar::MakeKnown(const HijriMonthStart& start
                 break;
             }
             const std::size_t before = direction < 0 ? other : *at;
-            const std::string name = std::to_string(FirstHeldYear + static_cast<int>(before / 12)) +
-                                     "/" + std::to_string(before % 12 + 1);
-            if (months == 1) {
-                return "month " + name + " would be " + std::to_string(apart) +
-                       " days long, not 29 or 30";
-            }
-            return std::to_string(months) + " months from " + name + " would be " +
-                   std::to_string(apart) + " days long, not " + std::to_string(months * 29) +
-                   " to " + std::to_string(months * 30);
+            problem.kind = HijriCorrectionProblem::Kind::WrongLength;
+            problem.year = FirstHeldYear + static_cast<int>(before / 12);
+            problem.month = static_cast<int>(before % 12) + 1;
+            problem.months = months;
+            problem.days = apart;
+            return problem;
         }
     }
     if (starts_.empty()) {  // the first correction: this calendar's own lists from now on
@@ -177,12 +174,12 @@ std::optional<std::string> HijriCalendar::MakeKnown(const HijriMonthStart& start
     return std::nullopt;
 }
 
-std::vector<std::pair<std::size_t, std::string>> HijriCalendar::Correct(
+std::vector<std::pair<std::size_t, HijriCorrectionProblem>> HijriCalendar::Correct(
     const std::vector<HijriMonthStart>& starts) {
-    std::vector<std::pair<std::size_t, std::string>> problems;
+    std::vector<std::pair<std::size_t, HijriCorrectionProblem>> problems;
     for (std::size_t i = 0; i < starts.size(); ++i) {
         if (auto problem = MakeKnown(starts[i])) {
-            problems.emplace_back(i, std::move(*problem));
+            problems.emplace_back(i, *problem);
         }
     }
     if (!starts_.empty()) {
@@ -191,9 +188,9 @@ std::vector<std::pair<std::size_t, std::string>> HijriCalendar::Correct(
     return problems;
 }
 
-std::optional<std::string> HijriCalendar::Correct(int year, int month, DateValue first) {
-    auto problems = Correct({{.year = year, .month = month, .first = first}});
-    return problems.empty() ? std::nullopt : std::optional(std::move(problems.front().second));
+std::optional<HijriCorrectionProblem> HijriCalendar::Correct(int year, int month, DateValue first) {
+    const auto problems = Correct({{.year = year, .month = month, .first = first}});
+    return problems.empty() ? std::nullopt : std::optional(problems.front().second);
 }
 
 std::optional<HijriDate> HijriCalendar::ToHijri(DateValue value) const {

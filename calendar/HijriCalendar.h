@@ -28,6 +28,22 @@ struct HijriMonthStart {
     DateValue first = 0;
 };
 
+// Why a month start is not taken; the words are the caller's.
+struct HijriCorrectionProblem {
+    enum class Kind {
+        NoSuchMonth,      // the month is not among those held
+        FarFromExpected,  // more than two days from the start expected
+        WrongLength,      // a month, or a span of months, would not have 29 or 30 days each
+    };
+    Kind kind = Kind::NoSuchMonth;
+    int year = 0;  // the month given; for WrongLength, the span's first month
+    int month = 0;
+    DateValue expected = 0;  // FarFromExpected: the start expected
+    DateValue given = 0;     // FarFromExpected: the start given
+    int months = 0;          // WrongLength: the months the span holds
+    int days = 0;            // WrongLength: the days they would hold
+};
+
 class HijriCalendar {
 public:
     // The record and the prediction around it. Costs nothing: the lists are built in.
@@ -37,11 +53,11 @@ public:
     // replaces an earlier one) and then joins the predicted months to them once. Returns those it
     // does not take, each by its index with why: there is no such month here, it is more than two
     // days from the start expected, or a month beside it would not have 29 or 30 days.
-    std::vector<std::pair<std::size_t, std::string>> Correct(
+    std::vector<std::pair<std::size_t, HijriCorrectionProblem>> Correct(
         const std::vector<HijriMonthStart>& starts);
 
     // The same for one month start.
-    std::optional<std::string> Correct(int year, int month, DateValue first);
+    std::optional<HijriCorrectionProblem> Correct(int year, int month, DateValue first);
 
     // Takes a date value (its time of day is ignored); returns its Hijri date, or nothing outside
     // the months held (which cover 21 March 1799 to 20 March 3622).
@@ -72,7 +88,7 @@ private:
     bool Known(std::size_t index) const;
     // Takes a month start; makes it known without joining the months around it, or returns why
     // it cannot be.
-    std::optional<std::string> MakeKnown(const HijriMonthStart& start);
+    std::optional<HijriCorrectionProblem> MakeKnown(const HijriMonthStart& start);
 
     // Empty until the first correction: until then the built-in lists, worked out at compile time.
     std::vector<std::int32_t> starts_;

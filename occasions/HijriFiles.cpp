@@ -40,6 +40,30 @@ std::variant<HijriMonthStart, std::string> ReadHijriLine(std::string_view line) 
     return HijriMonthStart{.year = *year, .month = *month, .first = first};
 }
 
+std::string HijriProblemText(const HijriCorrectionProblem& problem, const HijriCalendar& calendar) {
+    using Kind = HijriCorrectionProblem::Kind;
+    switch (problem.kind) {
+        case Kind::NoSuchMonth:
+            return Format(_("there is no Hijri month %d/%d from %d to %d"), problem.year,
+                          problem.month, calendar.FirstYear(), calendar.LastYear());
+        case Kind::FarFromExpected:
+            return Format(_("month %d/%d is expected to begin on %s, not %s (two days either way "
+                            "at the most)"),
+                          problem.year, problem.month,
+                          IsoText(ToCivilDate(problem.expected)).c_str(),
+                          IsoText(ToCivilDate(problem.given)).c_str());
+        case Kind::WrongLength:
+            break;
+    }
+    if (problem.months == 1) {
+        return Format(_("month %d/%d would be %d days long, not 29 or 30"), problem.year,
+                      problem.month, problem.days);
+    }
+    return Format(_("%d months from %d/%d would be %d days long, not %d to %d"), problem.months,
+                  problem.year, problem.month, problem.days, problem.months * 29,
+                  problem.months * 30);
+}
+
 HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& userFile,
                                 std::vector<std::string>& messages) {
     // Messages by their place among the files' messages and lines: a month start's own is known
@@ -94,7 +118,8 @@ HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& us
         -1);
     for (std::size_t i = 0; i < starts.size(); ++i) {
         if (next != refused.end() && next->first == i) {
-            said.emplace_back(lines[i].order, place(i) + ": " + next->second);
+            said.emplace_back(lines[i].order,
+                              place(i) + ": " + HijriProblemText(next->second, calendar));
             ++next;
             continue;
         }

@@ -365,10 +365,12 @@ for arguments in --help --bogus "-d 2025-02-30" "-d 1448/13/01 AH" "-l 9" "-d to
         fail "LANGUAGE=fa $p $arguments: $(cat "$work/said")"
 done
 mkdir -p "$XDG_CONFIG_HOME/tarvand"
-printf '1448/x 2026-06-17\n' >"$XDG_CONFIG_HOME/tarvand/hijri"
+printf '1448/x 2026-06-17\n1448/2 2026-08-16\n2500/1 3030-01-01\n1448/13 2026-06-17\n' \
+    >"$XDG_CONFIG_HOME/tarvand/hijri"
 [ "$(LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -d 2026-06-25 +%L 2>"$work/err")" = 1448 ] &&
+    [ "$(wc -l <"$work/err")" = 4 ] &&
     /usr/bin/python3 "$(dirname "$0")/no_english.py" <"$work/err" >"$work/said" ||
-    fail "LANGUAGE=fa, a bad line of a month file: $(cat "$work/said" "$work/err")"
+    fail "LANGUAGE=fa, bad lines of a month file: $(cat "$work/said" "$work/err")"
 rm "$XDG_CONFIG_HOME/tarvand/hijri"
 [ "$(in_persian --bogus)" = "$p: گزینهٔ ناشناخته «⁨--bogus⁩» (نگاه کنید به ⁦'$p --help'⁩)" ] ||
     fail "LANGUAGE=fa --bogus: $(in_persian --bogus)"
