@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <string_view>
 
@@ -30,6 +32,14 @@ void AnswerHelpOrVersion(int argc, char* argv[]) {
 }
 
 std::optional<Options> ReadOptions(const QCoreApplication& app) {
+    // Qt's own words (Usage, Options, the help and version options) in the messages' language,
+    // from Qt's translations where they are installed.
+    static QTranslator qt;
+    if (const std::string language = MessagesLanguage(); !language.empty() &&
+        qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt);
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QString::fromUtf8(_("Show today's date in the Solar Hijri (Iranian) calendar.")));

@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Wayland platform plugin rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, qt6-wayland, tzdata")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, qt6-wayland, qt6-translations-l10n, tzdata")
 # GNOME Shell shows the indicator only with the AppIndicator extension.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
 set(CPACK_PACKAGE_DESCRIPTION "Tarvand shows today's date in the Solar Hijri (Iranian) calendar in a small
