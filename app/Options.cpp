@@ -35,9 +35,9 @@ std::optional<Options> ReadOptions(const QCoreApplication& app) {
     // Qt's own words (Usage, Options, the help and version options) in the messages' language,
     // from Qt's translations where they are installed.
     static QTranslator qt;
-    if (const std::string language = MessagesLanguage(); !language.empty() &&
-        qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (const std::string language = MessagesLanguage();
+        !language.empty() && qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qt);
     }
     QCommandLineParser parser;

@@ -192,7 +192,8 @@ wayland() {
     pids+=($!)
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/item" 2>&1' ||
         fail "no item: $(cat "$scratch/item" "$scratch/err")"
-    xdotool mousemove 1023 767
+    # Through the corner: weston may follow the X pointer by its moves, from its own corner.
+    xdotool mousemove 0 0 sleep 0.2 mousemove 1023 767
     # Bare: nothing, or nothing larger than a pointer (weston may draw its own where it has not
     # followed the X pointer's moves).
     bare() {
