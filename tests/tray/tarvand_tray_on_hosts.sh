@@ -169,6 +169,7 @@ status_notifier() {
         fail "not registered with a watcher started again"
     gtk-sni-tray-standalone >/dev/null 2>&1 &
     pids+=($!)
+    awaited /usr/bin/python3 "$here/sni_item.py" show >/dev/null 2>&1 || fail "no host started again"
     stop "${pids[0]}"
 }
 
@@ -187,6 +188,11 @@ wayland() {
         >"$scratch/weston.log" 2>&1 &
     pids+=($!)
     awaited test -S "$XDG_RUNTIME_DIR/tarvand-tray-test" || fail "weston did not start"
+    # Weston's window over the host's bar, which may have come up after it (there is no window
+    # manager to stack them).
+    weston_window() { xwininfo -root -tree | awk '/"Weston Compositor/ {print $1; exit}'; }
+    awaited eval 'test -n "$(weston_window)"' || fail "no window of weston's"
+    xdotool windowraise "$(weston_window)"
     WAYLAND_DISPLAY=tarvand-tray-test QT_QPA_PLATFORM=wayland "$program" --tray --wait 30 \
         2>"$scratch/err" &
     pids+=($!)
