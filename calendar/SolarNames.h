@@ -27,6 +27,22 @@ inline constexpr std::array<std::string_view, 12> MonthNames{
     "\u0627\u0633\u0641\u0646\u062F",                    // Esfand
 };
 
+// The month names as Persian is typed and written outside the four layouts: the Persian yeh.
+inline constexpr std::array<std::string_view, 12> PersianMonthNames{
+    "\u0641\u0631\u0648\u0631\u062F\u06CC\u0646",        // Farvardin
+    "\u0627\u0631\u062F\u06CC\u0628\u0647\u0634\u062A",  // Ordibehesht
+    "\u062E\u0631\u062F\u0627\u062F",                    // Khordad
+    "\u062A\u06CC\u0631",                                // Tir
+    "\u0645\u0631\u062F\u0627\u062F",                    // Mordad
+    "\u0634\u0647\u0631\u06CC\u0648\u0631",              // Shahrivar
+    "\u0645\u0647\u0631",                                // Mehr
+    "\u0622\u0628\u0627\u0646",                          // Aban
+    "\u0622\u0630\u0631",                                // Azar
+    "\u062F\u06CC",                                      // Dey
+    "\u0628\u0647\u0645\u0646",                          // Bahman
+    "\u0627\u0633\u0641\u0646\u062F",                    // Esfand
+};
+
 // The same in Latin letters, for messages and for those who read no Persian.
 inline constexpr std::array<std::string_view, 12> LatinMonthNames{
     "Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar",

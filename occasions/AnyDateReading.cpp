@@ -78,12 +78,11 @@ std::variant<DateValue, std::string> ReadAnyDate(std::string_view text,
             static_cast<std::size_t>(words[words.size() - 2].data() +
                                      words[words.size() - 2].size() - words[1].data()));
         if (day && year) {
-            const auto solar = FindMonthName(
-                name, {&LatinMonthNames, &LatinAfghanMonthNames, &MonthNames, &AfghanMonthNames});
+            const auto solar = FindMonthName(name, NamedCalendar::Solar);
             if (const int* month = std::get_if<int>(&solar)) {
                 return result(CheckSolarDate(text, {*year, *month, *day}, value));
             }
-            const auto lunar = FindMonthName(name, {&LatinHijriMonthNames, &HijriMonthNames});
+            const auto lunar = FindMonthName(name, NamedCalendar::Hijri);
             if (const int* month = std::get_if<int>(&lunar)) {
                 return result(CheckHijriDate(text, {*year, *month, *day}, hijri, value));
             }

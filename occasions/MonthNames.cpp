@@ -1,6 +1,11 @@
 #include "MonthNames.h"
 
+#include <array>
+#include <span>
+
 #include "Messages.h"
+#include "calendar/HijriNames.h"
+#include "calendar/SolarNames.h"
 
 namespace tarvand {
 
@@ -24,14 +29,21 @@ std::string FoldedName(std::string_view text) {
     return folded;
 }
 
-std::variant<int, std::vector<std::string_view>> FindMonthName(
-    std::string_view text, std::initializer_list<const MonthNameList*> lists) {
+std::variant<int, std::vector<std::string_view>> FindMonthName(std::string_view text,
+                                                               NamedCalendar calendar) {
+    using Names = std::array<std::string_view, 12>;
+    static constexpr std::array<const Names*, 4> Solar{&LatinMonthNames, &LatinAfghanMonthNames,
+                                                       &PersianMonthNames, &AfghanMonthNames};
+    static constexpr std::array<const Names*, 2> Hijri{&LatinHijriMonthNames, &HijriMonthNames};
+    const std::span<const Names* const> lists = calendar == NamedCalendar::Solar
+                                                    ? std::span<const Names* const>(Solar)
+                                                    : std::span<const Names* const>(Hijri);
     const std::string wanted = FoldedName(text);
     std::vector<std::string_view> started;
     int startedMonth = 0;
     bool oneMonth = true;
     for (int month = 1; month <= 12; ++month) {
-        for (const MonthNameList* list : lists) {
+        for (const Names* list : lists) {
             const std::string_view name = (*list)[static_cast<std::size_t>(month - 1)];
             const std::string folded = FoldedName(name);
             if (!wanted.empty() && folded == wanted) {

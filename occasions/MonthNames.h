@@ -3,8 +3,6 @@
 // rabi al awwal, rabialawwal), or any start of a name that names a single month.
 #pragma once
 
-#include <array>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -12,19 +10,20 @@
 
 namespace tarvand {
 
-// Twelve names of one kind, the first month's first.
-using MonthNameList = std::array<std::string_view, 12>;
+// The calendars whose months are named: the Solar months, Iranian or Afghan, and the Hijri ones.
+enum class NamedCalendar { Solar, Hijri };
 
 // Takes text; returns it as names are compared: ASCII letters in lower case, the Arabic yeh and
 // kaf as Persian types them (U+06CC, U+06A9), without apostrophes, hyphens, blanks and zero-width
 // non-joiners.
 std::string FoldedName(std::string_view text);
 
-// Takes a name as written and the lists of names to look in; returns its month, 1 to 12, when it
-// is a name or the start of names of one month only; otherwise the names it starts, empty when
-// none (unknown) and more than one month's when it is ambiguous.
-std::variant<int, std::vector<std::string_view>> FindMonthName(
-    std::string_view text, std::initializer_list<const MonthNameList*> lists);
+// Takes a name as written and its calendar (the Solar months' names in Latin and Persian letters,
+// Iranian and Afghan; the Hijri months' in Latin and Persian letters); returns its month, 1 to 12,
+// when it is a name or the start of names of one month only; otherwise the names it starts,
+// empty when none (unknown) and more than one month's when it is ambiguous.
+std::variant<int, std::vector<std::string_view>> FindMonthName(std::string_view text,
+                                                               NamedCalendar calendar);
 
 // Takes names; returns them listed for a message: "A", "A or B", "A, B or C".
 std::string ListedNames(const std::vector<std::string_view>& names);

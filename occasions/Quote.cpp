@@ -1,8 +1,8 @@
 #include "Quote.h"
 
-#include "Messages.h"
-
 #include <cstdio>
+
+#include "Messages.h"
 
 namespace tarvand {
 

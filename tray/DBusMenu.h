@@ -47,9 +47,6 @@ public:
     Q_SCRIPTABLE bool AboutToShow(int id);
     Q_SCRIPTABLE QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
 
-    // The layout's revision, one more at each change announced.
-    uint Revision() const { return revision_; }
-
 signals:
     Q_SCRIPTABLE void LayoutUpdated(uint revision, int parent);
     Q_SCRIPTABLE void ItemActivationRequested(int id, uint timestamp);

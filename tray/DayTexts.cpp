@@ -71,7 +71,7 @@ QString Digits(long long number, bool persian) {
 
 QString SolarMonthName(int month, bool persian) {
     const auto index = static_cast<std::size_t>(month - 1);
-    return persian ? PersianLetters(MonthNames[index]) : FromView(LatinMonthNames[index]);
+    return FromView(persian ? PersianMonthNames[index] : LatinMonthNames[index]);
 }
 
 QString WeekdayName(int weekday, bool persian, bool shortName) {

@@ -51,6 +51,15 @@ QString Span(const Name& name, bool sameYear, bool sameMonth) {
     return name(true, !sameYear) + QStringLiteral("\u2013") + name(false, true);
 }
 
+// Takes the view; returns a line that says what went wrong, hidden until there is something to say.
+QLabel* Note(QWidget* view) {
+    auto* note = new QLabel(view);
+    note->setWordWrap(true);
+    note->setTextFormat(Qt::PlainText);
+    note->hide();
+    return note;
+}
+
 }  // namespace
 
 MonthView::MonthView(const OccasionBook& book, bool persian, DateValue today, QWidget* parent)
@@ -139,10 +148,7 @@ void MonthView::BuildControls() {
     goTo_->setPlaceholderText(Say("Go to: 1405/04/04, 2026-06-25, 10 Muharram 1448", persian_));
     goTo_->setAccessibleName(Say("Go to date", persian_));
     outer->addWidget(goTo_);
-    goToProblem_ = new QLabel(this);
-    goToProblem_->setWordWrap(true);
-    goToProblem_->setTextFormat(Qt::PlainText);
-    goToProblem_->hide();
+    goToProblem_ = Note(this);
     outer->addWidget(goToProblem_);
     connect(goTo_, &QLineEdit::returnPressed, this, [this] { GoTo(goTo_->text()); });
     connect(goTo_, &QLineEdit::textEdited, this, [this] {
@@ -156,11 +162,8 @@ void MonthView::BuildControls() {
     list_->setFocusPolicy(Qt::TabFocus);  // the list can be reached and read from the keyboard
     outer->addWidget(list_);
 
-    problems_ = new QLabel(this);
-    problems_->setWordWrap(true);
-    problems_->setTextFormat(Qt::PlainText);
+    problems_ = Note(this);
     problems_->setFocusPolicy(Qt::TabFocus);
-    problems_->hide();
     outer->addWidget(problems_);
 
     connect(previous_, &QToolButton::clicked, this, [this] { StepMonths(-1); });

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QtEndian>
-#include <atomic>
 
 #include "DBusMenu.h"
 
@@ -44,7 +43,7 @@ StatusNotifierItem::StatusNotifierItem(QMenu* menu, bool rightToLeft, QObject* p
     : QObject(parent), contextMenu_(menu), menu_(new DBusMenu(menu, rightToLeft, this)) {
     RegisterDBusTypes();
     // One name an item, as the protocol asks: the process and a count.
-    static std::atomic<int> count = 0;
+    static int count = 0;
     service_ = QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                    .arg(QCoreApplication::applicationPid())
                    .arg(++count);

@@ -55,7 +55,6 @@ public:
     // What is offered, as a host reads it.
     const DBusToolTip& ToolTipShown() const { return toolTip_; }
     const QList<DBusPixmap>& Pixmaps() const { return pixmaps_; }
-    DBusMenu* MenuExported() const { return menu_; }
 
     // What a host asks: a click (the month view), a middle click (the window), the menu at a
     // place, a scroll (nothing).

@@ -89,26 +89,23 @@ void TrayIndicator::BuildMenu() {
         copyActions_[static_cast<std::size_t>(format)] = action;
     }
     menu_->addSeparator();
-    QAction* digits = menu_->addAction(Say("Persian Digits", persian_));
-    digits->setCheckable(true);
-    digits->setChecked(persianDigits_);
-    connect(digits, &QAction::toggled, this, [this, digits](bool persian) {
-        if (const QString problem = SetPersianDigits(persian); !problem.isEmpty()) {
-            std::cerr << "tarvand: " << problem.toStdString() << '\n';
-            const QSignalBlocker quiet(digits);
-            digits->setChecked(persianDigits_);  // true to what was saved
-        }
-    });
-    QAction* login = menu_->addAction(Say("Start at Login", persian_));
-    login->setCheckable(true);
-    login->setChecked(AutostartEnabled());
-    connect(login, &QAction::toggled, this, [login](bool enabled) {
-        if (const QString problem = SetAutostart(enabled); !problem.isEmpty()) {
-            std::cerr << "tarvand: " << problem.toStdString() << '\n';
-            const QSignalBlocker quiet(login);
-            login->setChecked(AutostartEnabled());
-        }
-    });
+    // A choice that cannot be kept is said, and its check mark stays true to what was kept.
+    const auto choice = [this](const char* name, bool chosen, auto keep, auto kept) {
+        QAction* action = menu_->addAction(Say(name, persian_));
+        action->setCheckable(true);
+        action->setChecked(chosen);
+        connect(action, &QAction::toggled, this, [action, keep, kept](bool on) {
+            if (const QString problem = keep(on); !problem.isEmpty()) {
+                std::cerr << "tarvand: " << problem.toStdString() << '\n';
+                const QSignalBlocker quiet(action);
+                action->setChecked(kept());
+            }
+        });
+    };
+    choice(
+        N_("Persian Digits"), persianDigits_, [this](bool on) { return SetPersianDigits(on); },
+        [this] { return persianDigits_; });
+    choice(N_("Start at Login"), AutostartEnabled(), &SetAutostart, &AutostartEnabled);
     menu_->addSeparator();
     connect(menu_->addAction(Say("Quit", persian_)), &QAction::triggered, qApp,
             &QCoreApplication::quit);

@@ -50,8 +50,6 @@ public:
     bool PersianDigits() const { return persianDigits_; }
     QString ToolTip() const;
     QSystemTrayIcon* Icon() const { return icon_; }
-    // The StatusNotifierItem, once shown as one; nullptr before and in an XEmbed tray.
-    StatusNotifierItem* Item() const { return item_; }
     QMenu* Menu() const { return menu_; }
 
     // Takes what could not be read of the occasion files; the month view says it.

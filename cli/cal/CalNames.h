@@ -1,5 +1,5 @@
-// The names tarvand-cal shows and reads: Solar months in Latin letters and in Persian (with the
-// Persian yeh and keheh, as Persian text is typed), the weekday columns, and the Gregorian months.
+// The names tarvand-cal shows beside the Solar months' (calendar/SolarNames.h): the weekday
+// columns, and the Gregorian months, in Latin letters and in Persian.
 #pragma once
 
 #include <array>
@@ -8,23 +8,6 @@
 #include "calendar/SolarNames.h"
 
 namespace tarvand {
-
-// Index 0 is Farvardin. The Iranian and Afghan names in Latin letters are LatinMonthNames and
-// LatinAfghanMonthNames.
-inline constexpr std::array<std::string_view, 12> PersianMonthNames{
-    "\u0641\u0631\u0648\u0631\u062F\u06CC\u0646",        // Farvardin
-    "\u0627\u0631\u062F\u06CC\u0628\u0647\u0634\u062A",  // Ordibehesht
-    "\u062E\u0631\u062F\u0627\u062F",                    // Khordad
-    "\u062A\u06CC\u0631",                                // Tir
-    "\u0645\u0631\u062F\u0627\u062F",                    // Mordad
-    "\u0634\u0647\u0631\u06CC\u0648\u0631",              // Shahrivar
-    "\u0645\u0647\u0631",                                // Mehr
-    "\u0622\u0628\u0627\u0646",                          // Aban
-    "\u0622\u0630\u0631",                                // Azar
-    "\u062F\u06CC",                                      // Dey
-    "\u0628\u0647\u0645\u0646",                          // Bahman
-    "\u0627\u0633\u0641\u0646\u062F",                    // Esfand
-};
 
 // The weekday columns, Saturday first: Shanbeh to Jomeh.
 inline constexpr std::array<std::string_view, 7> LatinWeekdays{"Sh", "Ye", "Do", "Se",

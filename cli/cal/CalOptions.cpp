@@ -54,9 +54,7 @@ bool UnknownMonth(const std::string& text, bool hijri) {
     if (ReadNumber(text)) {
         return false;
     }
-    const auto found = hijri ? FindMonthName(text, {&LatinHijriMonthNames, &HijriMonthNames})
-                             : FindMonthName(text, {&LatinMonthNames, &LatinAfghanMonthNames,
-                                                    &PersianMonthNames, &AfghanMonthNames});
+    const auto found = FindMonthName(text, hijri ? NamedCalendar::Hijri : NamedCalendar::Solar);
     const auto* names = std::get_if<std::vector<std::string_view>>(&found);
     return names != nullptr && names->empty();
 }
@@ -161,9 +159,7 @@ std::variant<int, std::string> ReadMonth(const std::string& text, bool hijri) {
         }
         return *number;
     }
-    const auto found = hijri ? FindMonthName(text, {&LatinHijriMonthNames, &HijriMonthNames})
-                             : FindMonthName(text, {&LatinMonthNames, &LatinAfghanMonthNames,
-                                                    &PersianMonthNames, &AfghanMonthNames});
+    const auto found = FindMonthName(text, hijri ? NamedCalendar::Hijri : NamedCalendar::Solar);
     if (const int* month = std::get_if<int>(&found)) {
         return *month;
     }

@@ -371,7 +371,7 @@ private:
                 return std::nullopt;
             }
             name.append(name.empty() ? "" : " ").append(word);
-            const auto month = FindMonthName(name, {&LatinHijriMonthNames, &HijriMonthNames});
+            const auto month = FindMonthName(name, NamedCalendar::Hijri);
             const auto year = ahead.Peek();
             const auto* names = std::get_if<std::vector<std::string_view>>(&month);
             if (words == 1 && names != nullptr && names->size() > 1 && IsYear(year)) {
