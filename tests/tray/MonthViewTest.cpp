@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
+#include <numeric>
 #include <set>
 
 #include "AccessibleApplication.h"
@@ -164,8 +165,12 @@ TEST_F(MonthViewTest, ScreenReadersHearEachDayInFull) {
         return -1;
     };
     EXPECT_EQ(-1, at());
+    QWidget ordinary;  // a window of the program's own, open before the view, comes first
+    ordinary.setWindowTitle(QStringLiteral("Tarvand"));
+    ordinary.show();
     view.show();
     ASSERT_NE(-1, at());
+    EXPECT_GT(at(), 0);
     EXPECT_EQ(at(), application->indexOfChild(shown));
     EXPECT_EQ(application, shown->parent());
     view.close();
@@ -424,13 +429,56 @@ TEST_F(MonthViewTest, StaysWithinTheScreenWhateverTheList) {
 TEST_F(MonthViewTest, SaysWhatCouldNotBeReadUnderTheList) {
     MonthView view(*book, false, Gregorian(2026, 3, 21));
     EXPECT_EQ("", view.Problems().toStdString());
-    view.SetProblems(
-        {QStringLiteral("cannot read '/home/u/.config/tarvand/events': larger than 1 MiB"),
-         QStringLiteral("/etc/tarvand/holidays.d/x:3: no name")});
-    EXPECT_EQ("cannot read '/home/u/.config/tarvand/events': larger than 1 MiB (and 1 more)",
-              view.Problems().toStdString());
+    const QString big =
+        QStringLiteral("cannot read '/home/u/.config/tarvand/events': larger than 1 MiB");
+    const QString noName = QStringLiteral("/etc/tarvand/holidays.d/x:3: no name");
+    view.SetProblems({big});
+    EXPECT_EQ(big, view.Problems());
+    view.SetProblems({big, noName});
+    EXPECT_EQ(big + " (and 1 more)", view.Problems());
+    view.SetProblems({big, noName, noName});
+    EXPECT_EQ(big + " (and 2 more)", view.Problems());
     view.SetProblems({});
     EXPECT_EQ("", view.Problems().toStdString());
+}
+
+// The Hijri day leans where its month is predicted and stands upright where it is on record: the
+// ink of its corner, drawn large, lies further right at the top than at the bottom.
+TEST_F(MonthViewTest, TheHijriDayIsItalicExactlyWhereItsMonthIsPredicted) {
+    // Takes whether the month is predicted; returns how far right the Hijri corner's ink lies at
+    // its top against its bottom, in pixels.
+    const auto lean = [](bool predicted) {
+        DayCell cell;
+        cell.setFont(QFont(cell.font().family(), 60));
+        cell.resize(cell.sizeHint());
+        const auto drawn = [&](int hijriDay) {
+            DayCell::Day day{.solarDay = 4,
+                             .gregorianDay = 25,
+                             .hijriDay = hijriDay,
+                             .hijriPredicted = predicted};
+            cell.Show(day, QString());
+            return cell.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage with = drawn(11), without = drawn(0);
+        std::vector<double> rows;  // the mean x of the corner's ink in each row that has some
+        for (int y = 0; y < with.height(); ++y) {
+            double sum = 0, ink = 0;
+            for (int x = 0; x < with.width() / 3; ++x) {
+                const int d = std::abs(qGray(with.pixel(x, y)) - qGray(without.pixel(x, y)));
+                sum += d * x;
+                ink += d;
+            }
+            if (ink > 0) rows.push_back(sum / ink);
+        }
+        EXPECT_GT(rows.size(), 10u);
+        const auto third = rows.size() / 3;
+        const auto mean = [](auto from, auto to) {
+            return std::accumulate(from, to, 0.0) / static_cast<double>(to - from);
+        };
+        return mean(rows.begin(), rows.begin() + third) - mean(rows.end() - third, rows.end());
+    };
+    const double onRecord = lean(false), predicted = lean(true);
+    EXPECT_GT(predicted, onRecord + 3) << predicted << " against " << onRecord;
 }
 
 TEST_F(MonthViewTest, HolidayColourReadsOnLightAndDarkSchemes) {

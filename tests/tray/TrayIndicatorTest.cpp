@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -9,8 +12,10 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTextLayout>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -19,6 +24,7 @@
 #include "DBusMenu.h"
 #include "DayIcon.h"
 #include "DayTexts.h"
+#include "FirstIndicator.h"
 #include "Form1.h"
 #include "OccasionBook.h"
 #include "ResultBoxColours.h"
@@ -202,6 +208,33 @@ TEST_F(TrayIndicatorTest, PersianDigitsAreKeptAsTheUsersChoice) {
 
 // Every day of the month is drawn apart from every other at every size, its digits inside the
 // page and readable on it.
+// A socket left behind by an indicator that died (bound, never unlinked) neither keeps the next
+// one from becoming the first nor hides it from those started after it.
+TEST(FirstIndicatorTest, ASocketLeftBehindStopsNobody) {
+    const QString runtime = QString::fromStdString(::testing::TempDir()) + "tray_runtime";
+    QDir(runtime).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    const QByteArray path = FirstIndicator::SocketPath().toUtf8();
+    ASSERT_TRUE(path.startsWith(runtime.toUtf8()));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(0, ::bind(dead, reinterpret_cast<sockaddr*>(&address), sizeof address));
+    ::close(dead);
+    ASSERT_TRUE(QFile::exists(QString::fromUtf8(path)));
+
+    FirstIndicator first;
+    EXPECT_TRUE(first.Claim());
+    QSignalSpy asked(&first, &FirstIndicator::monthViewAsked);
+    FirstIndicator later;
+    EXPECT_FALSE(later.Claim());
+    EXPECT_TRUE(asked.count() == 1 || asked.wait(2000));
+    qunsetenv("XDG_RUNTIME_DIR");
+}
+
 TEST(DayIconTest, EveryDayIsDrawnDistinctAndReadableAtEverySize) {
     for (const bool persian : {false, true}) {
         for (const int size : DayIconSizes) {
