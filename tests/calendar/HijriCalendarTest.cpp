@@ -203,6 +203,15 @@ TEST(HijriCalendar, TakesCorrectionsThatKeepMonthsOf29Or30Days) {
     }
     EXPECT_EQ(ToDateValue(2026y / June / 16),
               HijriCalendar().Correct(1448, 1, ToDateValue(2026y / June / 19))->expected);
+    // Within two days of the record or of the prediction: Muharram 1265 began on 28 November 1848
+    // by the record, the 27th by the prediction; the 30th is taken once the months after it have
+    // moved a day, each in turn within reach of its neighbours.
+    EXPECT_TRUE(HijriCalendar()
+                    .Correct({{1265, 1, ToDateValue(1848y / November / 29)},
+                              {1265, 3, ToDateValue(1849y / January / 27)},
+                              {1265, 2, ToDateValue(1848y / December / 29)},
+                              {1265, 1, ToDateValue(1848y / November / 30)}})
+                    .empty());
     // Month files can move the first and last months held so little that every day of the Solar
     // calendar keeps its Hijri date.
     const HijriCalendar builtIn;

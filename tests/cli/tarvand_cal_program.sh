@@ -274,8 +274,17 @@ days=$(grep '^DTSTART' <<<"$ics" | sort -t: -k2 | sed 's/.*://')
 [ "$(head -n 1 <<<"$days"):$(tail -n 1 <<<"$days" | cut -c1-4)" = "20260321:2036" ] &&
     [ "$(tail -n 1 <<<"$days")" -le 20360319 ] && grep -qx 'DTSTAMP:20261207T170000Z' <<<"$ics" ||
     fail "--ics: ten years from this one, stamped in UTC" "$(head -n 1 <<<"$days") $(tail -n 1 <<<"$days")"
-"$program" --ics=1404 2>/dev/null | grep -q 'DTSTART;VALUE=DATE:20260320' &&
-    ! "$program" --ics=1404 2>/dev/null | grep -q 'DTSTART;VALUE=DATE:20260321' || fail "--ics=1404 ends on its last day"
+# ics_on DAY [VARIABLE=VALUE...]: the summaries of --ics=1404's events on DAY (YYYYMMDD), in order.
+ics_on() {
+    env "${@:2}" "$program" --ics=1404 2>/dev/null | tr -d '\r' | awk -v day="$1" '
+        /^DTSTART/ { sub(/.*:/, ""); on = $0 == day } /^SUMMARY:/ && on { print substr($0, 9) }'
+}
+# The span's last day is in it, with no event to hold it up; the day's holidays before its events.
+[ "$(ics_on 20260320 XDG_CONFIG_HOME="$work/none" TARVAND_HOLIDAYS_DIR="$work/none")" = \
+    "روز ملی شدن صنعت نفت ایران" ] && [ -z "$(ics_on 20260321)" ] ||
+    fail "--ics=1404 ends on its last day" "$(ics_on 20260320 XDG_CONFIG_HOME="$work/none")"
+[ "$(ics_on 20260320)" = "روز ملی شدن صنعت نفت ایران
+Leap-day party\, with friends\; bring cake" ] || fail "--ics: holidays first" "$(ics_on 20260320)"
 [ "$("$program" --ics=2999-3000 2>/dev/null | grep -c '^UID:holiday-nowruz-\(2999\|3000\)@')" = 2 ] ||
     fail "--ics=2999-3000 holds the calendar's last year"
 # The iCalendar export, read back by a real parser: every event once, on its day, the texts whole

@@ -279,7 +279,7 @@ check 0 '' '' -d 2026-03-26 '+%o'
 muharram=$(printf '\u0645\u062D\u0631\u0645')
 check 0 "1448/01/10 Muharram $muharram|10| 1|001448|" '' -d 2026-06-25 '+%L/%J/%i %K %Q|%-i|%_2J|%6L|'
 check 0 "1447/10/29" '' -d 2026-04-18 +%L/%J/%i
-check 0 "SAFAR|SAFAR|  SAFAR" '' -d 2026-08-01 '+%^K|%#K|%^7K'
+check 0 "SAFAR|SAFAR|  SAFAR|SAFAR|SAFAR" '' -d 2026-08-01 '+%^K|%#K|%^7K|%^-K|%#_K'
 check 0 "۱۴۴۷/۰۹/۰۱ Ramadan" '' -p -d 2026-02-19 '+%L/%J/%i %K'
 mkdir -p "$work/hijri.d/dir" "$XDG_CONFIG_HOME/tarvand"
 mkfifo "$work/hijri.d/fifo" && ln -s /dev/zero "$work/hijri.d/zero"
@@ -367,11 +367,15 @@ done
 mkdir -p "$XDG_CONFIG_HOME/tarvand"
 printf '1448/x 2026-06-17\n1448/2 2026-08-16\n2500/1 3030-01-01\n1448/13 2026-06-17\n' \
     >"$XDG_CONFIG_HOME/tarvand/hijri"
+mkdir -p "$work/hijri.d/dir"
 [ "$(LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -d 2026-06-25 +%L 2>"$work/err")" = 1448 ] &&
-    [ "$(wc -l <"$work/err")" = 4 ] &&
+    [ "$(wc -l <"$work/err")" = 5 ] &&
     /usr/bin/python3 "$(dirname "$0")/no_english.py" <"$work/err" >"$work/said" ||
     fail "LANGUAGE=fa, bad lines of a month file: $(cat "$work/said" "$work/err")"
-rm "$XDG_CONFIG_HOME/tarvand/hijri"
+# The file before its line number plain, as in English; a name inside the sentence quoted.
+[ "$(grep -c "^$p: $XDG_CONFIG_HOME/tarvand/hijri:[1-4]: " "$work/err")" = 4 ] &&
+    grep -q "«⁨$work/hijri.d/dir⁩»" "$work/err" || fail "LANGUAGE=fa, the files named" "$(cat "$work/err")"
+rm -r "$XDG_CONFIG_HOME/tarvand/hijri" "$work/hijri.d"
 [ "$(in_persian --bogus)" = "$p: گزینهٔ ناشناخته «⁨--bogus⁩» (نگاه کنید به ⁦'$p --help'⁩)" ] ||
     fail "LANGUAGE=fa --bogus: $(in_persian --bogus)"
 [ "$(LANGUAGE=fa LC_ALL=C "$program" --bogus 2>&1)" = "$p: unrecognized option '--bogus' $see" ] ||
