@@ -2,7 +2,7 @@
 """Reads the StatusNotifierItem registered with the session bus's watcher, as a tray host does.
 
 sni_item.py show      prints the item's Title, Status, its ToolTip's title and the lines of its
-                      description (markup read), the sizes of its IconPixmap, whether every
+                      description (its markup read as XML), the sizes of its IconPixmap, whether every
                       pixmap is a red page with white digits, and a digest of the pixmaps
 sni_item.py activate  asks the item to open, as a left click on it in a host does
 sni_item.py menu      prints the item's com.canonical.dbusmenu layout, an entry a line,
@@ -13,8 +13,8 @@ sni_item.py click L   clicks the menu's entry whose label is L, as a host does
 Fails when no item or more than one is registered.
 """
 import hashlib
-import html
 import sys
+from xml.etree import ElementTree
 
 import dbus
 
@@ -101,7 +101,9 @@ def main():
     print("status", properties["Status"])
     _, _, title, text = properties["ToolTip"]
     print("tooltip-title", plain(str(title)))
-    for line in html.unescape(str(text)).split("\n") if text else []:
+    # The description is markup to a host: read as strictly as XML reads it.
+    read = "".join(ElementTree.fromstring("<m>%s</m>" % text).itertext()) if text else ""
+    for line in read.split("\n") if read else []:
         print("tooltip", plain(line))
     pixmaps = [(int(w), int(h), bytes(bytearray(data))) for w, h, data in properties["IconPixmap"]]
     print("sizes", *(w for w, h, _ in pixmaps))

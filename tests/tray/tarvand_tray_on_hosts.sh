@@ -10,12 +10,15 @@
 #     registered, and its title, tooltip (first line as the title, the rest as the description)
 #     and icons read back over D-Bus, before and after midnight; its menu reads back over
 #     com.canonical.dbusmenu and a click there changes the digits; Activate opens the month
-#     view; a watcher started again has the item registered again;
+#     view; a watcher started again has the item registered again; events whose names are
+#     markup read back as written; Persian menus and digits with LANGUAGE=fa, English with
+#     LANGUAGE=en in a Persian locale;
 #   - the same on Wayland, under weston's desktop shell, which places the month view itself: it
 #     lies whole on the screen.
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+[ -d "${TARVAND_LOCALEDIR:-}" ] || { echo "FAIL: TARVAND_LOCALEDIR names no catalogues"; exit 1; }
 if [ -z "${TARVAND_IN_XVFB:-}" ]; then
     TARVAND_IN_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
         "$0" "$@"
@@ -119,8 +122,19 @@ expect_item() {
     done
 }
 
+# tooltip_is FILE LINE...: the item's description, as a host reads its markup, is exactly LINE...
+tooltip_is() {
+    local file=$1
+    shift
+    [ "$(grep '^tooltip ' "$file")" = "$(printf 'tooltip %s\n' "$@")" ] ||
+        fail "the tooltip's description is not \"$*\": $(cat "$file")"
+}
+
 status_notifier() {
     part="StatusNotifierItem, gtk-sni-tray-standalone"
+    # Events whose names are markup to a host, on 29 Esfand.
+    mkdir -p "$XDG_CONFIG_HOME/tarvand"
+    printf '12/29 R&D <b>\n12/29 Fish &amp; chips\n' >"$XDG_CONFIG_HOME/tarvand/events"
     "${on_eve[@]}" "$program" --tray --wait 30 2>"$scratch/err" &
     pids+=($!)
     sleep 1  # the program waits for the watcher and a host
@@ -134,17 +148,15 @@ status_notifier() {
     # The tooltip's first line is its title, the others its description.
     expect_item "$scratch/eve" "title Tarvand" "status Active" \
         "tooltip-title جمعه  29  اسفند  1404" \
-        "tooltip 30 Ramadan 1447" "tooltip Friday, 20 March 2026" \
-        "tooltip Iranian Oil Industry Nationalization Day" \
         "sizes 16 20 22 24 28 32 36 40 44 48 56 64 96 128" "drawn True"
     [ "$(grep -c ^tooltip-title "$scratch/eve")" = 1 ] || fail "not one title: $(cat "$scratch/eve")"
+    tooltip_is "$scratch/eve" "30 Ramadan 1447" "Friday, 20 March 2026" \
+        "Iranian Oil Industry Nationalization Day" "R&D <b>" "Fish &amp; chips"
     # past midnight
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/nowruz" 2>&1 &&
         grep -q "^tooltip Nowruz$" "$scratch/nowruz"' || true
-    expect_item "$scratch/nowruz" \
-        "tooltip-title شنبه  1  فروردين  1405" \
-        "tooltip 1 Shawwal 1447" "tooltip Saturday, 21 March 2026" "tooltip Nowruz" \
-        "tooltip Eid al-Fitr" "drawn True"
+    expect_item "$scratch/nowruz" "tooltip-title شنبه  1  فروردين  1405" "drawn True"
+    tooltip_is "$scratch/nowruz" "1 Shawwal 1447" "Saturday, 21 March 2026" "Nowruz" "Eid al-Fitr"
     [ "$(grep ^digest "$scratch/eve")" != "$(grep ^digest "$scratch/nowruz")" ] ||
         fail "the icon did not change at midnight"
     # The menu as a host reads it, and a click on Persian Digits as a host sends it.
@@ -171,6 +183,30 @@ status_notifier() {
     pids+=($!)
     awaited /usr/bin/python3 "$here/sni_item.py" show >/dev/null 2>&1 || fail "no host started again"
     stop "${pids[0]}"
+}
+
+# The language as gettext chooses it, with the catalogue found: LANGUAGE=fa speaks Persian over
+# dbusmenu and draws Persian digits, as the digits chosen in the menu above; LANGUAGE=en in a
+# Persian locale speaks English with the digits of the icon before that choice.
+languages() {
+    local language quit digits
+    for language in fa en; do
+        part="StatusNotifierItem, LANGUAGE=$language in fa_IR"
+        [ "$language" = fa ] && quit=خروج digits=$scratch/digits || quit=Quit digits=$scratch/nowruz
+        mkdir -p "$scratch/config-$language"
+        env -u LC_ALL LANG=fa_IR.UTF-8 LANGUAGE=$language XDG_CONFIG_HOME="$scratch/config-$language" \
+            LD_PRELOAD="$libfaketime" FAKETIME='@2026-03-21 10:00:00' \
+            "$program" --tray --wait 30 2>"$scratch/err" &
+        pids+=($!)
+        awaited eval '/usr/bin/python3 "$here/sni_item.py" menu >"$scratch/menu" 2>&1' ||
+            fail "no menu: $(cat "$scratch/menu" "$scratch/err")"
+        expect_item "$scratch/menu" "$quit"
+        /usr/bin/python3 "$here/sni_item.py" show >"$scratch/item" 2>&1
+        [ "$(grep ^digest "$scratch/item")" = "$(grep ^digest "$digits")" ] ||
+            fail "not the digits of $digits: $(cat "$scratch/item")"
+        stop "${pids[-1]}"
+        unset 'pids[-1]'
+    done
 }
 
 # drawn_box: the rectangle, "X Y W H", of what is on the screen apart from weston's grey
@@ -222,6 +258,7 @@ wayland() {
 
 if [ -n "${TARVAND_IN_BUS:-}" ]; then
     status_notifier
+    languages
     wayland
     exit 0
 fi
