@@ -100,6 +100,9 @@ public:
                 const FormatStyle& style, std::string_view occasions = {},
                 const HijriDate* hijri = nullptr) const;
 
+    // Returns true when the format is the first layout's, %Y/%m/%d.
+    bool Numeric() const { return numeric_; }
+
 private:
     // Text written as it is, then a conversion (none after the last text).
     struct Piece {

@@ -33,13 +33,13 @@ std::optional<std::string> ReadDataFile(const std::string& path,
     // Without blocking: a named pipe with no writer must not hold the program.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return errno == ENOENT ? std::nullopt : refuse(std::strerror(errno));
+        return errno == ENOENT ? std::nullopt : refuse(SystemError(errno));
     }
     struct stat status {};
     std::string text;
     const char* kind = nullptr;
     if (fstat(fd, &status) != 0) {
-        kind = std::strerror(errno);
+        kind = SystemError(errno);
     } else if (S_ISDIR(status.st_mode)) {
         kind = _("a folder, not a file");
     } else if (!S_ISREG(status.st_mode)) {
@@ -55,7 +55,7 @@ std::optional<std::string> ReadDataFile(const std::string& path,
         while ((got = read(fd, buffer, sizeof buffer)) > 0 && text.size() <= DataFileLimit) {
             text.append(buffer, static_cast<std::size_t>(got));
         }
-        kind = got < 0                       ? std::strerror(errno)
+        kind = got < 0                       ? SystemError(errno)
                : text.size() > DataFileLimit ? _("larger than 1 MiB")
                                              : nullptr;
     }

@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #ifndef TARVAND_LOCALEDIR
@@ -19,20 +20,41 @@ namespace {
 constexpr const char* Domain = "tarvand";
 constexpr const char* HeaderEntry = "";  // the message whose translation is the header
 
-}  // namespace
+// Whether the program uses translations, and whether the catalogue has been bound yet: that
+// waits for the first message, so that a run that says nothing (most runs) pays nothing for it.
+bool wanted = false;
+bool bound = false;
 
-void UseTranslations() {
+// Binds the catalogue the first time a message is looked up, when the program uses translations.
+void Bind() {
+    if (bound || !wanted) {
+        return;
+    }
+    bound = true;
     std::setlocale(LC_MESSAGES, "");
     const char* folder = std::getenv("TARVAND_LOCALEDIR");
     bindtextdomain(Domain, folder != nullptr && *folder != '\0' ? folder : TARVAND_LOCALEDIR);
     bind_textdomain_codeset(Domain, "UTF-8");
 }
 
-const char* Translated(const char* english) { return dgettext(Domain, english); }
+}  // namespace
+
+void UseTranslations() { wanted = true; }
+
+const char* Translated(const char* english) {
+    Bind();
+    return dgettext(Domain, english);
+}
 
 const char* TranslatedIn(const char* keyed, const char* english) {
+    Bind();
     const char* translated = dgettext(Domain, keyed);
     return translated == keyed ? english : translated;
+}
+
+const char* SystemError(int number) {
+    Bind();
+    return std::strerror(number);
 }
 
 std::string Format(const char* format, ...) {
@@ -51,6 +73,7 @@ std::string Format(const char* format, ...) {
 }
 
 std::string MessagesLanguage() {
+    Bind();
     // The empty message gives the catalogue's header, with a line "Language: fa".
     const std::string_view header = dgettext(Domain, HeaderEntry);
     const std::size_t at = header.find("Language: ");

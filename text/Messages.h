@@ -8,7 +8,8 @@
 namespace tarvand {
 
 // Turns translated messages on for this program: the catalogues of $TARVAND_LOCALEDIR (a build's
-// own, for its tests) or the installed ones, in UTF-8 whatever the locale's character set.
+// own, for its tests) or the installed ones, in UTF-8 whatever the locale's character set. Nothing
+// is looked up until the first message is.
 void UseTranslations();
 
 // Takes a message in English; returns its translation, or the message itself when there is none.
@@ -17,6 +18,9 @@ const char* Translated(const char* english) __attribute__((format_arg(1)));
 // Takes a context and a message joined by U+0004, as gettext keys them, and the message alone;
 // returns its translation in that context, or the message.
 const char* TranslatedIn(const char* keyed, const char* english);
+
+// Takes an errno value; returns the system's text for it, in the messages' locale.
+const char* SystemError(int number);
 
 // Takes a printf format, a translated message, and its arguments; returns the text.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

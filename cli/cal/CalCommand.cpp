@@ -365,7 +365,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
         out.Add(text);
     }
     if (!out.Flush()) {
-        Report(err, Format(_("write error: %s"), std::strerror(out.Error())));
+        Report(err, Format(_("write error: %s"), SystemError(out.Error())));
         err.Flush();
         return 2;
     }

@@ -69,6 +69,15 @@ struct Output {
                          : options.toGregorian ? DateCalendar::Solar
                                                : DateCalendar::Gregorian;
     bool showsOccasions = options.format && UsesOccasions(*options.format);
+    // Whether a plain date on a line may take the short way (see ConvertPlainDate): the date
+    // alone is shown, with no occasions or Hijri date to look up; and whether it is shown in the
+    // first layout alone, in ASCII digits.
+    bool plainDatesShort =
+        plain != DateCalendar::Hijri && (!needsClock || options.toGregorian) &&
+        !(options.format && (UsesOccasions(*options.format) || UsesHijri(*options.format)));
+    bool firstLayoutOnly = !options.toGregorian && !options.persian && formats.size() == 1 &&
+                           formats.front().Numeric();
+    std::int64_t firstDay = FirstSolarDay(), lastDay = LastSolarDay();  // the range, looked up once
 };
 
 // Takes occasions; returns their Persian names (or the events' texts), "، " apart, with " *"
@@ -195,22 +204,123 @@ const HijriCalendar& HijriOf(Output& output) {
     return *output.hijri;
 }
 
-// Takes a written moment, where it was read (empty for --date, "FILE:LINE: " in a file) and the
-// output; writes it, or returns why it cannot be read.
-std::optional<std::string> ConvertText(std::string_view text, std::string_view where,
-                                       Output& output) {
-    auto moment = ReadMoment(text, output.plain, output.now, output.zone,
-                             [&output]() -> const HijriCalendar& { return HijriOf(output); });
+// The numbers 00 to 99, two digits each, for writing a date without dividing digit by digit.
+constexpr std::array<char, 200> TwoDigits = [] {
+    std::array<char, 200> digits{};
+    for (int i = 0; i < 100; ++i) {
+        digits[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        digits[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return digits;
+}();
+
+// Where a text was read: a line of a file, or --date (no file). Its words are made only for a
+// message, never for a line that converts.
+struct Place {
+    std::string_view file;  // as it stands before a line number; empty for --date
+    long line = 0;
+
+    // Returns "FILE:LINE: ", or nothing for --date.
+    std::string Text() const { return file.empty() ? std::string() : Location(file, line); }
+    static std::string Location(std::string_view file, long line) {
+        return std::string(file) + ':' + std::to_string(line) + ": ";
+    }
+};
+
+// Takes a written moment, where it was read, the Hijri calendar's source and the output; writes
+// it, or returns why it cannot be read.
+std::optional<std::string> ConvertText(std::string_view text, const Place& place,
+                                       const HijriSource& hijri, Output& output) {
+    auto moment = ReadMoment(text, output.plain, output.now, output.zone, hijri);
     if (auto* problem = std::get_if<std::string>(&moment)) {
         return std::move(*problem);
     }
     if (std::get<Moment>(moment).predictedHijri && !output.options.quiet) {
-        Report(output, std::string(where) +
-                           Format(_("note: %s is in a Hijri month not yet seen: its day is "
-                                    "estimated"),
-                                  Quote(text).c_str()));
+        Report(output,
+               place.Text() + Format(_("note: %s is in a Hijri month not yet seen: its day is "
+                                       "estimated"),
+                                     Quote(text).c_str()));
     }
     return PrintMoment(std::get<Moment>(moment), text, output);
+}
+
+// Takes a line and the output; when the line is a plain date of the calendar plain dates are
+// read in (YYYY-MM-DD, or YYYY/MM/DD for Solar ones), valid and within the range, and the output
+// shows the date alone, writes it as the general reader would and returns true. Returns false
+// for any other line, which the general reader then reads (and says what is wrong with). Most
+// lines of a file are such dates: this allocates nothing and writes straight into the output.
+bool ConvertPlainDate(std::string_view line, Output& output) {
+    if (!output.plainDatesShort) {
+        return false;
+    }
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
+        line.remove_suffix(1);
+    }
+    const char separator = output.plain == DateCalendar::Gregorian ? '-' : '/';
+    if (line.size() != 10 || line[4] != separator || line[7] != separator) {
+        return false;
+    }
+    const auto digit = [&line](std::size_t at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(line[at])) - '0';
+    };
+    const unsigned d0 = digit(0), d1 = digit(1), d2 = digit(2), d3 = digit(3), d5 = digit(5),
+                   d6 = digit(6), d8 = digit(8), d9 = digit(9);
+    // A digit plus 6 stays below 16; anything else, wrapped round or not, does not.
+    if (((d0 + 6) | (d1 + 6) | (d2 + 6) | (d3 + 6) | (d5 + 6) | (d6 + 6) | (d8 + 6) | (d9 + 6)) >
+        15) {
+        return false;
+    }
+    const auto year = static_cast<int>(d0 * 1000 + d1 * 100 + d2 * 10 + d3);
+    const unsigned month = d5 * 10 + d6, day = d8 * 10 + d9;
+    std::int64_t days = 0;  // from 1 Farvardin 1332, as the Solar arithmetic counts
+    if (separator == '-') {
+        using namespace std::chrono;
+        const year_month_day date{std::chrono::year{year}, std::chrono::month{month},
+                                  std::chrono::day{day}};
+        if (!date.ok()) {
+            return false;
+        }
+        constexpr sys_days SolarDayZero{1953y / March / 21};
+        days = (sys_days{date} - SolarDayZero).count();
+    } else if (const auto counted =
+                   SolarDateToDays(year, static_cast<int>(month), static_cast<int>(day))) {
+        days = *counted;
+    } else {
+        return false;
+    }
+    if (days < output.firstDay || days > output.lastDay) {
+        return false;
+    }
+    std::string& text = output.out.Pending();
+    if (output.firstLayoutOnly) {
+        int y = 0, m = 0, d = 0;
+        DaysToSolarDate(days, y, m, d);
+        const auto pair = [](int number) { return TwoDigits.data() + 2 * number; };
+        char written[11] = {0, 0, 0, 0, '/', 0, 0, '/', 0, 0, '\n'};
+        std::memcpy(written, pair(y / 100), 2);
+        std::memcpy(written + 2, pair(y % 100), 2);
+        std::memcpy(written + 5, pair(m), 2);
+        std::memcpy(written + 8, pair(d), 2);
+        text.append(written, sizeof written);
+    } else {
+        const std::size_t start = text.size();
+        const DateValue value = SolarEpoch + static_cast<DateValue>(days);
+        if (output.options.toGregorian) {
+            text += IsoText(ToCivilDate(value));
+            if (output.options.persian) {
+                MakePersian(text, start);
+            }
+            text += '\n';
+        } else {
+            const SolarDate date = *ToSolarFields(value);
+            for (const SolarFormatter& format : output.formats) {
+                format.Append(text, date, SolarClock{}, output.style);
+                text += '\n';
+            }
+        }
+    }
+    output.out.Added();
+    return true;
 }
 
 // Takes text; returns true when it holds nothing but blanks.
@@ -232,24 +342,28 @@ void FlushBeforeRead(void* output) {
 int ConvertLines(int fd, const std::string& name, Output& output) {
     int status = ExitSuccess;
     LineReader reader(fd, MaxLineLength, FlushBeforeRead, &output);
+    const HijriSource hijri = [&output]() -> const HijriCalendar& { return HijriOf(output); };
     std::string_view line;
     for (long number = 1;; ++number) {
         const auto result = reader.Next(line);
         if (result == LineReader::Result::End || output.out.Error() != 0) {
             break;
         }
+        if (result == LineReader::Result::Line && ConvertPlainDate(line, output)) {
+            continue;
+        }
         if (result == LineReader::Result::Error) {
-            Report(output, Format(_("%s: read error: %s"), name.c_str(), std::strerror(errno)));
+            Report(output, Format(_("%s: read error: %s"), name.c_str(), SystemError(errno)));
             return ExitTrouble;
         }
         std::optional<std::string> problem;
         if (result == LineReader::Result::TooLong) {
             problem = Format(_("line too long (over %ld bytes)"), static_cast<long>(MaxLineLength));
         } else if (!IsBlank(line)) {
-            problem = ConvertText(line, name + ":" + std::to_string(number) + ": ", output);
+            problem = ConvertText(line, Place{name, number}, hijri, output);
         }
         if (problem) {
-            Report(output, name + ":" + std::to_string(number) + ": " + *problem);
+            Report(output, Place::Location(name, number) + *problem);
             status = ExitSomeLinesFailed;
             if (output.err.Error() != 0) {
                 return ExitTrouble;  // nowhere to say what goes wrong
@@ -268,7 +382,7 @@ int ConvertFile(int in, Output& output) {
     const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         Report(output,
-               Format(_("cannot read %s: %s"), QuoteName(name).c_str(), std::strerror(errno)));
+               Format(_("cannot read %s: %s"), QuoteName(name).c_str(), SystemError(errno)));
         return ExitTrouble;
     }
     const int status = ConvertLines(fd, NameBeforeLine(name), output);
@@ -281,12 +395,14 @@ int ConvertOne(Output& output) {
     const DateOptions& options = output.options;
     std::optional<std::string> problem;
     if (options.date) {
-        problem = ConvertText(*options.date, {}, output);
+        problem = ConvertText(
+            *options.date, Place{}, [&output]() -> const HijriCalendar& { return HijriOf(output); },
+            output);
     } else if (options.reference) {
         struct stat status {};
         if (stat(options.reference->c_str(), &status) != 0) {
             problem = Format(_("cannot stat %s: %s"), QuoteName(*options.reference).c_str(),
-                             std::strerror(errno));
+                             SystemError(errno));
         } else {
             const Moment moment{
                 .instant = {status.st_mtim.tv_sec, static_cast<int>(status.st_mtim.tv_nsec)},
@@ -370,7 +486,7 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
     }
     if (!out.Flush()) {
         err.Add(std::string(Program) + ": " +
-                Format(_("write error: %s"), std::strerror(out.Error())) + '\n');
+                Format(_("write error: %s"), SystemError(out.Error())) + '\n');
         status = ExitTrouble;
     }
     // Messages that could not be written are a write error too.

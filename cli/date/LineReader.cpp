@@ -42,7 +42,7 @@ long LineReader::Fill() {
     }
 }
 
-LineReader::Result LineReader::Next(std::string_view& line) {
+LineReader::Result LineReader::NextAfterReading(std::string_view& line) {
     bool tooLong = false;
     for (;;) {
         const char* first = buffer_.data() + begin_;

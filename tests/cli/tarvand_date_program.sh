@@ -339,6 +339,20 @@ while day <= last:
 cut -d ' ' -f 2 "$work/both" | "$program" -q -H -f - +%Y/%m/%d >"$work/back"
 cut -d ' ' -f 1 "$work/both" | cmp -s - "$work/back" ||
     fail "Hijri dates there and back: $(cut -d ' ' -f 1 "$work/both" | diff - "$work/back" | head -n 4)"
+# Plain dates, which take a short way, write what the general reader writes (a mark before a line
+# sends it there), every day: Gregorian ones, Solar ones with -g, and in Persian through a format.
+"$program" -f "$work/days" >"$work/solar"
+"$program" -g -f "$work/solar" >"$work/gregorian"
+awk 'NR % 7 == 0' "$work/days" >"$work/some"
+for run in "solar days" "gregorian solar -g" "persian some -p +%A_%-d_%B_%Y"; do
+    read -r name file arguments <<<"$run"
+    # shellcheck disable=SC2086
+    "$program" -f "$work/$file" $arguments >"$work/short"
+    # shellcheck disable=SC2086
+    sed 's/^/\xe2\x80\x8e/' "$work/$file" | "$program" -f - $arguments | cmp -s - "$work/short" &&
+        [ "$(wc -l <"$work/short")" = "$(wc -l <"$work/$file")" ] || fail "plain dates the short way: $name"
+done
+cmp -s "$work/days" "$work/gregorian" || fail "plain dates there and back"
 [ "$(wc -l <"$work/back"):$(head -n 1 "$work/both"):$(tail -n 1 "$work/both")" = \
     "665837:1178/01/01 1213/10/14:3000/12/30 3092/09/24" ] ||
     fail "the days there and back: $(wc -l <"$work/back") from $(head -n 1 "$work/both")"
