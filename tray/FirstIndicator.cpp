@@ -1,9 +1,17 @@
 #include "FirstIndicator.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <optional>
+#include <string_view>
 
 #include "Messages.h"
 
@@ -11,14 +19,30 @@ namespace tarvand {
 
 namespace {
 
-// What a later indicator asks of the first, and how long it waits to be heard.
-constexpr char AskMonthView[] = "month\n";
-constexpr int WaitMilliseconds = 2000;
+// What a later indicator asks of the first.
+constexpr std::string_view AskMonthView = "month\n";
+
+// Takes a path; returns its socket address, or nothing when the path is too long for one.
+std::optional<sockaddr_un> AddressOf(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path)) {
+        return std::nullopt;
+    }
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    return address;
+}
 
 }  // namespace
 
-FirstIndicator::FirstIndicator(QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)) {}
+FirstIndicator::FirstIndicator(QObject* parent) : QObject(parent) {}
+
+FirstIndicator::~FirstIndicator() {
+    if (listening_ >= 0) {
+        ::close(listening_);
+        ::unlink(path_.constData());
+    }
+}
 
 QString FirstIndicator::SocketPath() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
@@ -26,38 +50,66 @@ QString FirstIndicator::SocketPath() {
 }
 
 bool FirstIndicator::Claim() {
-    const QString path = SocketPath();
-    QLocalSocket first;
-    first.connectToServer(path);
-    if (first.waitForConnected(WaitMilliseconds)) {
-        first.write(AskMonthView);
-        first.waitForBytesWritten(WaitMilliseconds);
-        first.disconnectFromServer();
-        return false;
-    }
-    // Nobody answers: a socket left behind by an indicator that did not end goes.
-    QLocalServer::removeServer(path);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(path)) {
+    const QByteArray path = SocketPath().toLocal8Bit();
+    const auto refuse = [&path](int error) {
         std::cerr << "tarvand: "
                   << Format(_("%s: %s; a second indicator started later would not find this one"),
-                            path.toStdString().c_str(),
-                            server_->errorString().toStdString().c_str())
+                            path.constData(), SystemError(error))
                   << '\n';
         return true;
+    };
+    const auto address = AddressOf(path);
+    if (!address) {
+        return refuse(ENAMETOOLONG);
     }
-    connect(server_, &QLocalServer::newConnection, this, &FirstIndicator::Answer);
+    const auto* named = reinterpret_cast<const sockaddr*>(&*address);
+    // One that answers on the socket runs already: it is asked for its month view.
+    if (const int first = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0); first >= 0) {
+        const bool asked = ::connect(first, named, sizeof *address) == 0 &&
+                           ::send(first, AskMonthView.data(), AskMonthView.size(), MSG_NOSIGNAL) ==
+                               static_cast<ssize_t>(AskMonthView.size());
+        ::close(first);
+        if (asked) {
+            return false;
+        }
+    }
+    // Nobody answers: a socket left behind by an indicator that did not end goes, and this one
+    // listens in its place, for the user alone.
+    ::unlink(path.constData());
+    listening_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listening_ < 0 || ::bind(listening_, named, sizeof *address) != 0 ||
+        ::chmod(path.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(listening_, 8) != 0) {
+        const int error = errno;
+        if (listening_ >= 0) {
+            ::close(listening_);
+            listening_ = -1;
+        }
+        return refuse(error);
+    }
+    path_ = path;
+    auto* waiting = new QSocketNotifier(listening_, QSocketNotifier::Read, this);
+    connect(waiting, &QSocketNotifier::activated, this, &FirstIndicator::Answer);
     return true;
 }
 
 void FirstIndicator::Answer() {
-    while (QLocalSocket* later = server_->nextPendingConnection()) {
-        connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
-        connect(later, &QLocalSocket::readyRead, this, [this, later] {
-            if (later->readAll().startsWith(AskMonthView)) {
+    for (int later;
+         (later = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;) {
+        // What it asks comes with its connection or just after: read once it is there.
+        auto* asking = new QSocketNotifier(later, QSocketNotifier::Read, this);
+        connect(asking, &QSocketNotifier::activated, this, [this, asking, later] {
+            char asked[16];
+            const ssize_t got = ::recv(later, asked, sizeof asked, 0);
+            if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+                return;
+            }
+            asking->setEnabled(false);
+            asking->deleteLater();
+            ::close(later);
+            if (got > 0 &&
+                std::string_view(asked, static_cast<std::size_t>(got)).starts_with(AskMonthView)) {
                 emit monthViewAsked();
             }
-            later->disconnectFromServer();
         });
     }
 }

@@ -3,10 +3,9 @@
 // open its month view and ends, so that two icons never drift apart.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
-
-class QLocalServer;
 
 namespace tarvand {
 
@@ -15,6 +14,9 @@ class FirstIndicator : public QObject {
 
 public:
     explicit FirstIndicator(QObject* parent = nullptr);
+    ~FirstIndicator() override;
+    FirstIndicator(const FirstIndicator&) = delete;
+    FirstIndicator& operator=(const FirstIndicator&) = delete;
 
     // Returns true when no indicator runs in this session yet, and from then on listens for later
     // ones; false when one runs, after asking it to open its month view.
@@ -31,7 +33,8 @@ private:
     // Takes the connections waiting; reads what each asks.
     void Answer();
 
-    QLocalServer* server_ = nullptr;
+    int listening_ = -1;  // the socket this one listens on, once it is the first
+    QByteArray path_;     // its path, removed when this one ends
 };
 
 }  // namespace tarvand

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# What the programs cost, in instructions counted by callgrind, kept within the budgets beside
+# this script: tarvand-date -f on 20,000 plain dates against date -f, one call against date,
+# tarvand-cal -y against cal -y, and the month view's opening against its own count. Counts are
+# the same on every run, so this is no timed test; a cost that slips fails here.
+source "$(dirname "$0")/../checks.sh"
+export LC_ALL=C.UTF-8 TZ=Asia/Tehran XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/none \
+    TARVAND_HIJRI_DIR=$work/none QT_QPA_PLATFORM=offscreen
+date_program=$1 cal_program=$2 month_view=$3
+for tool in valgrind date cal; do
+    command -v "$tool" >/dev/null || { fail "$tool is missing; run script/bootstrap"; exit; }
+done
+# counted COMMAND...: prints the instructions COMMAND runs.
+counted() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+        sed -n 's/.*Collected : \([0-9]*\)$/\1/p'
+}
+budget() { awk -v name="$1" '$1 == name {print $2}' "$(dirname "$0")/budgets"; }
+# within NAME COST: COST (a ratio or a count) is within NAME's budget.
+within() {
+    local limit
+    limit=$(budget "$1")
+    [ -n "$limit" ] && [ -n "$2" ] || { fail "$1: nothing to compare (budget '$limit', cost '$2')"; return; }
+    awk -v cost="$2" -v limit="$limit" 'BEGIN { exit !(cost > 0 && cost <= limit) }' ||
+        fail "$1: $2 over its budget of $limit"
+    echo "$1: $2 (budget $limit)"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.4f", a / b }'; }
+
+python3 -c 'import datetime as d
+for i in range(20000): print(d.date(1799, 3, 21) + d.timedelta(i * 666 % 665837))' >"$work/dates"
+ours=$(($(counted "$date_program" -f "$work/dates") - $(counted "$date_program" -f /dev/null)))
+gnu=$(($(counted date -f "$work/dates" +%F) - $(counted date -f /dev/null +%F)))
+echo "a plain date on a line: $((ours / 20000)) instructions, date -f: $((gnu / 20000))"
+within date-file "$(ratio "$ours" "$gnu")"
+within date-call "$(ratio "$(counted "$date_program")" "$(counted date)")"
+within cal-year "$(ratio "$(counted "$cal_program" -y 1405)" "$(counted cal -y 2026)")"
+within month-view "$(counted --collect-atstart=no --toggle-collect='OpenMonthView*' "$month_view")"
