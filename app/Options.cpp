@@ -31,40 +31,69 @@ void AnswerHelpOrVersion(int argc, char* argv[]) {
     }
 }
 
-std::optional<Options> ReadOptions(const QCoreApplication& app) {
-    // Qt's own words (Usage, Options, the help and version options) in the messages' language,
-    // from Qt's translations where they are installed.
-    static QTranslator qt;
-    if (const std::string language = MessagesLanguage();
-        !language.empty() && qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
-                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qt);
+namespace {
+
+// The program's options; with words, described in the messages' language for --help and for
+// Qt's own messages, which then come from Qt's translations where they are installed. Without
+// words, nothing of a catalogue is looked up, as a start that reads its options well needs none.
+struct Parser {
+    explicit Parser(bool words)
+        : tray(QStringLiteral("tray"),
+               words ? QString::fromUtf8(_(
+                           "Show today's day in the panel's tray, with a month view, until quit."))
+                     : QString()),
+          wait(QStringLiteral("wait"),
+               words ? QString::fromUtf8(
+                           _("With --tray, wait this long for a tray to appear (default 120)."))
+                     : QString(),
+               words ? QString::fromUtf8(_("seconds")) : QStringLiteral("seconds"),
+               QStringLiteral("120")) {
+        if (words) {
+            static QTranslator qt;
+            if (const std::string language = MessagesLanguage();
+                !language.empty() &&
+                qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QCoreApplication::installTranslator(&qt);
+            }
+            parser.setApplicationDescription(
+                QString::fromUtf8(_("Show today's date in the Solar Hijri (Iranian) calendar.")));
+        }
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(tray);
+        parser.addOption(wait);
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QString::fromUtf8(_("Show today's date in the Solar Hijri (Iranian) calendar.")));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption tray(
-        QStringLiteral("tray"),
-        QString::fromUtf8(
-            _("Show today's day in the panel's tray, with a month view, until quit.")));
-    const QCommandLineOption wait(
-        QStringLiteral("wait"),
-        QString::fromUtf8(_("With --tray, wait this long for a tray to appear (default 120).")),
-        QString::fromUtf8(_("seconds")), QStringLiteral("120"));
-    parser.addOption(tray);
-    parser.addOption(wait);
-    parser.process(app);
+    QCommandLineOption tray, wait;
+};
+
+}  // namespace
+
+std::optional<Options> ReadOptions(const QCoreApplication& app) {
+    // Read without words first; anything but the program's own options read well (a help or
+    // version option, an unknown one, one missing its value) is read again with them, and Qt
+    // answers or says what is wrong.
+    Parser quiet(false);
+    const bool wellRead = quiet.parser.parse(QCoreApplication::arguments()) &&
+                          !quiet.parser.isSet(QStringLiteral("help")) &&
+                          !quiet.parser.isSet(QStringLiteral("help-all")) &&
+                          !quiet.parser.isSet(QStringLiteral("version"));
+    std::optional<Parser> explained;
+    if (!wellRead) {
+        explained.emplace(true);
+        explained->parser.process(app);
+    }
+    Parser& read = explained ? *explained : quiet;
 
     Options options;
-    options.tray = parser.isSet(tray);
+    options.tray = read.parser.isSet(read.tray);
     bool number = false;
-    options.waitSeconds = parser.value(wait).toInt(&number);
+    options.waitSeconds = read.parser.value(read.wait).toInt(&number);
     if (!number || options.waitSeconds < 0 || options.waitSeconds > 86400) {
         std::fprintf(stderr, "tarvand: %s\n",
                      Format(_("invalid number of seconds to wait: %s"),
-                            Quote(parser.value(wait).toStdString()).c_str())
+                            Quote(read.parser.value(read.wait).toStdString()).c_str())
                          .c_str());
         std::fprintf(stderr, "%s\n", _("Try 'tarvand --help' for more information."));
         return std::nullopt;  // ended by main, so that the application is taken down in order
