@@ -134,6 +134,7 @@ void MonthView::BuildControls() {
         connect(cell, &DayCell::moveRequested, this,
                 [this, cell](int days) { MoveFocus(cell, days); });
         connect(cell, &DayCell::focused, this, [this, cell] { Select(cell->Shown().value); });
+        connect(cell, &DayCell::clicked, this, [this, cell] { FocusDay(cell->Shown().value); });
     }
     outer->addLayout(grid);
 
@@ -195,13 +196,24 @@ void MonthView::FocusDay(DateValue value) {
         return;
     }
     if (date->year != year_ || date->month != month_) {
-        ShowMonth(date->year, date->month);
+        year_ = date->year;
+        month_ = date->month;
+        Fill(value);  // the day focused before a cell is emptied, so that the focus goes nowhere
+                      // else
+    } else if (DayCell* cell = CellOf(value)) {
+        cell->setFocus(Qt::OtherFocusReason);
     }
+    // Said whether or not the platform tells the cell of its focus (an X11 popup may not).
+    Select(value);
+}
+
+DayCell* MonthView::CellOf(DateValue value) const {
     for (DayCell* cell : cells_) {
         if (!cell->isHidden() && cell->Shown().value == value) {
-            cell->setFocus(Qt::OtherFocusReason);
+            return cell;
         }
     }
+    return nullptr;
 }
 
 DayCell* MonthView::Cell(int week, int column) const {
@@ -233,6 +245,7 @@ QString MonthView::List() const { return list_->text(); }
 QString MonthView::SelectedDates() const { return selected_->text(); }
 
 void MonthView::Select(DateValue value) {
+    selectedValue_ = value;
     selected_->setText(ThreeDatesText(value, book_.Hijri(), persian_));
     selected_->setAccessibleName(selected_->text());
 }
@@ -259,19 +272,18 @@ QString MonthView::GoToProblem() const {
 }
 
 void MonthView::StepMonths(int months) {
-    const auto* focused = qobject_cast<const DayCell*>(focusWidget());
-    const int day = focused != nullptr && focused->hasFocus() ? focused->Shown().solarDay : 0;
+    // The selected day moves with the month: the same day of the month, or its last.
+    const std::optional<SolarDate> selected = ToSolarFields(selectedValue_);
+    const int day = selected ? selected->day : 1;
     const int index =
         std::clamp(year_ * 12 + month_ - 1 + months, FirstSolarYear * 12, LastSolarYear * 12 + 11);
-    ShowMonth(index / 12, index % 12 + 1);
-    if (day > 0) {  // the focus stays on the same day of the month, or its last
-        FocusDay(*FromSolarDate(year_, month_, std::min(day, SolarMonthLength(year_, month_))));
-    }
+    const int year = index / 12, month = index % 12 + 1;
+    FocusDay(*FromSolarDate(year, month, std::min(day, SolarMonthLength(year, month))));
 }
 
 void MonthView::MoveFocus(const DayCell* from, int days) { FocusDay(from->Shown().value + days); }
 
-void MonthView::Fill() {
+void MonthView::Fill(std::optional<DateValue> focus) {
     const DateValue first = *FromSolarDate(year_, month_, 1);
     const int length = SolarMonthLength(year_, month_);
     const DateValue last = first + length - 1;
@@ -308,11 +320,13 @@ void MonthView::Fill() {
         byDay[DayDifference(first, occasion.day)].push_back(occasion);
     }
 
+    // The month's days first, the focus on the day asked for, then the empty cells hidden: hiding
+    // a focused cell would hand the focus to another day for a moment, and a screen reader would
+    // say it.
     for (int index = 0; index < Weeks * 7; ++index) {
         DayCell* cell = cells_[static_cast<std::size_t>(index)];
         const int day = index - firstColumn + 1;
         if (day < 1 || day > length) {
-            cell->hide();
             continue;
         }
         const DateValue value = first + day - 1;
@@ -340,6 +354,15 @@ void MonthView::Fill() {
         }
         cell->Show(shown, spoken);
         cell->show();
+        if (focus && DayDifference(*focus, value) == 0) {
+            cell->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    for (int index = 0; index < Weeks * 7; ++index) {
+        const int day = index - firstColumn + 1;
+        if (day < 1 || day > length) {
+            cells_[static_cast<std::size_t>(index)]->hide();
+        }
     }
 
     // The list: one line an occasion, "1 Farvardin  Nowruz", and what a star means.

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "calendar/DateValue.h"
 
@@ -80,8 +81,10 @@ private:
     // Takes the focused cell's move in days; focuses the day there, in another month if it lies
     // there.
     void MoveFocus(const DayCell* from, int days);
-    // Draws the month anew: cells, titles and list.
-    void Fill();
+    // Takes the day to focus, if any; draws the month anew: cells, titles and list.
+    void Fill(std::optional<DateValue> focus = std::nullopt);
+    // Takes a date value; returns its cell in the month shown, or none.
+    DayCell* CellOf(DateValue value) const;
     // Takes the list's lines for occasions and the lines after them; returns how many of the
     // first fit under the grid on the view's screen, with the others and a line that counts the
     // rest: all of them when all fit.
@@ -90,6 +93,7 @@ private:
     const OccasionBook& book_;
     bool persian_ = false;
     DateValue today_ = 0;
+    DateValue selectedValue_ = 0;  // the day the line under the grid names
     int year_ = 0;
     int month_ = 0;
     QLabel* title_ = nullptr;

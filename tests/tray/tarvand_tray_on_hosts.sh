@@ -4,8 +4,8 @@
 #   - with no tray it says so and ends with status 1, as it does at once for a wait that is not a
 #     number;
 #   - in trayer's XEmbed tray its icon is embedded, red with white digits, and drawn anew at
-#     midnight; a click opens the month view and Escape closes it; started again, it opens the
-#     first one's month view and ends;
+#     midnight; a click opens the month view, whose line under the grid names the ringed day after
+#     each key, and Escape closes it; started again, it opens the first one's month view and ends;
 #   - on a session bus with status-notifier-watcher and gtk-sni-tray-standalone its item is
 #     registered, and its title, tooltip (first line as the title, the rest as the description)
 #     and icons read back over D-Bus, before and after midnight; its menu reads back over
@@ -23,7 +23,7 @@ if [ -z "${TARVAND_IN_XVFB:-}" ]; then
     TARVAND_IN_XVFB=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
         "$0" "$@"
 fi
-for tool in trayer status-notifier-watcher gtk-sni-tray-standalone xdotool xwininfo \
+for tool in trayer status-notifier-watcher gtk-sni-tray-standalone xdotool xwininfo xclip \
     dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run script/bootstrap"; exit 1; }
 done
@@ -100,6 +100,17 @@ xembed() {
         awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
     xdotool mousemove $((x + 5)) $((y + 5)) click 1
     awaited month_view_shown || fail "a click on the icon opened no month view"
+    # The line under the grid, which Ctrl+C copies, names the ringed day after each key, into
+    # months whose first cells are empty too.
+    local keys expected copied
+    for keys in "Page_Down|Tuesday 1 Ordibehesht 1405" "Page_Up Page_Up|Friday 1 Esfand 1404" \
+        "Home Up Up Left Page_Down|Saturday 15 Farvardin 1405"; do
+        expected=${keys#*|}
+        # shellcheck disable=SC2086
+        xdotool key --delay 150 ${keys%|*} ctrl+c
+        awaited eval 'copied=$(xclip -o -selection clipboard 2>/dev/null); [ "${copied%% · *}" = "$expected" ]' ||
+            fail "after ${keys%|*}, the line reads \"$copied\", not \"$expected ...\""
+    done
     xdotool key Escape
     awaited eval '! month_view_shown' || fail "Escape did not close the month view"
     # Started again (by hand, as autostart has started it): it finds the first, which opens its
