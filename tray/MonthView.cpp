@@ -496,7 +496,7 @@ void MonthView::changeEvent(QEvent* event) {
         red.setColor(QPalette::WindowText, DayCell::HolidayColour(palette()));
         weekdays_[6]->setPalette(red);
     } else if (event->type() == QEvent::ActivationChange && !isActiveWindow() &&
-               !(windowFlags() & Qt::Popup) && isVisible()) {
+               windowType() != Qt::Popup && isVisible()) {
         close();  // a window standing in for a popup closes when another is chosen
     }
 }

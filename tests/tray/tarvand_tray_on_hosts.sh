@@ -14,7 +14,7 @@
 #     markup read back as written; Persian menus and digits with LANGUAGE=fa, English with
 #     LANGUAGE=en in a Persian locale;
 #   - the same on Wayland, under weston's desktop shell, which places the month view itself: it
-#     lies whole on the screen.
+#     lies whole on the screen, and closes when another window is activated.
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -240,11 +240,11 @@ wayland() {
     weston_window() { xwininfo -root -tree | awk '/"Weston Compositor/ {print $1; exit}'; }
     awaited eval 'test -n "$(weston_window)"' || fail "no window of weston's"
     xdotool windowraise "$(weston_window)"
-    WAYLAND_DISPLAY=tarvand-tray-test QT_QPA_PLATFORM=wayland "$program" --tray --wait 30 \
-        2>"$scratch/err" &
+    WAYLAND_DEBUG=client WAYLAND_DISPLAY=tarvand-tray-test QT_QPA_PLATFORM=wayland "$program" \
+        --tray --wait 30 2>"$scratch/err" &
     pids+=($!)
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/item" 2>&1' ||
-        fail "no item: $(cat "$scratch/item" "$scratch/err")"
+        fail "no item: $(cat "$scratch/item"; grep -v "^\[" "$scratch/err" | tail -n 5)"
     # Through the corner: weston may follow the X pointer by its moves, from its own corner.
     xdotool mousemove 0 0 sleep 0.2 mousemove 1023 767
     # Bare: nothing, or nothing larger than a pointer (weston may draw its own where it has not
@@ -259,12 +259,21 @@ wayland() {
     awaited bare || fail "weston's screen is not bare grey: $(drawn_box)"
     /usr/bin/python3 "$here/sni_item.py" activate || fail "Activate failed"
     local x y w h
-    awaited eval '! bare' || fail "Activate opened no month view: $(cat "$scratch/err")"
+    awaited eval '! bare' || fail "Activate opened no month view: $(grep -v "^\[" "$scratch/err" | tail -n 5)"
     sleep 0.5  # drawn whole
     read -r x y w h < <(drawn_box)
     [ "$w" -ge 300 ] && [ "$h" -ge 250 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] ||
         fail "the month view is not whole on the screen: $w x $h at $x, $y"
     echo "weston's desktop shell placed the month view at $x, $y ($w x $h)"
+    # Another window chosen (one that weston activates as it maps): the view, no longer active,
+    # closes, as a popup does on X11.
+    closed() { grep -c 'xdg_toplevel@[0-9]*\.destroy' "$scratch/err"; }
+    local before
+    before=$(closed)
+    WAYLAND_DISPLAY=tarvand-tray-test weston-simple-shm >/dev/null 2>&1 &
+    pids+=($!)
+    awaited eval '[ "$(closed)" -gt "$before" ]' ||
+        fail "the month view stayed open when another window was activated"
 }
 
 if [ -n "${TARVAND_IN_BUS:-}" ]; then
