@@ -51,10 +51,22 @@ QString Span(const Name& name, bool sameYear, bool sameMonth) {
     return name(true, !sameYear) + QStringLiteral("\u2013") + name(false, true);
 }
 
+// Takes a label, a text and a width; returns the height the text takes wrapped in that width in
+// the label's font, margins included.
+int WrappedHeight(const QLabel* label, const QString& text, int width) {
+    const QMargins margins = label->contentsMargins();
+    return label->fontMetrics()
+               .boundingRect(QRect(0, 0, width - margins.left() - margins.right(), 1 << 20),
+                             Qt::TextWordWrap, text)
+               .height() +
+           margins.top() + margins.bottom();
+}
+
 // Takes the view; returns a line that says what went wrong, hidden until there is something to say.
 QLabel* Note(QWidget* view) {
     auto* note = new QLabel(view);
     note->setWordWrap(true);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     note->setTextFormat(Qt::PlainText);
     note->hide();
     return note;
@@ -110,6 +122,8 @@ void MonthView::BuildControls() {
 
     spans_ = new QLabel(this);
     spans_->setAlignment(Qt::AlignCenter);
+    spans_->setWordWrap(true);
+    spans_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     outer->addWidget(spans_);
 
     auto* grid = new QGridLayout;
@@ -141,6 +155,10 @@ void MonthView::BuildControls() {
     selected_ = new QLabel(this);
     selected_->setAlignment(Qt::AlignCenter);
     selected_->setTextFormat(Qt::PlainText);
+    // It wraps in the grid's width, as high as the month's longest, so that the view keeps its
+    // size whichever day is selected.
+    selected_->setWordWrap(true);
+    selected_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     selected_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outer->addWidget(selected_);
 
@@ -159,6 +177,7 @@ void MonthView::BuildControls() {
 
     list_ = new QLabel(this);
     list_->setWordWrap(true);
+    list_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     list_->setTextFormat(Qt::PlainText);
     list_->setFocusPolicy(Qt::TabFocus);  // the list can be reached and read from the keyboard
     outer->addWidget(list_);
@@ -231,6 +250,7 @@ void MonthView::SetProblems(const QStringList& problems) {
         }
     }
     problems_->setText(text);
+    problems_->setFixedHeight(WrappedHeight(problems_, text, WrapWidth()));
     problems_->setAccessibleName(text);
     problems_->setVisible(!text.isEmpty());
     Fill();  // the list as long as there is room for beside it
@@ -255,6 +275,7 @@ QString MonthView::GoTo(const QString& typed) {
     if (const auto* problem = std::get_if<std::string>(&read)) {
         const QString said = QString::fromStdString(*problem);
         goToProblem_->setText(said);
+        goToProblem_->setFixedHeight(WrappedHeight(goToProblem_, said, WrapWidth()));
         goToProblem_->show();
         goTo_->setAccessibleDescription(said);  // heard with the field
         goTo_->selectAll();
@@ -312,6 +333,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
                  Span(hijriName, hFirst->year == hLast->year, hFirst->month == hLast->month);
     }
     spans_->setText(spans);
+    spans_->setFixedHeight(WrappedHeight(spans_, spans, WrapWidth()));
 
     // The occasions, by day.
     const std::vector<Occasion> occasions = book_.Between(first, last);
@@ -365,6 +387,15 @@ void MonthView::Fill(std::optional<DateValue> focus) {
         }
     }
 
+    // The line under the grid as high as the month's longest three dates need.
+    const int wrap = WrapWidth();
+    int tallest = 0;
+    for (DateValue day = first; day <= last; day += 1) {
+        tallest = std::max(
+            tallest, WrappedHeight(selected_, ThreeDatesText(day, book_.Hijri(), persian_), wrap));
+    }
+    selected_->setFixedHeight(tallest);
+
     // The list: one line an occasion, "1 Farvardin  Nowruz", and what a star means.
     QStringList lines;
     bool anyEstimated = false;
@@ -386,6 +417,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
     }
     lines << after;
     list_->setText(lines.join(u'\n'));
+    list_->setFixedHeight(WrappedHeight(list_, list_->text(), wrap));
     list_->setAccessibleName(lines.isEmpty() ? Say("No holidays", persian_)
                                              : lines.join(QStringLiteral("; ")));
     list_->setVisible(!lines.isEmpty());
@@ -395,22 +427,48 @@ void MonthView::Fill(std::optional<DateValue> focus) {
     adjustSize();
 }
 
-qsizetype MonthView::LinesThatFit(const QStringList& lines, const QStringList& after) {
+int MonthView::WrapWidth() const {
+    const QMargins margins = layout()->contentsMargins();
+    layout()->invalidate();  // the lines that wrap take no width of their own
+    return layout()->sizeHint().width() - margins.left() - margins.right();
+}
+
+int MonthView::Room() const {
     const QScreen* shown = screen_ != nullptr ? screen_ : screen();
-    if (shown == nullptr || lines.isEmpty()) {
+    if (shown == nullptr) {
+        return 1 << 20;
+    }
+    const QRect area = shown->availableGeometry();
+    if (!placed_) {
+        return area.height();
+    }
+    // Beside the icon (or the place clicked): below it in the screen's upper half, else above.
+    const int edge =
+        anchor_.isValid() ? (Below() ? anchor_.bottom() : anchor_.top()) : pointer_.y();
+    const int frame = frameGeometry().height() - geometry().height();
+    return (Below() ? area.bottom() - edge : edge - area.top()) - frame;
+}
+
+bool MonthView::Below() const {
+    const QScreen* shown = screen_ != nullptr ? screen_ : screen();
+    const int at = anchor_.isValid() ? anchor_.center().y() : pointer_.y();
+    return shown == nullptr || at < shown->availableGeometry().center().y();
+}
+
+qsizetype MonthView::LinesThatFit(const QStringList& lines, const QStringList& after) {
+    if (lines.isEmpty()) {
         return lines.size();
     }
     // The view's height without the list, and the width the list wraps in.
     list_->hide();
     layout()->invalidate();
     const QSize others = layout()->sizeHint();
-    const QMargins margins = layout()->contentsMargins();
-    const int width = others.width() - margins.left() - margins.right();
+    const int width = WrapWidth();
     const QFontMetrics metrics = list_->fontMetrics();
     const auto height = [&](const QString& line) {
         return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, line).height();
     };
-    int room = shown->availableGeometry().height() - others.height() - layout()->spacing();
+    int room = Room() - others.height() - layout()->spacing();
     for (const QString& line : after) {
         room -= height(line);
     }
@@ -437,27 +495,43 @@ void MonthView::PlaceBeside(const QRect& anchor, const QPoint& pointer) {
     if (screen == nullptr) {
         return;
     }
-    if (screen != screen_) {  // the list as long as this screen has room for
-        screen_ = screen;
-        Fill();
+    screen_ = screen;
+    anchor_ = anchor;
+    pointer_ = pointer;
+    placed_ = true;
+    Fill();  // the list as long as there is room for beside the icon
+    Place();
+}
+
+void MonthView::Place() {
+    if (!placed_ || screen_ == nullptr) {
+        return;
     }
     adjustSize();
-    const QRect area = screen->availableGeometry();
+    const QRect area = screen_->availableGeometry();
     const QSize size = frameSize();
     QPoint place;
-    if (anchor.isValid()) {
-        // Below the icon in a top panel, above it in a bottom one, its middle over the icon's.
-        const bool below = anchor.bottom() + size.height() <= area.bottom();
-        place = QPoint(anchor.center().x() - size.width() / 2,
-                       below ? anchor.bottom() + 1 : anchor.top() - size.height());
+    if (anchor_.isValid()) {
+        // Below the icon in the screen's upper half, above it in the lower, its middle over the
+        // icon's, never over the icon.
+        place = QPoint(anchor_.center().x() - size.width() / 2,
+                       Below() ? anchor_.bottom() + 1 : anchor_.top() - size.height());
     } else {
-        place = pointer - QPoint(size.width() / 2, 0);
+        place = QPoint(pointer_.x() - size.width() / 2,
+                       Below() ? pointer_.y() : pointer_.y() - size.height());
     }
     place.setX(
-        std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
     place.setY(
-        std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+        std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
     move(place);
+}
+
+void MonthView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (isVisible()) {
+        Place();  // grown or shrunk, it stays beside the icon and within the screen
+    }
 }
 
 void MonthView::keyPressEvent(QKeyEvent* event) {

@@ -70,6 +70,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -89,6 +90,14 @@ private:
     // first fit under the grid on the view's screen, with the others and a line that counts the
     // rest: all of them when all fit.
     qsizetype LinesThatFit(const QStringList& lines, const QStringList& after);
+    // The width the lines that wrap are given: the grid's, or the widest of the rest.
+    int WrapWidth() const;
+    // The height there is room for beside the icon, below or above it (the screen's free height
+    // before the view is placed), and whether it opens below.
+    int Room() const;
+    bool Below() const;
+    // Moves the view beside the icon, within the screen's free area.
+    void Place();
 
     const OccasionBook& book_;
     bool persian_ = false;
@@ -107,6 +116,9 @@ private:
     QToolButton* next_ = nullptr;
     QToolButton* todayButton_ = nullptr;
     const QScreen* screen_ = nullptr;  // the screen it was placed on, once placed
+    QRect anchor_;                     // the icon it opens beside, when known
+    QPoint pointer_;                   // else the place clicked
+    bool placed_ = false;
     std::array<QLabel*, 7> weekdays_{};
     std::array<DayCell*, Weeks * 7> cells_{};
 };

@@ -76,8 +76,19 @@ Try 'tarvand --help' for more information." ] || fail "--wait=$wait: $said"
     done
 }
 
+# view_box: the month view's rectangle on the screen, "X Y W H".
+view_box() {
+    xwininfo -id "$(xdotool search --onlyvisible --name '^Tarvand month$' | head -n 1)" |
+        awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+             /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}'
+}
+
 xembed() {
     part="XEmbed, trayer"
+    # More events in Farvardin than the screen has room for.
+    mkdir -p "$XDG_CONFIG_HOME/tarvand"
+    for n in $(seq 60); do echo "01/05 A long name for one of many events, number $n"; done \
+        >"$XDG_CONFIG_HOME/tarvand/events"
     DBUS_SESSION_BUS_ADDRESS=disabled: "${on_eve[@]}" "$program" --tray --wait 30 \
         2>"$scratch/err" &
     pids+=($!)
@@ -111,8 +122,31 @@ xembed() {
         awaited eval 'copied=$(xclip -o -selection clipboard 2>/dev/null); [ "${copied%% · *}" = "$expected" ]' ||
             fail "after ${keys%|*}, the line reads \"$copied\", not \"$expected ...\""
     done
+    # Beside its icon, never over it, and whole on the screen whatever the day selected; the same
+    # size at the next opening, after the field has gone to a date.
+    local first after vx vy vw vh
+    first=$(view_box)
+    read -r vx vy vw vh <<<"$first"
+    [ "$vy" -gt "$y" ] && [ $((vy + vh)) -le 768 ] || fail "the month view lies over its icon: $first"
+    for keys in "Page_Down Right" "Page_Down Page_Down Right" "Page_Up Page_Up Page_Up"; do
+        # shellcheck disable=SC2086
+        xdotool key --delay 150 $keys
+        sleep 0.5
+        read -r vx vy vw vh < <(view_box)
+        [ "$vx" -ge 0 ] && [ $((vx + vw)) -le 1024 ] && [ "$vy" -gt "$y" ] && [ $((vy + vh)) -le 768 ] ||
+            fail "after $keys the month view leaves the screen or covers its icon: $vx $vy $vw $vh"
+    done
+    xdotool key ctrl+g type --delay 50 1405/04/04
+    xdotool key Return Escape
+    awaited eval '! month_view_shown' || fail "Escape did not close the month view"
+    xdotool mousemove $((x + 5)) $((y + 5)) click 1
+    awaited month_view_shown || fail "a second click on the icon opened no month view"
+    sleep 0.5
+    after=$(view_box)
+    [ "$after" = "$first" ] || fail "the month view opened at $first, then at $after"
     xdotool key Escape
     awaited eval '! month_view_shown' || fail "Escape did not close the month view"
+    rm "$XDG_CONFIG_HOME/tarvand/events"
     # Started again (by hand, as autostart has started it): it finds the first, which opens its
     # month view, and ends at once with status 0; still one icon.
     local status=0
@@ -262,7 +296,7 @@ wayland() {
     awaited eval '! bare' || fail "Activate opened no month view: $(grep -v "^\[" "$scratch/err" | tail -n 5)"
     sleep 0.5  # drawn whole
     read -r x y w h < <(drawn_box)
-    [ "$w" -ge 300 ] && [ "$h" -ge 250 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] ||
+    [ "$w" -ge 240 ] && [ "$h" -ge 250 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] ||
         fail "the month view is not whole on the screen: $w x $h at $x, $y"
     echo "weston's desktop shell placed the month view at $x, $y ($w x $h)"
     # Another window chosen (one that weston activates as it maps): the view, no longer active,
