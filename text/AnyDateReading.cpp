@@ -1,14 +1,18 @@
 #include "AnyDateReading.h"
 
+#include <cmath>
 #include <vector>
 
 #include "DateReading.h"
 #include "DateText.h"
 #include "Messages.h"
+#include "MomentReading.h"
 #include "MonthNames.h"
 #include "Quote.h"
 #include "calendar/HijriNames.h"
+#include "calendar/SolarFormat.h"
 #include "calendar/SolarNames.h"
+#include "calendar/SolarYear.h"
 #include "calendar/ToSolarDate.h"
 
 namespace tarvand {
@@ -96,6 +100,47 @@ std::variant<DateValue, std::string> ReadAnyDate(std::string_view text,
         }
     }
     return Format(_("cannot read %s%s"), Quote(text).c_str(), Forms().c_str());
+}
+
+std::variant<DayRead, std::string> ReadDayAsMeant(std::string_view text, const HijriCalendar& hijri,
+                                                  const TimeZone& zone, Instant now) {
+    const std::string ascii = AsciiDigits(TrimBlanks(text));
+    DateValue solar = 0, gregorian = 0;
+    // YYYY/MM/DD that is a Solar date and a Gregorian one within the range.
+    if (const auto numbers = ParseSolarDate(ascii)) {
+        if (!CheckSolarDate(text, *numbers, solar) &&
+            !CheckGregorianDate(text, *numbers, gregorian) && gregorian >= FirstSolarValue() &&
+            gregorian <= LastSolarValue()) {
+            const std::string iso = IsoText(ToCivilDate(gregorian));
+            return DayRead{solar, Format(_("read as the Solar date %s; for the Gregorian date, "
+                                           "write %s"),
+                                         ascii.c_str(), iso.c_str())};
+        }
+    }
+    // YYYY-MM-DD of a year that is surely Solar.
+    if (const auto numbers = ParseIsoDate(ascii); numbers && numbers->year >= FirstSolarYear &&
+                                                  numbers->year <= 1500 &&
+                                                  !CheckSolarDate(text, *numbers, solar)) {
+        const std::string written = FormatSolarDate(*ToSolarFields(solar), "%Y/%m/%d");
+        return DayRead{solar, Format(_("read as the Solar date %s, since Gregorian dates begin in "
+                                       "1799; Solar dates are written %s"),
+                                     written.c_str(), written.c_str())};
+    }
+    auto read = ReadAnyDate(text, hijri);
+    if (const auto* day = std::get_if<DateValue>(&read)) {
+        return DayRead{*day, {}};
+    }
+    // Whatever tarvand-date -d reads, with plain dates Solar.
+    const auto moment = ReadMoment(text, DateCalendar::Solar, now, zone,
+                                   [&hijri]() -> const HijriCalendar& { return hijri; });
+    if (const auto* read_ = std::get_if<Moment>(&moment)) {
+        const std::optional<DateValue> day =
+            read_->dateOnly ? read_->dateOnly : ConvertibleDay(zone.ToWall(read_->instant));
+        if (day) {
+            return DayRead{std::floor(*day), {}};
+        }
+    }
+    return std::get<std::string>(read);
 }
 
 }  // namespace tarvand

@@ -347,7 +347,26 @@ private:
         if (IsLetter(lead)) {
             return ReadWord(token);
         }
+        if (const char* word = PersianDayWord(token)) {
+            return ReadWord(word);
+        }
         return Shape();
+    }
+
+    // Takes a token; returns the English word for the Persian today (امروز), tomorrow (فردا) or
+    // yesterday (دیروز), or nothing.
+    static const char* PersianDayWord(std::string_view token) {
+        if (token == "\u0627\u0645\u0631\u0648\u0632") {
+            return "today";
+        }
+        if (token == "\u0641\u0631\u062F\u0627") {
+            return "tomorrow";
+        }
+        if (token == "\u062F\u06CC\u0631\u0648\u0632" ||
+            token == "\u062F\u064A\u0631\u0648\u0632") {
+            return "yesterday";
+        }
+        return nullptr;
     }
 
     // Takes a token; returns true when it is a year of a named date: one to four digits.
@@ -384,6 +403,9 @@ private:
             }
             if (std::holds_alternative<int>(month) && IsYear(year)) {
                 ahead.Next();
+                if (SameWord(ahead.Peek(), "ah")) {  // 10 Muharram 1448 AH
+                    ahead.Next();
+                }
                 tokens_ = ahead;
                 if (moment_.date) {
                     return Format(_(": a second date %s"), Quote(name).c_str());

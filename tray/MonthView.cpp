@@ -11,12 +11,14 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <map>
 
 #include "AnyDateReading.h"
 #include "DayCell.h"
 #include "DayTexts.h"
 #include "OccasionBook.h"
+#include "TimeZone.h"
 #include "calendar/SolarYear.h"
 
 namespace tarvand {
@@ -271,20 +273,32 @@ void MonthView::Select(DateValue value) {
 }
 
 QString MonthView::GoTo(const QString& typed) {
-    const auto read = ReadAnyDate(typed.toStdString(), book_.Hijri());
-    if (const auto* problem = std::get_if<std::string>(&read)) {
-        const QString said = QString::fromStdString(*problem);
+    // Read in the zone of TZ or the system's, "now" being noon of the indicator's today.
+    auto zone = TimeZone::Choose(false, std::getenv("TZ"));
+    if (std::holds_alternative<std::string>(zone)) {
+        zone = TimeZone::Choose(true, nullptr);
+    }
+    const TimeZone& in = std::get<TimeZone>(zone);
+    const Instant noon = in.FromWall(ToDays(today_), 12 * 3600, 0).value_or(Instant{});
+    const auto read = ReadDayAsMeant(typed.toStdString(), book_.Hijri(), in, noon);
+    // What is wrong, or how a date two calendars could mean was read, is said under the field.
+    const auto say = [this](const QString& said) {
         goToProblem_->setText(said);
         goToProblem_->setFixedHeight(WrappedHeight(goToProblem_, said, WrapWidth()));
-        goToProblem_->show();
+        goToProblem_->setVisible(!said.isEmpty());
         goTo_->setAccessibleDescription(said);  // heard with the field
+    };
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        const QString said = QString::fromStdString(*problem);
+        say(said);
         goTo_->selectAll();
         adjustSize();
         return said;
     }
-    goToProblem_->hide();
+    const DayRead& day = std::get<DayRead>(read);
+    say(QString::fromStdString(day.note));
     goTo_->clear();
-    FocusDay(std::get<DateValue>(read));  // a screen reader hears the day the focus lands on
+    FocusDay(day.day);  // a screen reader hears the day the focus lands on
     return {};
 }
 

@@ -53,10 +53,11 @@ public:
     // The selected day's three dates, as the line under the grid says them.
     QString SelectedDates() const;
 
-    // Takes a date as typed in the field (see ReadAnyDate); goes to it and returns nothing, or
-    // returns what is wrong with it, said under the field, and stays.
+    // Takes a date as typed in the field (see ReadDayAsMeant); goes to it and returns nothing,
+    // saying under the field how it was read where two calendars could mean it; or returns what
+    // is wrong with it, said under the field, and stays.
     QString GoTo(const QString& typed);
-    // What the field says is wrong, or nothing.
+    // What the field says under it: what is wrong, how a date was read, or nothing.
     QString GoToProblem() const;
 
     // Takes what could not be read of the occasion files, one message each; says the first under

@@ -273,17 +273,45 @@ TEST_F(MonthViewTest, GoesToADateOfAnyCalendar) {
     view.FocusDay(Gregorian(2026, 12, 7));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Slash);
     EXPECT_EQ("QLineEdit", std::string(QApplication::focusWidget()->metaObject()->className()));
-    const DateValue ashura = Gregorian(2026, 6, 25);
-    for (const char* typed :
-         {"1405/04/04", "2026-06-25", "1448/01/10 AH", "1448/1/10 ah", "10 Muharram 1448",
-          "\u06F1\u06F0 \u0645\u062D\u0631\u0645 \u06F1\u06F4\u06F4\u06F8", "10 muh 1448",
-          "4 tir 1405", "\u06F4 \u062A\u06CC\u0631 \u06F1\u06F4\u06F0\u06F5", " 4 Saratan 1405 "}) {
+    // Every way of writing a day that tarvand-date -d reads, and those of the field's own; a date
+    // two calendars could mean is read as Solar, and the field says so.
+    const DateValue ashura = Gregorian(2026, 6, 25), today = Gregorian(2026, 12, 7);
+    struct Read {
+        const char* typed;
+        DateValue day;
+        const char* note;
+    };
+    const std::string solarNote =
+        "read as the Solar date 1405/04/04, since Gregorian dates begin "
+        "in 1799; Solar dates are written 1405/04/04";
+    for (const auto& [typed, day, note] : {
+             Read{"1405/04/04", ashura, ""},
+             Read{"2026-06-25", ashura, ""},
+             Read{"1448/01/10 AH", ashura, ""},
+             Read{"1448/1/10 ah", ashura, ""},
+             Read{"10 Muharram 1448", ashura, ""},
+             Read{"10 Muharram 1448 AH", ashura, ""},
+             Read{"\u06F1\u06F0 \u0645\u062D\u0631\u0645 \u06F1\u06F4\u06F4\u06F8", ashura, ""},
+             Read{"10 muh 1448", ashura, ""},
+             Read{"4 tir 1405", ashura, ""},
+             Read{"\u06F4 \u062A\u06CC\u0631 \u06F1\u06F4\u06F0\u06F5", ashura, ""},
+             Read{" 4 Saratan 1405 ", ashura, ""},
+             Read{"1405-04-04", ashura, solarNote.c_str()},
+             Read{"2026/06/25", *FromSolarDate(2026, 6, 25),
+                  "read as the Solar date 2026/06/25; for the Gregorian date, write 2026-06-25"},
+             Read{"today", today, ""},
+             Read{"\u0627\u0645\u0631\u0648\u0632", today, ""},
+             Read{"tomorrow", today + 1, ""},
+             Read{"next week", today + 7, ""},
+             Read{"10 Muharram 1448 +1 day", ashura + 1, ""},
+         }) {
         view.ShowMonth(1404, 1);
         EXPECT_EQ("", view.GoTo(QString::fromUtf8(typed)).toStdString()) << typed;
         const auto* cell = qobject_cast<DayCell*>(QApplication::focusWidget());
         ASSERT_NE(nullptr, cell) << typed;
-        EXPECT_EQ(ashura, cell->Shown().value) << typed;
-        EXPECT_EQ(4, view.Month()) << typed;
+        EXPECT_EQ(day, cell->Shown().value) << typed;
+        EXPECT_EQ(note, view.GoToProblem().toStdString()) << typed;
+        EXPECT_EQ(view.SelectedDates(), ThreeDatesText(day, book->Hijri(), false)) << typed;
     }
     struct Refused {
         const char* typed;
@@ -303,8 +331,8 @@ TEST_F(MonthViewTest, GoesToADateOfAnyCalendar) {
                      "that can be converted"},
              Refused{"1 rabi 1448", "ambiguous month 'rabi': Rabi' al-awwal or Rabi' al-thani"},
              Refused{"30 Ramadan 1446", "invalid date '30 Ramadan 1446': Ramadan 1446 has 29 days"},
-             Refused{"next week",
-                     "cannot read 'next week' (expected 1405/04/04, 2026-06-25, 1448/01/10 AH, 10 "
+             Refused{"someday",
+                     "cannot read 'someday' (expected 1405/04/04, 2026-06-25, 1448/01/10 AH, 10 "
                      "Muharram 1448 or 4 Tir 1405)"},
          }) {
         view.ShowMonth(1405, 9);
