@@ -1,5 +1,6 @@
 #include "DayCell.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -23,10 +24,15 @@ QColor DayCell::HolidayColour(const QPalette& palette) {
 
 namespace {
 
-// Takes the cell's font; returns the font of the small days in its corners.
+// Takes the cell's font; returns the font of the small days in its corners: at least the
+// desktop's smallest readable size where the desktop says one smaller than its text's, and never
+// under 7 points (Persian digits are small for their size).
 QFont SmallFont(const QFont& font) {
+    const qreal smallest =
+        QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF();
+    const qreal own = font.pointSizeF() * 0.7;
     QFont small = font;
-    small.setPointSizeF(std::max(5.0, font.pointSizeF() * 0.62));
+    small.setPointSizeF(std::max({7.0, own, smallest < font.pointSizeF() ? smallest : own}));
     return small;
 }
 

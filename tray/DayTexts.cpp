@@ -148,11 +148,15 @@ QString HijriDayText(DateValue value, const HijriCalendar& hijri, bool persian) 
 
 }  // namespace
 
+QString DatesSeparator(bool persian) {
+    return persian ? QStringLiteral("\u060C ") : QStringLiteral(" \u00B7 ");
+}
+
 QString ThreeDatesText(DateValue value, const HijriCalendar& hijri, bool persian) {
     if (!ToSolarFields(value)) {
         return {};
     }
-    const QString dot = QStringLiteral(" \u00B7 ");
+    const QString dot = DatesSeparator(persian);
     const QString lunar = HijriDayText(value, hijri, persian);
     return SolarText(value, persian) + (lunar.isEmpty() ? QString() : dot + lunar) + dot +
            GregorianText(value, persian);

@@ -51,6 +51,10 @@ QString GregorianText(DateValue value, bool persian);
 // Takes a count of what a list leaves out; returns "and N more", or the same in Persian.
 QString MoreText(long long count, bool persian);
 
+// Takes whether to speak Persian; returns what stands between the dates of one line: " · ", or in
+// Persian the Persian comma, since a middle dot there reads as the Persian zero (۰).
+QString DatesSeparator(bool persian);
+
 // Takes a line of text; returns it embedded in its own direction, right to left where its first
 // strong letter reads so and left to right otherwise, so that it reads in order as a line of a
 // tooltip or a menu entry whatever the direction around it.

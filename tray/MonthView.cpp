@@ -129,7 +129,9 @@ void MonthView::BuildControls() {
     outer->addWidget(spans_);
 
     auto* grid = new QGridLayout;
-    grid->setSpacing(1);
+    // Room between the days, so that each corner number is plainly its own cell's.
+    grid->setHorizontalSpacing(5);
+    grid->setVerticalSpacing(2);
     for (int column = 0; column < 7; ++column) {
         const int weekday = column == 0 ? 7 : column;  // Saturday, then Sunday to Friday
         auto* label = new QLabel(WeekdayName(weekday, persian_, true), this);
@@ -343,7 +345,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
             const QString name = HijriMonthName(date.month, persian_);
             return withYear ? name + u' ' + Digits(date.year, persian_) : name;
         };
-        spans += QStringLiteral(" \u00B7 ") +
+        spans += DatesSeparator(persian_) +
                  Span(hijriName, hFirst->year == hLast->year, hFirst->month == hLast->month);
     }
     spans_->setText(spans);

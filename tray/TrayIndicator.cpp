@@ -137,7 +137,7 @@ QString TrayIndicator::SetPersianDigits(bool persian) {
     return {};
 }
 
-QString TrayIndicator::ToolTip() const { return icon_->toolTip(); }
+QString TrayIndicator::ToolTip() const { return toolTip_; }
 
 void TrayIndicator::ShowToday() {
     const std::optional<SolarDate> solar = ToSolarFields(shown_);
@@ -160,10 +160,17 @@ void TrayIndicator::ShowToday() {
     // Each line in its own direction, and each layout to copy as it reads: Qt would lay out all
     // the lines in the first one's direction, and a Persian layout left to right in an English
     // menu. What is copied is the layout's text alone.
+    // Qt's own tooltip (XEmbed trays) gets a paragraph a line, each on its own side: as plain text
+    // it would align every line as the first.
+    QString paragraphs;
     for (QString& line : lines) {
+        paragraphs += QStringLiteral("<p dir=\"%1\" style=\"margin:0\">%2</p>")
+                          .arg(line.isRightToLeft() ? QStringLiteral("rtl") : QStringLiteral("ltr"),
+                               line.toHtmlEscaped());
         line = InOwnDirection(line);
     }
-    icon_->setToolTip(lines.join(u'\n'));
+    toolTip_ = lines.join(u'\n');
+    icon_->setToolTip(QStringLiteral("<qt>") + paragraphs + QStringLiteral("</qt>"));
     if (item_ != nullptr) {
         item_->SetIcon(icon_->icon());
         item_->SetToolTip(lines.front(), lines.mid(1).join(u'\n'));

@@ -48,6 +48,7 @@ public:
     // What is shown.
     int ShownDayOfMonth() const { return dayOfMonth_; }
     bool PersianDigits() const { return persianDigits_; }
+    // The tooltip's lines, each in its own direction (Qt's own tooltip shows them as paragraphs).
     QString ToolTip() const;
     QSystemTrayIcon* Icon() const { return icon_; }
     QMenu* Menu() const { return menu_; }
@@ -82,6 +83,7 @@ private:
     int dayOfMonth_ = 0;
     QSystemTrayIcon* icon_ = nullptr;
     StatusNotifierItem* item_ = nullptr;
+    QString toolTip_;  // its lines, each in its own direction
     QMenu* menu_ = nullptr;
     std::array<QAction*, 4> copyActions_{};
     MonthView* view_ = nullptr;

@@ -26,7 +26,8 @@ struct GridStyle {
 
     // The dash between the two ends of a span, and what stands between two parts of a title.
     std::string_view Dash() const { return ascii && !persian ? "-" : "\u2013"; }
-    std::string_view Dot() const { return ascii && !persian ? " - " : " \u00B7 "; }
+    // In Persian the Persian comma, since a middle dot there reads as the Persian zero (۰).
+    std::string_view Dot() const { return persian ? "\u060C " : ascii ? " - " : " \u00B7 "; }
 };
 
 // A line on a terminal: its bytes, and how many columns it takes.

@@ -367,8 +367,11 @@ TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {
         for (int index = 0; index < MonthView::Weeks * 7; ++index) {
             texts << view.Cell(index / 7, index % 7)->accessibleName();
         }
+        texts << view.SelectedDates();
+        // ... and no middle dot, which reads as the Persian zero.
         for (const QString& text : texts) {
-            EXPECT_FALSE(text.contains(QChar(0x064A)) || text.contains(QChar(0x0643)))
+            EXPECT_FALSE(text.contains(QChar(0x064A)) || text.contains(QChar(0x0643)) ||
+                         text.contains(QChar(0x00B7)))
                 << month << ": " << text.toStdString();
         }
     }

@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -125,6 +127,16 @@ TEST_F(TrayIndicatorTest, EachTooltipLineReadsInItsOwnDirection) {
     // Where the day's first digit and the month's first letter are drawn.
     const auto x = [&](int at) { return layout.glyphRuns(at, 1).at(0).positions().at(0).x(); };
     EXPECT_LT(x(day), x(month)) << Plain(hijri);
+    // Qt's own tooltip (XEmbed trays) sets each line on its own side: a paragraph each, the
+    // Persian first line right to left, the English ones left to right.
+    QTextDocument shown;
+    shown.setHtml(indicator.Icon()->toolTip());
+    ASSERT_EQ(3, shown.blockCount()) << indicator.Icon()->toolTip().toStdString();
+    for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
+        EXPECT_EQ(block == shown.begin() ? Qt::RightToLeft : Qt::LeftToRight,
+                  block.blockFormat().layoutDirection())
+            << block.text().toStdString();
+    }
 }
 
 TEST_F(TrayIndicatorTest, MenuCopiesEachLayoutAndSetsAutostart) {
