@@ -28,7 +28,7 @@ namespace {
 // desktop's smallest readable size where the desktop says one smaller than its text's, and never
 // under 7 points (Persian digits are small for their size).
 QFont SmallFont(const QFont& font) {
-    const qreal smallest =
+    static const qreal smallest =  // asked once: each asking sets up the desktop's fonts anew
         QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF();
     const qreal own = font.pointSizeF() * 0.7;
     QFont small = font;
@@ -39,12 +39,17 @@ QFont SmallFont(const QFont& font) {
 }  // namespace
 
 QSize DayCell::sizeHint() const {
-    // The large day in the middle, and room beside it for a small day in each corner.
-    const QFontMetrics metrics(font());
-    const QFontMetrics small(SmallFont(font()));
-    const int side = metrics.horizontalAdvance(QStringLiteral("00")) +
-                     2 * small.horizontalAdvance(QStringLiteral("00")) + 6;
-    return {side, metrics.height() * 2 + 2};
+    // The large day in the middle, and room beside it for a small day in each corner; worked out
+    // once for a font, as the view asks every cell each time it is laid out.
+    if (hintFont_ != font() || !hint_.isValid()) {
+        const QFontMetrics metrics(font());
+        const QFontMetrics small(SmallFont(font()));
+        const int side = metrics.horizontalAdvance(QStringLiteral("00")) +
+                         2 * small.horizontalAdvance(QStringLiteral("00")) + 6;
+        hint_ = QSize(side, metrics.height() * 2 + 2);
+        hintFont_ = font();
+    }
+    return hint_;
 }
 
 void DayCell::paintEvent(QPaintEvent*) {

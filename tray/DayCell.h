@@ -51,6 +51,8 @@ protected:
 
 private:
     Day day_;
+    mutable QSize hint_;  // the size hint, for the font it was worked out for
+    mutable QFont hintFont_;
 };
 
 }  // namespace tarvand

@@ -326,6 +326,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
     const DateValue last = first + length - 1;
     const int firstColumn = Column(ToSolarFields(first)->weekday);
 
+    const int wrap = WrapWidth();  // the lines that wrap take the grid's width
     title_->setText(SolarMonthName(month_, persian_) + u' ' + Digits(year_, persian_));
     setAccessibleDescription(title_->text());
 
@@ -349,7 +350,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
                  Span(hijriName, hFirst->year == hLast->year, hFirst->month == hLast->month);
     }
     spans_->setText(spans);
-    spans_->setFixedHeight(WrappedHeight(spans_, spans, WrapWidth()));
+    spans_->setFixedHeight(WrappedHeight(spans_, spans, wrap));
 
     // The occasions, by day.
     const std::vector<Occasion> occasions = book_.Between(first, last);
@@ -403,14 +404,18 @@ void MonthView::Fill(std::optional<DateValue> focus) {
         }
     }
 
-    // The line under the grid as high as the month's longest three dates need.
-    const int wrap = WrapWidth();
-    int tallest = 0;
-    for (DateValue day = first; day <= last; day += 1) {
-        tallest = std::max(
-            tallest, WrappedHeight(selected_, ThreeDatesText(day, book_.Hijri(), persian_), wrap));
+    // The line under the grid as high as the month's longest three dates need (worked out once
+    // for a month and a width).
+    if (const std::pair<int, int> measured{year_ * 12 + month_, wrap}; measured != selectedFor_) {
+        int tallest = 0;
+        for (DateValue day = first; day <= last; day += 1) {
+            tallest = std::max(
+                tallest,
+                WrappedHeight(selected_, ThreeDatesText(day, book_.Hijri(), persian_), wrap));
+        }
+        selected_->setFixedHeight(tallest);
+        selectedFor_ = measured;
     }
-    selected_->setFixedHeight(tallest);
 
     // The list: one line an occasion, "1 Farvardin  Nowruz", and what a star means.
     QStringList lines;
@@ -426,7 +431,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
         after << QStringLiteral("* ") + EstimatedText(persian_);
     }
     // As many as the screen leaves room for under the grid; the rest are counted.
-    if (const qsizetype fit = LinesThatFit(lines, after); fit < lines.size()) {
+    if (const qsizetype fit = LinesThatFit(lines, after, wrap); fit < lines.size()) {
         const QString more = MoreText(lines.size() - fit, persian_);
         lines.resize(fit);
         lines << more;
@@ -471,7 +476,7 @@ bool MonthView::Below() const {
     return shown == nullptr || at < shown->availableGeometry().center().y();
 }
 
-qsizetype MonthView::LinesThatFit(const QStringList& lines, const QStringList& after) {
+qsizetype MonthView::LinesThatFit(const QStringList& lines, const QStringList& after, int width) {
     if (lines.isEmpty()) {
         return lines.size();
     }
@@ -479,7 +484,6 @@ qsizetype MonthView::LinesThatFit(const QStringList& lines, const QStringList& a
     list_->hide();
     layout()->invalidate();
     const QSize others = layout()->sizeHint();
-    const int width = WrapWidth();
     const QFontMetrics metrics = list_->fontMetrics();
     const auto height = [&](const QString& line) {
         return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, line).height();

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "calendar/DateValue.h"
 
@@ -87,10 +88,10 @@ private:
     void Fill(std::optional<DateValue> focus = std::nullopt);
     // Takes a date value; returns its cell in the month shown, or none.
     DayCell* CellOf(DateValue value) const;
-    // Takes the list's lines for occasions and the lines after them; returns how many of the
-    // first fit under the grid on the view's screen, with the others and a line that counts the
-    // rest: all of them when all fit.
-    qsizetype LinesThatFit(const QStringList& lines, const QStringList& after);
+    // Takes the list's lines for occasions, the lines after them and the width they wrap in;
+    // returns how many of the first fit under the grid beside the icon, with the others and a
+    // line that counts the rest: all of them when all fit.
+    qsizetype LinesThatFit(const QStringList& lines, const QStringList& after, int width);
     // The width the lines that wrap are given: the grid's, or the widest of the rest.
     int WrapWidth() const;
     // The height there is room for beside the icon, below or above it (the screen's free height
@@ -120,6 +121,7 @@ private:
     QRect anchor_;                     // the icon it opens beside, when known
     QPoint pointer_;                   // else the place clicked
     bool placed_ = false;
+    std::pair<int, int> selectedFor_{-1, -1};  // the month and width the three dates' height is for
     std::array<QLabel*, 7> weekdays_{};
     std::array<DayCell*, Weeks * 7> cells_{};
 };
