@@ -1,6 +1,7 @@
 #include "HijriCalendar.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "calendar/HijriMonthData.h"  // generated
 
@@ -142,25 +143,23 @@ std::optional<HijriCorrectionProblem> HijriCalendar::MakeKnown(const HijriMonthS
     // The nearest known months on either side, which this one must stay within reach of.
     const std::int32_t* starts = Starts();
     for (const int direction : {-1, 1}) {
-        for (auto i = static_cast<long>(*at) + direction; i >= 0 && i < static_cast<long>(Count());
-             i += direction) {
-            const auto other = static_cast<std::size_t>(i);
-            if (!Known(other)) {
-                continue;
-            }
-            const auto months = static_cast<std::int32_t>(std::abs(i - static_cast<long>(*at)));
-            const std::int32_t apart = direction < 0 ? day - starts[other] : starts[other] - day;
-            if (apart >= months * ShortestMonth && apart <= months * LongestMonth) {
-                break;
-            }
-            const std::size_t before = direction < 0 ? other : *at;
-            problem.kind = HijriCorrectionProblem::Kind::WrongLength;
-            problem.year = FirstHeldYear + static_cast<int>(before / 12);
-            problem.month = static_cast<int>(before % 12) + 1;
-            problem.months = months;
-            problem.days = apart;
-            return problem;
+        const std::optional<std::size_t> other = NearestKnown(*at, direction);
+        if (!other) {
+            continue;
         }
+        const auto months =
+            static_cast<std::int32_t>(std::abs(static_cast<long>(*other) - static_cast<long>(*at)));
+        const std::int32_t apart = direction < 0 ? day - starts[*other] : starts[*other] - day;
+        if (apart >= months * ShortestMonth && apart <= months * LongestMonth) {
+            continue;
+        }
+        const std::size_t before = direction < 0 ? *other : *at;
+        problem.kind = HijriCorrectionProblem::Kind::WrongLength;
+        problem.year = FirstHeldYear + static_cast<int>(before / 12);
+        problem.month = static_cast<int>(before % 12) + 1;
+        problem.months = months;
+        problem.days = apart;
+        return problem;
     }
     if (starts_.empty()) {  // the first correction: this calendar's own lists from now on
         starts_.assign(BuiltIn.begin(), BuiltIn.end());
@@ -171,7 +170,29 @@ std::optional<HijriCorrectionProblem> HijriCalendar::MakeKnown(const HijriMonthS
     }
     starts_[*at] = day;
     known_[*at] = true;
+    corrected_.insert(*at);
     return std::nullopt;
+}
+
+std::optional<std::size_t> HijriCalendar::NearestKnown(std::size_t index, int direction) const {
+    // The record's months, known as one run, and the corrections beside them, kept in order.
+    std::optional<std::size_t> nearest;
+    if (direction < 0) {
+        if (index > RecordFirst) {
+            nearest = std::min(index - 1, RecordEnd - 1);
+        }
+        if (auto after = corrected_.lower_bound(index); after != corrected_.begin()) {
+            nearest = std::max(nearest.value_or(0), *std::prev(after));
+        }
+    } else {
+        if (index + 1 < RecordEnd) {
+            nearest = std::max(index + 1, RecordFirst);
+        }
+        if (auto after = corrected_.upper_bound(index); after != corrected_.end()) {
+            nearest = std::min(nearest.value_or(*after), *after);
+        }
+    }
+    return nearest;
 }
 
 std::vector<std::pair<std::size_t, HijriCorrectionProblem>> HijriCalendar::Correct(

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -89,10 +90,14 @@ private:
     // Takes a month start; makes it known without joining the months around it, or returns why
     // it cannot be.
     std::optional<HijriCorrectionProblem> MakeKnown(const HijriMonthStart& start);
+    // Takes an index and a direction (-1 or 1); returns the nearest known month that way, or
+    // nothing. Logarithmic in the corrections, so that a file of them costs as it is long.
+    std::optional<std::size_t> NearestKnown(std::size_t index, int direction) const;
 
     // Empty until the first correction: until then the built-in lists, worked out at compile time.
     std::vector<std::int32_t> starts_;
     std::vector<bool> known_;
+    std::set<std::size_t> corrected_;  // the indices corrected, outside the record or in it
 };
 
 }  // namespace tarvand

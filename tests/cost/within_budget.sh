@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the programs cost, in instructions counted by callgrind, kept within the budgets beside
 # this script: tarvand-date -f on 20,000 plain dates against date -f, one call against date,
-# tarvand-cal -y against cal -y, and the month view's opening against its own count. Counts are
+# tarvand-cal -y against cal -y, the month view's opening and a call with a month file of 1 MiB
+# against their own counts. Counts are
 # the same on every run, so this is no timed test; a cost that slips fails here.
 source "$(dirname "$0")/../checks.sh"
 export LC_ALL=C.UTF-8 TZ=Asia/Tehran XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/none \
@@ -36,3 +37,7 @@ within date-file "$(ratio "$ours" "$gnu")"
 within date-call "$(ratio "$(counted "$date_program")" "$(counted date)")"
 within cal-year "$(ratio "$(counted "$cal_program" -y 1405)" "$(counted cal -y 2026)")"
 within month-view "$(counted --collect-atstart=no --toggle-collect='OpenMonthView*' "$month_view")"
+# A month file as long as it may be, one month over and over, costs as it is long.
+mkdir -p "$work/hijri.d"
+yes '1447/11 2026-04-19' | head -n 55188 >"$work/hijri.d/months"
+within month-file "$(TARVAND_HIJRI_DIR=$work/hijri.d counted "$date_program" -d 2025-03-20 +%L)"
