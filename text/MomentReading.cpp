@@ -141,10 +141,13 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar
         // The wall time as written, when it was: a time that a change of clocks skipped on the
         // first day may well exist on the last.
         const bool asWritten = !written.epoch && !written.offset && (date || written.secondOfDay);
-        const int second = asWritten ? written.secondOfDay.value_or(0) : wall->secondOfDay % 86400;
+        // A leap second as it is written: second 60 of its minute, which the clock may not have on
+        // the last day.
+        const int second = asWritten ? written.secondOfDay.value_or(0)
+                                     : wall->secondOfDay % 86400 + (wall->leapSecond ? 1 : 0);
         const auto local =
             to ? zone.FromWall(ToDays(*to) + days{written.days}, second, moment.instant.nanosecond,
-                               asWritten && written.leapSecond)
+                               asWritten ? written.leapSecond : wall->leapSecond)
                : std::nullopt;
         if (!local) {
             return OutsideMessage(text, calendar, std::nullopt);

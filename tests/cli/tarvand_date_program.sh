@@ -180,12 +180,14 @@ done
 # second there, and reads 23:59:60Z in Tehran as its leap second, one second early: not compared.)
 for zone in right/UTC right/Asia/Tehran; do
     for moment in '2025-03-21 10:00' 2025-03-21 @1483228826 2016-12-31T23:59:59Z '1980-01-01 00:00' \
-        '2017-01-01 00:00' '1972-06-30 12:00 tomorrow'; do
+        '2017-01-01 00:00' '1972-06-30 12:00 tomorrow' '2016-12-31 23:59:60Z +1 day' \
+        '2016-12-31 23:59:60Z -1 week' '2017-01-01 03:29:60 +0330 +1 day'; do
         got=$(TZ=$zone "$program" -d "$moment" '+%T %s %z')
         [ "$got" = "$(TZ=$zone date -d "$moment" '+%T %s %z')" ] || fail "$moment in $zone: $got"
     done
 done
 TZ=right/UTC check 0 '1395/10/11 23:59:60 1483228826' '' -d '2016-12-31 23:59:60' '+%Y/%m/%d %T %s'
+TZ=right/UTC check 0 '1483315227' '' -d '@1483228826 +1 day' +%s
 TZ=right/Asia/Tehran check 0 '2017-01-01T03:29:60+03:30' '' -g -d '1395/10/12 03:29:60'
 # A time without a date, moved by days across a change of clocks, keeps the time written: 01:30
 # did not exist on 30 March 2025 in Dublin, and does the next day.
