@@ -128,7 +128,15 @@ std::optional<std::string> CheckHijriDate(std::string_view text, const WrittenDa
     if (auto problem = NoSuchMonthOrDay(text, month, day)) {
         return problem;
     }
-    const auto converted = hijri.FromHijri(year, month, day);
+    auto converted = hijri.FromHijri(year, month, day);
+    // A 30th of a month predicted to have 29 days may well be: the day after its 29th, estimated
+    // as the whole month is.
+    if (!converted && day == 30 && hijri.MonthLength(year, month) == 29 &&
+        !hijri.LengthKnown(year, month)) {
+        if (const auto last29 = hijri.FromHijri(year, month, 29)) {
+            converted = *last29 + 1;
+        }
+    }
     const auto first = hijri.ToHijri(FirstSolarValue()), last = hijri.ToHijri(LastSolarValue());
     if (!converted || *converted < FirstSolarValue() || *converted > LastSolarValue()) {
         const int length = hijri.MonthLength(year, month);

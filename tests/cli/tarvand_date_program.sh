@@ -329,6 +329,10 @@ check 0 1404/11/30 '' -d '1 Ram 1447'
 check 2 '' "$p: invalid date '1 rabi 1447': ambiguous month 'rabi': Rabi' al-awwal or Rabi' al-thani" \
     -d '1 rabi 1447'
 check 2 '' "$p: invalid date '30 Ramadan 1446': Ramadan 1446 has 29 days" -d '30 Ramadan 1446'
+# A 30th where 29 days are only predicted: the day after the 29th, noted as estimated.
+input=$'30 Safar 1448\n1447/12/30 AH\n' check 0 $'1405/05/23\n1405/03/26' \
+    "$(noted 'standard input:1: ' '30 Safar 1448')
+$(noted 'standard input:2: ' '1447/12/30 AH')" -f -
 check 2 '' "$p: invalid date '10 Muharram': no year after the Hijri month 'Muharram'" -d '10 Muharram'
 check 2 '' "$p: invalid date '1448/13/01 AH': there is no month 13" -d '1448/13/01 AH'
 check 2 '' "$p: date '3100/01/01 AH' is outside 1213/10/14 to 3092/09/24 AH, the Hijri days that can be converted" \
