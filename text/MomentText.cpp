@@ -225,7 +225,7 @@ public:
 
     // Returns the next token without taking it; the empty text at the end.
     std::string_view Peek() {
-        if (!peeked_) {
+        while (!peeked_) {
             std::size_t start = 0;
             while (start < rest_.size() && IsBlank(rest_[start])) {
                 ++start;
@@ -236,10 +236,13 @@ public:
             }
             next_ = rest_.substr(start, end - start);
             rest_.remove_prefix(end);
-            peeked_ = true;
+            peeked_ = next_.empty() || next_.data() != skipped_;
         }
         return next_;
     }
+
+    // Takes a token of the text; passes it over from now on.
+    void Skip(std::string_view token) { skipped_ = token.data(); }
 
     // Returns the next token and takes it.
     std::string_view Next() {
@@ -252,7 +255,29 @@ private:
     std::string_view rest_;  // after the token peeked at
     std::string_view next_;
     bool peeked_ = false;
+    const char* skipped_ = nullptr;  // where the token passed over starts
 };
+
+// Takes a token; returns true when it marks a date as Hijri: AH, A.H., and in Persian هـ.ق, ه.ق,
+// ق or قمری.
+bool IsHijriMark(std::string_view token) {
+    for (const std::string_view mark :
+         {"ah", "a.h.", "a.h", "\u0647\u0640.\u0642", "\u0647.\u0642", "\u0647\u0640\u0642",
+          "\u0642", "\u0642.", "\u0642\u0645\u0631\u06CC", "\u0642\u0645\u0631\u064A"}) {
+        if (SameWord(token, mark)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Takes a token; returns true when it has the shape of a date, digits apart by / or -.
+bool LooksLikeDate(std::string_view token) {
+    const auto separator = token.find_first_of("/-");
+    return !token.empty() && IsDigit(token[0]) && separator != std::string_view::npos &&
+           separator + 1 < token.size() && IsDigit(token[separator + 1]) &&
+           token.find(':') == std::string_view::npos;
+}
 
 // Reads a written moment's items into its parts.
 class MomentReader {
@@ -261,6 +286,17 @@ public:
         : tokens_(text), plain_(plain), solar_(plain != DateCalendar::Gregorian) {}
 
     std::variant<WrittenMoment, std::string> Read() {
+        // A Hijri mark may stand anywhere (1448/01/10 12:00 AH): it marks the date YYYY/MM/DD.
+        for (Tokens all = tokens_; !all.Peek().empty();) {
+            if (const auto token = all.Next(); IsHijriMark(token)) {
+                if (marked_) {
+                    return Format(_(": a second %s"), Quote(token).c_str());
+                }
+                marked_ = true;
+                mark_ = token;
+                tokens_.Skip(token);
+            }
+        }
         bool first = true;
         for (auto token = tokens_.Next(); !token.empty(); token = tokens_.Next(), first = false) {
             if (auto problem = ReadItem(token, first)) {
@@ -269,6 +305,9 @@ public:
         }
         if (first) {
             return Shape();
+        }
+        if (marked_ && moment_.calendar != DateCalendar::Hijri) {
+            return Format(_(": %s marks no date written YYYY/MM/DD"), Quote(mark_).c_str());
         }
         return moment_;
     }
@@ -292,9 +331,11 @@ private:
             moment_.showsTime = true;
             return std::nullopt;
         }
+        if (moment_.date && LooksLikeDate(token)) {
+            return Format(_(": a second date %s"), Quote(token).c_str());
+        }
         // A Hijri date marked as one: YYYY/MM/DD AH.
-        if (IsDigit(lead) && token.find('/') < token.find(':') && SameWord(tokens_.Peek(), "ah")) {
-            tokens_.Next();
+        if (marked_ && IsDigit(lead) && token.find('/') < token.find(':')) {
             return ReadDate(token, '/', DateCalendar::Hijri);
         }
         // A date when its separator comes before any colon: 10:00-05:00 is a time and offset.
@@ -313,6 +354,9 @@ private:
                 return *named;
             }
             const auto next = tokens_.Peek();
+            if (auto unknown = UnknownMonth(token)) {
+                return *unknown;
+            }
             if (!next.empty() && IsLetter(next[0]) && !SameWord(next, "ago")) {
                 return Format(_(": unknown unit %s"), Quote(next).c_str());
             }
@@ -334,6 +378,16 @@ private:
             }
         }
         if ((lead == '+' || lead == '-') && token.size() == 1) {
+            // + 3 days, as date(1) reads it: the sign, its count and its unit apart.
+            Tokens ahead = tokens_;
+            const auto number = ahead.Next();
+            const auto count =
+                !number.empty() && IsDigit(number[0]) ? ReadCount(number) : std::nullopt;
+            if (const Unit* unit = count ? FindUnit(ahead.Peek()) : nullptr) {
+                ahead.Next();
+                tokens_ = ahead;
+                return AddRelative(*unit, lead == '-' ? -*count : *count);
+            }
             return Format(_(": the sign %s stands apart from its number"), Quote(token).c_str());
         }
         if ((lead == '+' || lead == '-') && token.size() > 1 && IsDigit(token[1]) &&
@@ -369,10 +423,48 @@ private:
         return nullptr;
     }
 
-    // Takes a token; returns true when it is a year of a named date: one to four digits.
+    // Takes a token; returns true when it is a year of a named date: one to four digits, zeros
+    // before them aside.
     static bool IsYear(std::string_view token) {
-        return !token.empty() && token.size() <= 4 &&
-               token.find_first_not_of("0123456789") == std::string_view::npos;
+        const auto digits = token.find_first_not_of('0');
+        return !token.empty() && token.find_first_not_of("0123456789") == std::string_view::npos &&
+               (digits == std::string_view::npos || token.size() - digits <= 4);
+    }
+
+    // Takes a token; returns true when it has the shape of a number: digits, with a sign or not.
+    static bool IsNumber(std::string_view token) {
+        const auto digits = token.find_first_not_of("+-");
+        return digits != std::string_view::npos && digits <= 1 &&
+               token.find_first_not_of("0123456789", digits) == std::string_view::npos;
+    }
+
+    // Takes a day's number; when words that name no month of either calendar and then a year
+    // follow it, returns what is wrong with them: an unknown month, and the names that come close.
+    std::optional<std::string> UnknownMonth(std::string_view day) {
+        if (day.size() > 2 || day.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        Tokens ahead = tokens_;
+        std::string name;
+        for (int words = 1; words <= 3; ++words) {
+            const auto word = ahead.Next();
+            if (word.empty() || IsDigit(word[0]) || word[0] == '+' || word[0] == '-' ||
+                FindUnit(word) != nullptr) {
+                return std::nullopt;
+            }
+            name.append(name.empty() ? "" : " ").append(word);
+            if (!IsNumber(ahead.Peek())) {
+                continue;
+            }
+            std::vector<std::string_view> near = NearMonthNames(name, NamedCalendar::Hijri);
+            for (const std::string_view solar : NearMonthNames(name, NamedCalendar::Solar)) {
+                near.push_back(solar);
+            }
+            return near.empty() ? Format(_(": unknown month %s"), Quote(name).c_str())
+                                : Format(_(": unknown month %s; near it: %s"), Quote(name).c_str(),
+                                         ListedNames(near).c_str());
+        }
+        return std::nullopt;
     }
 
     // Takes a day's number; when a Hijri month's name and a year follow it, reads the three and
@@ -393,9 +485,17 @@ private:
             const auto month = FindMonthName(name, NamedCalendar::Hijri);
             const auto year = ahead.Peek();
             const auto* names = std::get_if<std::vector<std::string_view>>(&month);
-            if (words == 1 && names != nullptr && names->size() > 1 && IsYear(year)) {
+            if (names != nullptr && names->size() > 1 && IsNumber(year)) {
                 return Format(_(": ambiguous month %s: %s"), Quote(name).c_str(),
                               ListedNames(*names).c_str());
+            }
+            if (std::holds_alternative<int>(month) && IsNumber(year) && !IsYear(year)) {
+                ahead.Next();
+                if (FindUnit(ahead.Peek()) == nullptr) {  // not a count of days or months
+                    return Format(_(": year %s of the Hijri month %s is not one of 1 to 9999"),
+                                  Quote(year).c_str(), Quote(name).c_str());
+                }
+                return std::nullopt;
             }
             if (std::holds_alternative<int>(month) && !IsYear(year) &&
                 (year.empty() || !FindUnit(year))) {
@@ -403,12 +503,12 @@ private:
             }
             if (std::holds_alternative<int>(month) && IsYear(year)) {
                 ahead.Next();
-                if (SameWord(ahead.Peek(), "ah")) {  // 10 Muharram 1448 AH
-                    ahead.Next();
-                }
                 tokens_ = ahead;
-                if (moment_.date) {
-                    return Format(_(": a second date %s"), Quote(name).c_str());
+                if (moment_.date) {  // the whole date, from its day to its year
+                    const std::string_view written(
+                        day.data(),
+                        static_cast<std::size_t>(year.data() + year.size() - day.data()));
+                    return Format(_(": a second date %s"), Quote(written).c_str());
                 }
                 moment_.date =
                     WrittenDate{*ReadNumber(year), std::get<int>(month), *ReadNumber(day)};
@@ -545,6 +645,8 @@ private:
     DateCalendar plain_;  // the calendar of dates written plain
     bool solar_;          // plain dates are written YYYY/MM/DD
     WrittenMoment moment_;
+    bool marked_ = false;    // a Hijri mark stands in the text
+    std::string_view mark_;  // the mark, as written
 };
 
 // Takes text; returns true when it holds a byte outside ASCII. Eight bytes at a time: it runs for

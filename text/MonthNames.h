@@ -14,8 +14,9 @@ namespace tarvand {
 enum class NamedCalendar { Solar, Hijri };
 
 // Takes text; returns it as names are compared: ASCII letters in lower case, the Arabic yeh and
-// kaf as Persian types them (U+06CC, U+06A9), without apostrophes, hyphens, blanks and zero-width
-// non-joiners.
+// kaf as Persian types them (U+06CC, U+06A9), the Arabic forms of alef, yeh and heh as Persian
+// writes them, without Arabic vowel marks and shadda, apostrophes and the marks of ayn and hamza,
+// hyphens, dots, blanks and zero-width non-joiners.
 std::string FoldedName(std::string_view text);
 
 // Takes a name as written and its calendar (the Solar months' names in Latin and Persian letters,
@@ -24,6 +25,10 @@ std::string FoldedName(std::string_view text);
 // empty when none (unknown) and more than one month's when it is ambiguous.
 std::variant<int, std::vector<std::string_view>> FindMonthName(std::string_view text,
                                                                NamedCalendar calendar);
+
+// Takes a name as written that names no month, and its calendar; returns the months' names (in
+// Latin letters) that come close to it, a letter or two apart: none when none does.
+std::vector<std::string_view> NearMonthNames(std::string_view text, NamedCalendar calendar);
 
 // Takes names; returns them listed for a message: "A", "A or B", "A, B or C".
 std::string ListedNames(const std::vector<std::string_view>& names);

@@ -264,7 +264,8 @@ TZ=Europe/London check 0 '1847-12-01T00:01:15+00:00' '' -g -d '1226/09/10 00:00'
 TZ=America/New_York check 0 '01:30 -0400' '' -d '2025-11-02 01:30' '+%H:%M %z'
 TZ=America/New_York check 0 '01:30 -0500' '' -d '2025-11-02 01:30 +1 hour' '+%H:%M %z'
 check 2 '' "$p: invalid date '12am': am and pm are not read; write the time as HH:MM, 00:00 to 23:59" -d 12am
-check 2 '' "$p: invalid date '- 1 day': the sign '-' stands apart from its number" -d '- 1 day'
+check 0 '1404/01/03' '' -d '2025-03-20 + 3 days'
+check 2 '' "$p: invalid date '2025-03-20 - 1': the sign '-' stands apart from its number" -d '2025-03-20 - 1'
 check 2 '' "$p: invalid date 'UTC': offset 'UTC' without a date or time before it" -d UTC
 check 2 '' "$p: invalid date '1 dayz': unknown unit 'dayz'" -d '1 dayz'
 check 2 '' "$p: invalid date '+9999999999999 seconds': count '+9999999999999' is too large" -d '+9999999999999 seconds'
@@ -334,6 +335,34 @@ input=$'30 Safar 1448\n1447/12/30 AH\n' check 0 $'1405/05/23\n1405/03/26' \
     "$(noted 'standard input:1: ' '30 Safar 1448')
 $(noted 'standard input:2: ' '1447/12/30 AH')" -f -
 check 2 '' "$p: invalid date '10 Muharram': no year after the Hijri month 'Muharram'" -d '10 Muharram'
+# The spellings people write, and those the programs print, read back; what is wrong named.
+while IFS='|' read -r written out said; do
+    check "$([ -n "$out" ] && echo 0 || echo 2)" "$out" "${said:+$p: invalid date '$written': $said}" \
+        -q -d "$written"
+done <<'TABLE'
+10 محرّم 1448|1405/04/04|
+1 جمادی‌الاولی 1448|1405/07/21|
+1 ذو الحجة 1447|1405/02/28|
+1 ذیقعده 1447|1405/01/30|
+1 Dhu Q 1447|1405/01/30|
+1 Rab II 1448|1405/06/22|
+1 Jum II 1448|1405/08/20|
+10 Ramazan 1447|1404/12/09|
+10 Shaʿban 1447|1404/11/10|
+10 Dhul-Hijjah 1447|1405/03/06|
+10 Muharram 01448|1405/04/04|
+1448/01/10 هـ.ق|1405/04/04|
+1448/01/10 A.H.|1405/04/04|
+1448/01/10 12:00 AH|1405/04/04|
+10 Muharram 1448 AH|1405/04/04|
+10 Muharam 1448||unknown month 'Muharam'; near it: Muharram
+10 rabi al 1448||ambiguous month 'rabi al': Rabi' al-awwal or Rabi' al-thani
+10 Muharram 99999999999||year '99999999999' of the Hijri month 'Muharram' is not one of 1 to 9999
+10 Muharram -1448||year '-1448' of the Hijri month 'Muharram' is not one of 1 to 9999
+1448/01/10 AH 1448/01/11||a second date '1448/01/11'
+2025-03-20 10 Muharram 1448||a second date '10 Muharram 1448'
+2025-03-20 AH||'AH' marks no date written YYYY/MM/DD
+TABLE
 check 2 '' "$p: invalid date '1448/13/01 AH': there is no month 13" -d '1448/13/01 AH'
 check 2 '' "$p: date '3100/01/01 AH' is outside 1213/10/14 to 3092/09/24 AH, the Hijri days that can be converted" \
     -d '3100/01/01 AH'
