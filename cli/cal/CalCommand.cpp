@@ -130,7 +130,8 @@ Chosen SpannedMonths(const MarkedDays& days) {
 struct HijriMonth {
     int year = 0;
     int month = 0;
-    MarkedDays days;
+    MarkedDays days;  // those within the calendar
+    int length = 0;   // all its days
 };
 
 // Takes the options (a Hijri MONTH and YEAR, this Hijri year's MONTH, or neither for this month),
@@ -149,12 +150,16 @@ std::variant<HijriMonth, std::string> FindHijriMonth(const CalOptions& options,
     }
     const auto first = hijri.FromHijri(found.year, found.month, 1);
     const auto last = hijri.FromHijri(found.year, found.month, 0);
-    if (!first || !last || *first < FirstSolarValue() || *last > LastSolarValue()) {
-        return Format(_("Hijri month %d/%d is outside the months that can be shown (1178 to 3000)"),
-                      found.year, found.month);
+    // A month at either end of the calendar is shown by its days within it.
+    if (!first || !last || *last < FirstSolarValue() || *first > LastSolarValue()) {
+        const auto from = hijri.ToHijri(FirstSolarValue()), to = hijri.ToHijri(LastSolarValue());
+        return Format(_("Hijri month %d/%d is outside the months that can be shown (%d/%d to "
+                        "%d/%d)"),
+                      found.year, found.month, from->year, from->month, to->year, to->month);
     }
-    found.days = {static_cast<std::int64_t>(*first - SolarEpoch),
-                  static_cast<std::int64_t>(*last - SolarEpoch)};
+    found.days = {static_cast<std::int64_t>(std::max(*first, FirstSolarValue()) - SolarEpoch),
+                  static_cast<std::int64_t>(std::min(*last, LastSolarValue()) - SolarEpoch)};
+    found.length = static_cast<int>(*last - *first) + 1;
     return found;
 }
 
@@ -171,7 +176,7 @@ std::string HijriMonthLine(const HijriMonth& lunar, const GridStyle& style,
         return text;
     };
     const auto names = style.persian ? HijriMonthNames : LatinHijriMonthNames;
-    const std::string length = Digits(lunar.days.last - lunar.days.first + 1, style);
+    const std::string length = Digits(lunar.length, style);
     const bool estimated = !hijri.LengthKnown(lunar.year, lunar.month);
     const std::string name = std::string(names[static_cast<std::size_t>(lunar.month - 1)]) + " " +
                              Digits(lunar.year, style);

@@ -45,6 +45,13 @@ std::string Forms() {
     return _("(expected [[MONTH] YEAR]: MONTH 1 to 12 or a month name, YEAR 1178 to 3000)");
 }
 
+// The same for a Hijri MONTH and YEAR, in the Hijri years held.
+std::string HijriForms() {
+    const HijriCalendar hijri;
+    return Format(_("(expected MONTH YEAR: MONTH 1 to 12 or a Hijri month's name, YEAR %d to %d)"),
+                  hijri.FirstYear(), hijri.LastYear());
+}
+
 // What option messages end with.
 std::string SeeHelp() { return Format(_(" (see '%s --help')"), "tarvand-cal"); }
 
@@ -63,7 +70,7 @@ bool UnknownMonth(const std::string& text, bool hijri) {
 std::variant<int, std::string> ReadHijriYear(const std::string& text) {
     const auto year = ReadNumber(text);
     if (!year) {
-        return Format(_("invalid year %s %s"), Quote(text).c_str(), Forms().c_str());
+        return Format(_("invalid year %s %s"), Quote(text).c_str(), HijriForms().c_str());
     }
     const HijriCalendar hijri;
     if (*year < hijri.FirstYear() || *year > hijri.LastYear()) {
@@ -123,6 +130,7 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
             const auto lunar = ReadMonth(operands[0], true);
             if (UnknownMonth(operands[0], false) && !UnknownMonth(operands[0], true)) {
                 options.hijri = std::holds_alternative<int>(lunar);
+                options.hijriByName = options.hijri;
                 month = lunar;
             }
         }
@@ -155,7 +163,8 @@ std::optional<std::string> TakeOperands(const std::vector<std::string>& operands
 std::variant<int, std::string> ReadMonth(const std::string& text, bool hijri) {
     if (const auto number = ReadNumber(text)) {
         if (*number < 1 || *number > 12) {
-            return Format(_("there is no month %d %s"), *number, Forms().c_str());
+            return Format(_("there is no month %d %s"), *number,
+                          (hijri ? HijriForms() : Forms()).c_str());
         }
         return *number;
     }
@@ -293,6 +302,12 @@ std::variant<CalOptions, UsageError> ParseCalOptions(const std::vector<std::stri
     }
     if (options.hijri && (options.ics || options.date || options.wholeYear || options.around ||
                           options.months != 1)) {
+        if (options.hijriByName) {  // not --hijri, which was not given: the month's name
+            return UsageError{Format(_("a Hijri month such as %s is shown alone; it cannot be "
+                                       "used with --ics, --date, -3, -n or -y"),
+                                     Quote(operands[0]).c_str()) +
+                              SeeHelp()};
+        }
         return UsageError{_("--hijri shows one Hijri month; it cannot be used with --ics, --date, "
                             "-3, -n or -y") +
                           SeeHelp()};

@@ -25,6 +25,7 @@ struct CalOptions {
     std::optional<std::string> date;  // -d: the month of this date, which is marked
     bool solarDate = false;           // -g: the -d date is Solar Hijri
     bool hijri = false;               // -H, or a Hijri month's name: MONTH and YEAR are Hijri
+    bool hijriByName = false;         // a Hijri month's name, without -H
     bool persian = false;             // -p: Persian names and digits
     bool afghan = false;              // --afghan
     Colour colour = Colour::Auto;     // --color

@@ -101,6 +101,7 @@ NO_COLOR=1 script -qec "$program" /dev/null | grep -q $'\e' && fail "colour with
 
 # Refusals: one line naming what is wrong and the accepted forms, status 2, nothing on stdout.
 forms="(expected [[MONTH] YEAR]: MONTH 1 to 12 or a month name, YEAR 1178 to 3000)"
+hijri_forms="(expected MONTH YEAR: MONTH 1 to 12 or a Hijri month's name, YEAR 1213 to 3092)"
 while IFS='|' read -r arguments message; do
     # shellcheck disable=SC2086
     out=$("$program" $arguments 2>"$work/err")
@@ -124,9 +125,17 @@ mehr 3001|year '3001' is outside the years that can be shown $forms
 ra 1448|ambiguous month 'ra': Rabi' al-awwal, Rabi' al-thani, Rajab or Ramadan $forms
 -H 1448|a Hijri YEAR needs its MONTH (expected MONTH YEAR: 1 to 12 or a Hijri month's name, and a Hijri year)
 -H 1 3093|Hijri year '3093' is outside 1213 to 3092
--H 9 3092|Hijri month 3092/9 is outside the months that can be shown (1178 to 3000)
+-H 1 1213|Hijri month 1213/1 is outside the months that can be shown (1213/10 to 3092/9)
+-H 10 3092|Hijri month 3092/10 is outside the months that can be shown (1213/10 to 3092/9)
+-H 13 1448|there is no month 13 $hijri_forms
+-H 1 99999999999|invalid year '99999999999' $hijri_forms
 -H -3 1 1448|--hijri shows one Hijri month; it cannot be used with --ics, --date, -3, -n or -y (see 'tarvand-cal --help')
+-3 muharram 1448|a Hijri month such as 'muharram' is shown alone; it cannot be used with --ics, --date, -3, -n or -y (see 'tarvand-cal --help')
 TABLE
+# The Hijri months at the calendar's ends, by their days within it.
+[ "$("$program" --no-events -H 10 1213 | tail -n 1):$("$program" --no-events -H 9 3092 | tail -n 1)" = \
+    "Shawwal 1213: 1178/01/01 to 1178/01/17, 30 days, estimated:Ramadan 3092: 3000/12/07 to 3000/12/30, 30 days, estimated" ] ||
+    fail "-H at the calendar's ends" "$("$program" --no-events -H 10 1213 2>&1 | tail -n 1)"
 # A Hijri month: the Solar months that hold it, its days marked in colour and said under the grids;
 # its name alone is enough, Latin or Persian, and a month file's start is followed.
 grid "
