@@ -33,6 +33,11 @@ std::optional<std::string> ReadDataFile(const std::string& path,
     // Without blocking: a named pipe with no writer must not hold the program.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
+        // No file is no file; but a link to nothing is said, as a file that was meant.
+        struct stat link {};
+        if (errno == ENOENT && lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            return refuse(_("a link to nothing"));
+        }
         return errno == ENOENT ? std::nullopt : refuse(SystemError(errno));
     }
     struct stat status {};

@@ -78,16 +78,24 @@ char32_t CodePoint(std::string_view character) {
     return point;
 }
 
-// Takes a code point; returns true for those a terminal shows as nothing, as a blank that is not
-// one, or that reorder or break the line: Unicode's format characters (general category Cf), the
-// line and paragraph separators, and the spaces other than U+0020.
-bool IsHidden(char32_t c) {
-    return c == 0xA0 || c == 0xAD || c == 0x61C || c == 0x6DD || c == 0x70F || c == 0x180E ||
-           (c >= 0x600 && c <= 0x605) || (c >= 0x2000 && c <= 0x200F) ||
-           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3000 ||
-           c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB) || c == 0x110BD || c == 0x110CD ||
+// Takes a code point; returns true for those that cannot be seen, or that reorder or break the
+// line: Unicode's format characters (general category Cf) but the zero-width non-joiner, which
+// Persian words are written with, and the line and paragraph separators and noncharacters. Text
+// from the user's files that holds one is not shown as it is, and a message quotes it escaped.
+bool IsUnseen(char32_t c) {
+    return c == 0xAD || c == 0x61C || c == 0x6DD || c == 0x70F || c == 0x180E ||
+           (c >= 0x600 && c <= 0x605) || c == 0x200B || (c >= 0x200D && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
+           (c >= 0x2066 && c <= 0x206F) || c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB) ||
+           c == 0xFFFE || c == 0xFFFF || c == 0x110BD || c == 0x110CD ||
            (c >= 0x1BCA0 && c <= 0x1BCA3) || (c >= 0x1D173 && c <= 0x1D17A) || c == 0xE0001 ||
            (c >= 0xE0020 && c <= 0xE007F);
+}
+
+// Takes a code point; returns true for the spaces other than U+0020, which a message shows
+// escaped so that they can be told apart from it.
+bool IsOtherSpace(char32_t c) {
+    return c == 0xA0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 // Takes text, how many of its bytes to quote at the most and whether to use the quotation marks
@@ -109,7 +117,7 @@ std::string QuoteUpTo(std::string_view text, std::size_t most, bool translated =
             quoted += octal;
         } else {
             const char32_t point = CodePoint(text.substr(at, length));
-            if (IsHidden(point)) {
+            if (IsUnseen(point) || IsOtherSpace(point)) {
                 char escape[16];
                 std::snprintf(escape, sizeof escape, point > 0xFFFF ? "\\U%08X" : "\\u%04X",
                               static_cast<unsigned>(point));
@@ -146,19 +154,9 @@ bool IsPlainText(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const auto byte = static_cast<unsigned char>(text[at]);
         const std::size_t length = CharacterAt(text, at);
-        if (length == 0 || (byte < 0x20 && byte != '\t') || byte == 0x7F) {
+        if (length == 0 || (byte < 0x20 && byte != '\t') || byte == 0x7F ||
+            (length > 1 && IsUnseen(CodePoint(text.substr(at, length))))) {
             return false;
-        }
-        // The embeddings and overrides U+202A-U+202E, the isolates U+2066-U+2069 and the line and
-        // paragraph separators U+2028 and U+2029, which reorder or break what a terminal shows
-        // after them: E2 80 A8-AE and E2 81 A6-A9.
-        if (length == 3 && byte == 0xE2) {
-            const auto second = static_cast<unsigned char>(text[at + 1]);
-            const auto third = static_cast<unsigned char>(text[at + 2]);
-            if ((second == 0x80 && third >= 0xA8 && third <= 0xAE) ||
-                (second == 0x81 && third >= 0xA6 && third <= 0xA9)) {
-                return false;
-            }
         }
         at += length;
     }

@@ -220,7 +220,7 @@ limit=$'2026-03-25\tspecial\tconfirmed\tAt the limit\t\n'
 { head -c $((1048576 - ${#limit} - 1)) /dev/zero | tr '\0' '#'; printf '\n%s' "$limit"; } >"$hostile/d/exact"
 printf '2026-03-22\tsolar\tconfirmed\tred\033[31m\tx\n2026-03-23\tspecial\tconfirmed\t\xc0\xaf\t\n' >"$hostile/d/bad"
 printf '2026-03-22\tspecial\tconfirmed\t\u0080\t\n2026-03-23\tspecial\tconfirmed\t\u009f\t\n2026-03-24\tspecial\tconfirmed\tNo\u00a0break\t\n' >"$hostile/d/c1"
-printf '2026-03-26\tspecial\tconfirmed\ta\u202eb\t\n2026-03-26\tspecial\tconfirmed\ta\u2069b\t\n2026-03-26\tspecial\tconfirmed\ta\u2028b\t\n2026-03-26\tspecial\tconfirmed\ta\u200fb\t\n' >"$hostile/d/c2"
+printf '2026-03-26\tspecial\tconfirmed\ta\u202eb\t\n2026-03-26\tspecial\tconfirmed\ta\u2069b\t\n2026-03-26\tspecial\tconfirmed\ta\u2028b\t\n2026-03-26\tspecial\tconfirmed\ta\u200fb\t\n2026-03-26\tspecial\tconfirmed\ta\U000e0041b\t\n2026-03-26\tspecial\tconfirmed\t\u0645\u06cc\u200c\u0634\u0648\u062f\t\n' >"$hostile/d/c2"
 out=$(XDG_CONFIG_HOME=$hostile TARVAND_HOLIDAYS_DIR=$hostile/loops timeout 10 "$program" 1 1405 2>"$work/err")
 status=$?
 [ "$status" = 0 ] && [ "$(printf '%s\n' "$out" | grep -c 'Farvardin 1405')" = 1 ] &&
@@ -241,9 +241,16 @@ tarvand-cal: $hostile/d/c1:1: a control character or bytes that are not UTF-8 in
 tarvand-cal: $hostile/d/c1:2: a control character or bytes that are not UTF-8 in the name '\302\237'
 tarvand-cal: $hostile/d/c2:1: a control character or bytes that are not UTF-8 in the name 'a\u202Eb'
 tarvand-cal: $hostile/d/c2:2: a control character or bytes that are not UTF-8 in the name 'a\u2069b'
-tarvand-cal: $hostile/d/c2:3: a control character or bytes that are not UTF-8 in the name 'a\u2028b'" ] &&
+tarvand-cal: $hostile/d/c2:3: a control character or bytes that are not UTF-8 in the name 'a\u2028b'
+tarvand-cal: $hostile/d/c2:4: a control character or bytes that are not UTF-8 in the name 'a\u200Fb'
+tarvand-cal: $hostile/d/c2:5: a control character or bytes that are not UTF-8 in the name 'a\U000E0041b'" ] &&
     grep -qx ' 4 Farvardin  No'$'\u00a0''break' <<<"$out" && grep -qx ' 5 Farvardin  At the limit' <<<"$out" ||
     fail "hostile holiday files" "$(cat "$work/err")" "$out"
+# A link to nothing in place of the user's own file is said, as inside a folder.
+mkdir -p "$work/dangling/tarvand" && ln -s nowhere "$work/dangling/tarvand/events"
+[ "$(XDG_CONFIG_HOME=$work/dangling TARVAND_HOLIDAYS_DIR=$work/none "$program" 1 1405 2>&1 >/dev/null)" = \
+    "tarvand-cal: cannot read '$work/dangling/tarvand/events': a link to nothing" ] ||
+    fail "a link to nothing as the user's events" "$(XDG_CONFIG_HOME=$work/dangling "$program" 1 1405 2>&1 >/dev/null)"
 TARVAND_HOLIDAYS_DIR=$hostile/d/big "$program" 1 1405 2>&1 >/dev/null |
     grep -qx "tarvand-cal: cannot read '$hostile/d/big': not a folder" || fail "a file for the holiday folder"
 # A correction's reach: an estimate 3 days away gives way, one 4 days away stays; a confirmed
