@@ -29,6 +29,13 @@ std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall) {
                                                                    : std::nullopt;
 }
 
+std::string MovedOutsideMessage(std::string_view text, DateCalendar calendar) {
+    const bool solar = calendar == DateCalendar::Solar;
+    return Format(_("date %s is moved outside %s to %s, the days that can be converted"),
+                  Quote(text).c_str(), solar ? "1178/01/01" : "1799-03-21",
+                  solar ? "3000/12/30" : "3622-03-20");
+}
+
 std::string OutsideMessage(std::string_view text, DateCalendar calendar,
                            const std::optional<WallTime>& wall) {
     if (!text.empty()) {
@@ -94,7 +101,9 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar
             *day += static_cast<double>(written.days);
         }
         if (!day || !inRange(*day)) {
-            return OutsideMessage(text, calendar, std::nullopt);
+            // The date written converts: it is where the items move it that does not.
+            return inRange(*date) ? MovedOutsideMessage(text, calendar)
+                                  : OutsideMessage(text, calendar, std::nullopt);
         }
         moment.dateOnly = day;
         return moment;
@@ -130,8 +139,11 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar
     if (written.months != 0 || written.days != 0) {
         const auto wall = zone.ToWall(moment.instant);
         const auto from = ConvertibleDay(wall);
-        if (!from || written.days < -MaxDayShift || written.days > MaxDayShift) {
+        if (!from) {
             return OutsideMessage(text, calendar, std::nullopt);
+        }
+        if (written.days < -MaxDayShift || written.days > MaxDayShift) {
+            return MovedOutsideMessage(text, calendar);
         }
         std::optional<DateValue> to = from;
         if (written.months != 0) {
@@ -149,8 +161,8 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar
             to ? zone.FromWall(ToDays(*to) + days{written.days}, second, moment.instant.nanosecond,
                                asWritten ? written.leapSecond : wall->leapSecond)
                : std::nullopt;
-        if (!local) {
-            return OutsideMessage(text, calendar, std::nullopt);
+        if (!local || !ConvertibleDay(zone.ToWall(*local))) {
+            return MovedOutsideMessage(text, calendar);
         }
         moment.instant = *local;
     }

@@ -39,6 +39,10 @@ std::variant<Moment, std::string> ReadMoment(std::string_view text, DateCalendar
 // falls on a day that converts (1799-03-21 to 3622-03-20), else nothing.
 std::optional<DateValue> ConvertibleDay(const std::optional<WallTime>& wall);
 
+// Takes the text of a date that converts and the calendar it was written in; returns the message
+// for the relative items after it that move it outside the days that convert.
+std::string MovedOutsideMessage(std::string_view text, DateCalendar calendar);
+
 // Takes the text a moment was read from (empty for the current moment) and the calendar of its
 // date; returns the message for a moment outside the days that convert.
 std::string OutsideMessage(std::string_view text, DateCalendar calendar,

@@ -352,6 +352,9 @@ int ConvertLines(int fd, const std::string& name, Output& output) {
         if (result == LineReader::Result::Line && ConvertPlainDate(line, output)) {
             continue;
         }
+        if (line.ends_with('\r')) {  // a line of a file written with CR LF, said without its CR
+            line.remove_suffix(1);
+        }
         if (result == LineReader::Result::Error) {
             Report(output, Format(_("%s: read error: %s"), name.c_str(), SystemError(errno)));
             return ExitTrouble;

@@ -234,8 +234,13 @@ check 2 '' "$p: invalid date '10:00+25:00': offset '+25:00'" -d 10:00+25:00
 check 2 '' "$p: invalid date '1404/13/01 10:00': there is no month 13" -g -d '1404/13/01 10:00'
 check 2 '' "$p: invalid date 'next fortnite': unknown unit 'fortnite'" -d 'next fortnite'
 check 2 '' "$p: invalid date '+3': offset '+3' without a date or time before it" -d +3
-check 2 '' "$p: date '3622-03-20 +1 day' $outside" -d '3622-03-20 +1 day'
-check 2 '' "$p: date '1178/01/01 -1 month' is outside 1178 to 3000, the years that can be converted" -g -d '1178/01/01 -1 month'
+# A date that converts, moved outside: the move is named, not the date.
+check 2 '' "$p: date '3622-03-20 +1 day' is moved outside 1799-03-21 to 3622-03-20, the days that can be converted" \
+    -d '3622-03-20 +1 day'
+check 2 '' "$p: date '1178/01/01 -1 month' is moved outside 1178/01/01 to 3000/12/30, the days that can be converted" \
+    -g -d '1178/01/01 -1 month'
+check 2 '' "$p: date '3000/12/30 +1 day' is moved outside 1178/01/01 to 3000/12/30, the days that can be converted" \
+    -g -d '3000/12/30 +1 day'
 check 2 '' "$p: cannot stat '$work/none': No such file or directory" -r "$work/none"
 check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work/stamped" -d now
 TZ=Asia/Tehrn check 2 '' "$p: invalid time zone 'Asia/Tehrn': TZ names no zone file and is not a POSIX rule"
@@ -331,6 +336,9 @@ check 2 '' "$p: invalid date '1 rabi 1447': ambiguous month 'rabi': Rabi' al-aww
     -d '1 rabi 1447'
 check 2 '' "$p: invalid date '30 Ramadan 1446': Ramadan 1446 has 29 days" -d '30 Ramadan 1446'
 # A 30th where 29 days are only predicted: the day after the 29th, noted as estimated.
+# A file of CR LF lines: its lines said without the CR.
+input=$'1448/01/10 AH\r\nx\r\n' check 1 1405/04/04 "$(noted 'standard input:1: ' '1448/01/10 AH')
+$p: standard input:2: invalid date 'x': unknown word 'x'" -f -
 input=$'30 Safar 1448\n1447/12/30 AH\n' check 0 $'1405/05/23\n1405/03/26' \
     "$(noted 'standard input:1: ' '30 Safar 1448')
 $(noted 'standard input:2: ' '1447/12/30 AH')" -f -
