@@ -404,6 +404,10 @@ private:
         if (const char* word = PersianDayWord(token)) {
             return ReadWord(word);
         }
+        // A word in Persian or Arabic letters (U+0600 to U+06FF: D8 to DB first).
+        if (const auto byte = static_cast<unsigned char>(lead); byte >= 0xD8 && byte <= 0xDB) {
+            return Format(_(": unknown word %s"), Quote(token).c_str());
+        }
         return Shape();
     }
 

@@ -370,6 +370,8 @@ done <<'TABLE'
 1448/01/10 AH 1448/01/11||a second date '1448/01/11'
 2025-03-20 10 Muharram 1448||a second date '10 Muharram 1448'
 2025-03-20 AH||'AH' marks no date written YYYY/MM/DD
+10 محرمی 1448||unknown month 'محرمی'; near it: Muharram
+2025-03-20 سلام||unknown word 'سلام'
 TABLE
 check 2 '' "$p: invalid date '1448/13/01 AH': there is no month 13" -d '1448/13/01 AH'
 check 2 '' "$p: date '3100/01/01 AH' is outside 1213/10/14 to 3092/09/24 AH, the Hijri days that can be converted" \
