@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #ifndef TARVAND_LOCALEDIR
@@ -25,6 +26,24 @@ constexpr const char* HeaderEntry = "";  // the message whose translation is the
 bool wanted = false;
 bool bound = false;
 
+// Returns where the catalogues are for this program, found from its own place: share/locale
+// beside the folder it is installed in (/usr/bin/../share/locale, ~/.local/bin/../share/locale),
+// else the build tree's locale folder beside the program's own; else where it was configured to
+// be installed.
+std::string CatalogueFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        for (const char* beside : {"../share/locale", "../locale"}) {
+            const std::filesystem::path folder = program.parent_path() / beside;
+            if (std::filesystem::is_directory(folder, error)) {
+                return folder.lexically_normal().string();
+            }
+        }
+    }
+    return TARVAND_LOCALEDIR;
+}
+
 // Binds the catalogue the first time a message is looked up, when the program uses translations.
 void Bind() {
     if (bound || !wanted) {
@@ -33,7 +52,8 @@ void Bind() {
     bound = true;
     std::setlocale(LC_MESSAGES, "");
     const char* folder = std::getenv("TARVAND_LOCALEDIR");
-    bindtextdomain(Domain, folder != nullptr && *folder != '\0' ? folder : TARVAND_LOCALEDIR);
+    const std::string found = folder != nullptr && *folder != '\0' ? folder : CatalogueFolder();
+    bindtextdomain(Domain, found.c_str());
     bind_textdomain_codeset(Domain, "UTF-8");
 }
 

@@ -82,7 +82,7 @@ QString WeekdayName(int weekday, bool persian, bool shortName) {
     }
     // Qt counts Monday 1 to Sunday 7.
     const int qtDay = weekday == 1 ? 7 : weekday - 1;
-    const QLocale locale = QLocale::system();
+    const QLocale locale = GregorianLocale(false);
     return shortName ? locale.standaloneDayName(qtDay, QLocale::ShortFormat).left(2)
                      : locale.dayName(qtDay, QLocale::LongFormat);
 }
@@ -98,7 +98,13 @@ QString HijriText(const HijriDate& date, bool persian) {
 }
 
 QLocale GregorianLocale(bool persian) {
-    return persian ? QLocale(QLocale::Persian, QLocale::Iran) : QLocale::system();
+    if (persian) {
+        return QLocale(QLocale::Persian, QLocale::Iran);
+    }
+    // Not Persian is not Persian anywhere: a Persian system locale whose messages are English
+    // (no catalogue, or LANGUAGE=en) gives English names, not Persian ones among English words.
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::Persian ? QLocale::c() : system;
 }
 
 QString GregorianText(DateValue value, bool persian) {

@@ -40,8 +40,8 @@ QString HijriMonthName(int month, bool persian);
 // Takes a Hijri date; returns it as "7 Shawwal 1447" (in Persian: day, month name, year).
 QString HijriText(const HijriDate& date, bool persian);
 
-// Takes whether to speak Persian; returns the locale Gregorian dates are written in: Persian, or
-// the user's.
+// Takes whether to speak Persian; returns the locale Gregorian dates and weekdays are written in:
+// Persian, or the user's unless it is Persian (then C's English), so that no view is half Persian.
 QLocale GregorianLocale(bool persian);
 
 // Takes a date value within 1178 to 3000 and whether to speak Persian; returns its Gregorian date

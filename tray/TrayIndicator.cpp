@@ -153,7 +153,7 @@ void TrayIndicator::ShowToday() {
         }
         lines << line;
     }
-    lines << QLocale::system().toString(ToQDate(ToCivilDate(shown_)), QLocale::LongFormat);
+    lines << GregorianLocale(persian_).toString(ToQDate(ToCivilDate(shown_)), QLocale::LongFormat);
     for (const Occasion& occasion : book_.Between(shown_, shown_)) {
         lines << OccasionName(occasion, persian_);
     }

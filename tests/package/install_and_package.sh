@@ -53,6 +53,16 @@ for page in tarvand tarvand-cal tarvand-date; do
         fail "the Persian manual page of $page: $said"
 done
 
+# The installed programs find their catalogue beside them, with no variable set: Persian in a
+# Persian locale; and the indicator's view in Persian, not half English (offscreen).
+for command in tarvand-date tarvand-cal; do
+    said=$(env -u TARVAND_LOCALEDIR LANGUAGE= LC_ALL=fa_IR.UTF-8 "$work/usr/bin/$command" --bogus 2>&1)
+    grep -q 'گزینهٔ ناشناخته' <<<"$said" || fail "the installed $command speaks no Persian: $said"
+done
+said=$(env -u TARVAND_LOCALEDIR LANGUAGE= LC_ALL=fa_IR.UTF-8 QT_QPA_PLATFORM=offscreen \
+    "$work/usr/bin/tarvand" --bogus 2>&1)
+grep -q 'ناشناخته' <<<"$said" || fail "the installed tarvand speaks no Persian: $said"
+
 # Each manual page names the same long options as --help.
 for command in tarvand-date tarvand-cal; do
     help_options=$("$work/usr/bin/$command" --help | grep -oE -- '--[a-z-]+' | sort -u)
