@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "Messages.h"
+
 namespace tarvand {
 
 namespace {
@@ -38,24 +40,29 @@ QString DisplaysTried() {
         tried << QStringLiteral("DISPLAY '%1'").arg(Env("DISPLAY"));
     }
     if (tried.isEmpty()) {
-        return QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return QString::fromUtf8(_("neither DISPLAY nor WAYLAND_DISPLAY is set"));
     }
-    return QStringLiteral("tried ") + tried.join(QStringLiteral("; "));
+    return QString::fromStdString(
+        Format(_("tried %s"), tried.join(QStringLiteral("; ")).toStdString().c_str()));
 }
 
 // Holds back every message until the display is open; ends the program cleanly on a fatal one,
 // with the first message held as the reason.
 void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        QString reason =
+        // Qt's own words (English, as the C library's are), and what was tried in the program's.
+        const std::string reason =
             (held.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : held.constFirst().text)
-                .trimmed();
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-            Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("wayland")) ||
-            Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("xcb"))) {
-            reason += QStringLiteral(" (") + DisplaysTried() + u')';
-        }
-        std::fprintf(stderr, "tarvand: cannot open a display: %s\n", qPrintable(reason));
+                .trimmed()
+                .toStdString();
+        const bool displays = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+                              Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("wayland")) ||
+                              Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("xcb"));
+        std::fprintf(stderr, "tarvand: %s\n",
+                     (displays ? Format(_("cannot open a display: %s (%s)"), reason.c_str(),
+                                        DisplaysTried().toStdString().c_str())
+                               : Format(_("cannot open a display: %s"), reason.c_str()))
+                         .c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <array>
 #include <cstdio>
 #include <string_view>
 
@@ -33,6 +34,25 @@ void AnswerHelpOrVersion(int argc, char* argv[]) {
 
 namespace {
 
+// The words of Qt's own help options, which Qt's Persian translation lacks; looked up by Qt in its
+// context, from the program's catalogue.
+[[maybe_unused]] constexpr std::array QtHelpWords{
+    NC_("QCommandLineParser", "Displays help on commandline options."),
+    NC_("QCommandLineParser", "Displays help including Qt specific options.")};
+
+// Qt's words of a context that the program's catalogue translates, where it keeps the context as
+// each message's disambiguation (as gettext's msgctxt comes out of lconvert).
+class ContextFromCatalogue : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int n) const override {
+        return std::string_view(context) == "QCommandLineParser"
+                   ? catalogue.translate("", source, context, n)
+                   : QString();
+    }
+    QTranslator catalogue;
+};
+
 // The program's options; with words, described in the messages' language for --help and for
 // Qt's own messages, which then come from Qt's translations where they are installed. Without
 // words, nothing of a catalogue is looked up, as a start that reads its options well needs none.
@@ -50,11 +70,17 @@ struct Parser {
                QStringLiteral("120")) {
         if (words) {
             static QTranslator qt;
-            if (const std::string language = MessagesLanguage();
-                !language.empty() &&
-                qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-                QCoreApplication::installTranslator(&qt);
+            static ContextFromCatalogue own;
+            if (const std::string language = MessagesLanguage(); !language.empty()) {
+                if (qt.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                    QCoreApplication::installTranslator(&qt);
+                }
+                // Qt's words that its translations lack, from the program's own catalogue.
+                if (own.catalogue.load(QStringLiteral(":/translations/tarvand_") +
+                                       QString::fromStdString(language) + QStringLiteral(".qm"))) {
+                    QCoreApplication::installTranslator(&own);
+                }
             }
             parser.setApplicationDescription(
                 QString::fromUtf8(_("Show today's date in the Solar Hijri (Iranian) calendar.")));

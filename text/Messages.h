@@ -36,3 +36,5 @@ std::string MessagesLanguage();
 #define _(english) ::tarvand::Translated(english)
 #define N_(english) english
 #define C_(context, english) ::tarvand::TranslatedIn(context "\004" english, english)
+// A message of another's, Qt's, only marked here with its context, for Qt to look up.
+#define NC_(context, english) english

@@ -106,11 +106,12 @@ Chosen ChosenMonths(const CalOptions& options, std::int64_t around) {
     const int wanted = first + count - 1;
     const int last = std::min(wanted, LastMonthIndex);
     if (first < 0) {
-        chosen.cut = "the months before Farvardin " + std::to_string(FirstSolarYear) +
-                     " are outside the calendar: " + std::to_string(-first) + " not shown";
+        chosen.cut = Format(_("the months before Farvardin %d are outside the calendar: %d not "
+                              "shown"),
+                            FirstSolarYear, -first);
     } else if (wanted > last) {
-        chosen.cut = "the months after Esfand " + std::to_string(LastSolarYear) +
-                     " are outside the calendar: " + std::to_string(wanted - last) + " not shown";
+        chosen.cut = Format(_("the months after Esfand %d are outside the calendar: %d not shown"),
+                            LastSolarYear, wanted - last);
     }
     chosen.first = std::max(first, 0);
     chosen.count = last - chosen.first + 1;

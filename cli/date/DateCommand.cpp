@@ -380,7 +380,7 @@ int ConvertLines(int fd, const std::string& name, Output& output) {
 int ConvertFile(int in, Output& output) {
     const std::string& name = *output.options.file;
     if (name == "-") {
-        return ConvertLines(in, "standard input", output);
+        return ConvertLines(in, _("standard input"), output);
     }
     const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

@@ -2,7 +2,7 @@
 """Reads a command's Persian output on stdin; fails, naming the line, where an English sentence or
 word is left: outside the isolates (U+2066 to U+2068 ... U+2069) and the quotation marks
 «...» that keep Latin words in a Persian sentence, outside option names, conversions (%Y),
-metavariables (FILE, YYYY-MM-DD), the program's name before a message and a file's name and line
+metavariables (FILE, YYYY-MM-DD), the programs' names, the program's name before a message and a file's name and line
 before it. Lines with no Persian letter are taken only as the examples and the option column of
 --help are written: after a left-to-right mark, or indented.
 """
@@ -25,6 +25,7 @@ for number, line in enumerate(text.split("\n"), 1):
         continue
     rest = re.sub(r"(?<![\w-])--?[a-zA-Z][\w-]*(=\S*)?", " ", rest)  # options
     rest = re.sub(r"%[-_0^#]*\d*:*[a-zA-Z%]", " ", rest)             # conversions
+    rest = re.sub(r"(?<![\w/-])tarvand(-date|-cal)?(?![\w-])", " ", rest)  # the programs' names
     rest = re.sub(r"\b[A-Z][A-Z0-9_/+:.-]*\b", " ", rest)            # metavariables, AM, UTC
     if re.search(r"[a-z]{2,}", rest):
         bad.append((number, line))

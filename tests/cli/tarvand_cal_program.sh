@@ -366,6 +366,9 @@ for arguments in --help --bogus "zz 1404" "ra 1448" "-n 0" "--color=maybe"; do
         /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
         fail "LANGUAGE=fa tarvand-cal $arguments: $(cat "$work/said")"
 done
+LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -3 1 1178 2>&1 >/dev/null |
+    /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
+    fail "LANGUAGE=fa, months outside the calendar: $(cat "$work/said")"
 mkdir -p "$XDG_CONFIG_HOME/tarvand"
 printf '13/40 Nobody\n' >"$XDG_CONFIG_HOME/tarvand/events"
 [ "$(LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -p 1 1405 2>"$work/err")" = "$("$program" -p 1 1405 2>/dev/null)" ] &&

@@ -431,6 +431,9 @@ for arguments in --help --bogus "-d 2025-02-30" "-d 1448/13/01 AH" "-l 9" "-d to
     in_persian $arguments | /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
         fail "LANGUAGE=fa $p $arguments: $(cat "$work/said")"
 done
+printf 'x\n' | LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -f - 2>&1 |
+    /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
+    fail "LANGUAGE=fa, a bad line of standard input: $(cat "$work/said")"
 mkdir -p "$XDG_CONFIG_HOME/tarvand"
 printf '1448/x 2026-06-17\n1448/2 2026-08-16\n2500/1 3030-01-01\n1448/13 2026-06-17\n' \
     >"$XDG_CONFIG_HOME/tarvand/hijri"

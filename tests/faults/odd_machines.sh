@@ -66,3 +66,13 @@ for tried in "DISPLAY= neither" "DISPLAY=:97 DISPLAY ':97'" "WAYLAND_DISPLAY=nop
     [ "$status:$(wc -l <"$work/err")" = 1:1 ] && grep -q "^tarvand: cannot open a display: .*${tried#* }" \
         "$work/err" && [ ! -e "$work/core" ] || fail "no display, $tried: status $status, $(cat "$work/err")"
 done
+# ... in Persian in a Persian locale, the catalogue found beside the program (Qt's own words
+# isolated, as the C library's are kept).
+(cd "$work" && env -u WAYLAND_DISPLAY -u DISPLAY -u QT_QPA_PLATFORM -u TARVAND_LOCALEDIR LANGUAGE=fa \
+    LC_ALL=fa_IR.UTF-8 XDG_RUNTIME_DIR="$work" "$tarvand") 2>&1 |
+    /usr/bin/python3 "$(dirname "$0")/../cli/no_english.py" >"$work/said" ||
+    fail "no display, in Persian: $(cat "$work/said")"
+# Its --help in Persian, Qt's own words too (by its name, as a command is run).
+(PATH=$(dirname "$tarvand"):$PATH LANGUAGE=fa LC_ALL=fa_IR.UTF-8 tarvand --help) |
+    /usr/bin/python3 "$(dirname "$0")/../cli/no_english.py" >"$work/said" ||
+    fail "tarvand --help in Persian: $(cat "$work/said")"
