@@ -350,13 +350,10 @@ private:
                 tokens_.Next();
                 return AddRelative(*unit, *count);
             }
-            if (auto named = ReadNamedHijriDate(token)) {
+            if (auto named = ReadNamedDate(token)) {
                 return *named;
             }
             const auto next = tokens_.Peek();
-            if (auto unknown = UnknownMonth(token)) {
-                return *unknown;
-            }
             if (!next.empty() && IsLetter(next[0]) && !SameWord(next, "ago")) {
                 return Format(_(": unknown unit %s"), Quote(next).c_str());
             }
@@ -442,39 +439,21 @@ private:
                token.find_first_not_of("0123456789", digits) == std::string_view::npos;
     }
 
-    // Takes a day's number; when words that name no month of either calendar and then a year
-    // follow it, returns what is wrong with them: an unknown month, and the names that come close.
-    std::optional<std::string> UnknownMonth(std::string_view day) {
-        if (day.size() > 2 || day.find_first_not_of("0123456789") != std::string_view::npos) {
-            return std::nullopt;
-        }
-        Tokens ahead = tokens_;
-        std::string name;
-        for (int words = 1; words <= 3; ++words) {
-            const auto word = ahead.Next();
-            if (word.empty() || IsDigit(word[0]) || word[0] == '+' || word[0] == '-' ||
-                FindUnit(word) != nullptr) {
-                return std::nullopt;
-            }
-            name.append(name.empty() ? "" : " ").append(word);
-            if (!IsNumber(ahead.Peek())) {
-                continue;
-            }
-            std::vector<std::string_view> near = NearMonthNames(name, NamedCalendar::Hijri);
-            for (const std::string_view solar : NearMonthNames(name, NamedCalendar::Solar)) {
-                near.push_back(solar);
-            }
-            return near.empty() ? Format(_(": unknown month %s"), Quote(name).c_str())
-                                : Format(_(": unknown month %s; near it: %s"), Quote(name).c_str(),
-                                         ListedNames(near).c_str());
-        }
-        return std::nullopt;
+    // Takes a token; returns true when it may be a day of a named date: one or two digits.
+    static bool IsDay(std::string_view token) {
+        return token.size() <= 2 && token.find_first_not_of("0123456789") == std::string_view::npos;
     }
 
-    // Takes a day's number; when a Hijri month's name and a year follow it, reads the three and
-    // returns nothing or what is wrong with them, inside; returns nothing outside when they do not.
-    std::optional<std::optional<std::string>> ReadNamedHijriDate(std::string_view day) {
-        if (day.size() > 2 || day.find_first_not_of("0123456789") != std::string_view::npos) {
+    // Takes a token; returns true when it may be a word of a month's name: not a number.
+    static bool IsNameWord(std::string_view token) {
+        return !token.empty() && !IsDigit(token[0]) && token[0] != '+' && token[0] != '-';
+    }
+
+    // Takes a day's number; when a month's name (Hijri, else Solar) and a year follow it,
+    // reads the three and returns nothing or what is wrong with them, inside (a name of no month
+    // said unknown, with the names near it); returns nothing outside when they do not.
+    std::optional<std::optional<std::string>> ReadNamedDate(std::string_view day) {
+        if (!IsDay(day)) {
             return std::nullopt;
         }
         Tokens ahead = tokens_;
@@ -482,13 +461,46 @@ private:
         // The longest names run to two words, or three typed with blanks apart.
         for (int words = 1; words <= 3; ++words) {
             const auto word = ahead.Next();
-            if (word.empty() || IsDigit(word[0]) || word[0] == '+' || word[0] == '-') {
+            if (!IsNameWord(word) || FindUnit(word) != nullptr) {
                 return std::nullopt;
             }
             name.append(name.empty() ? "" : " ").append(word);
-            const auto month = FindMonthName(name, NamedCalendar::Hijri);
             const auto year = ahead.Peek();
+            // The date of a month so named, taken with its year.
+            const auto take = [&](int month, DateCalendar calendar) {
+                ahead.Next();
+                tokens_ = ahead;
+                if (moment_.date) {  // the whole date, from its day to its year
+                    const std::string_view written(
+                        day.data(),
+                        static_cast<std::size_t>(year.data() + year.size() - day.data()));
+                    return Format(_(": a second date %s"), Quote(written).c_str());
+                }
+                moment_.date = WrittenDate{*ReadNumber(year), month, *ReadNumber(day)};
+                moment_.calendar = calendar;
+                return std::string();
+            };
+            const auto done = [](std::string problem) {
+                return problem.empty() ? std::optional<std::string>() : std::optional(problem);
+            };
+            const auto month = FindMonthName(name, NamedCalendar::Hijri);
             const auto* names = std::get_if<std::vector<std::string_view>>(&month);
+            // A Solar month's name where it names no Hijri month: 4 Tir 1405. (Sha is Sha'ban, as
+            // tarvand-cal's headers write it.)
+            if (const auto solar = FindMonthName(name, NamedCalendar::Solar);
+                names != nullptr && std::holds_alternative<int>(solar) && IsYear(year)) {
+                return done(take(std::get<int>(solar), DateCalendar::Solar));
+            }
+            if (names != nullptr && names->empty() && IsNumber(year)) {
+                // No month of either calendar: the names that come close, if any.
+                std::vector<std::string_view> near = NearMonthNames(name, NamedCalendar::Hijri);
+                for (const std::string_view solar : NearMonthNames(name, NamedCalendar::Solar)) {
+                    near.push_back(solar);
+                }
+                return near.empty() ? Format(_(": unknown month %s"), Quote(name).c_str())
+                                    : Format(_(": unknown month %s; near it: %s"),
+                                             Quote(name).c_str(), ListedNames(near).c_str());
+            }
             if (names != nullptr && names->size() > 1 && IsNumber(year)) {
                 return Format(_(": ambiguous month %s: %s"), Quote(name).c_str(),
                               ListedNames(*names).c_str());
@@ -506,18 +518,7 @@ private:
                 return Format(_(": no year after the Hijri month %s"), Quote(name).c_str());
             }
             if (std::holds_alternative<int>(month) && IsYear(year)) {
-                ahead.Next();
-                tokens_ = ahead;
-                if (moment_.date) {  // the whole date, from its day to its year
-                    const std::string_view written(
-                        day.data(),
-                        static_cast<std::size_t>(year.data() + year.size() - day.data()));
-                    return Format(_(": a second date %s"), Quote(written).c_str());
-                }
-                moment_.date =
-                    WrittenDate{*ReadNumber(year), std::get<int>(month), *ReadNumber(day)};
-                moment_.calendar = DateCalendar::Hijri;
-                return std::optional<std::string>();
+                return done(take(std::get<int>(month), DateCalendar::Hijri));
             }
         }
         return std::nullopt;

@@ -363,6 +363,9 @@ done <<'TABLE'
 1448/01/10 A.H.|1405/04/04|
 1448/01/10 12:00 AH|1405/04/04|
 10 Muharram 1448 AH|1405/04/04|
+4 Tir 1405|1405/04/04|
+۴ تیر ۱۴۰۵|1405/04/04|
+10 Sha 1447|1404/11/10|
 10 Muharam 1448||unknown month 'Muharam'; near it: Muharram
 10 rabi al 1448||ambiguous month 'rabi al': Rabi' al-awwal or Rabi' al-thani
 10 Muharram 99999999999||year '99999999999' of the Hijri month 'Muharram' is not one of 1 to 9999
