@@ -39,6 +39,10 @@ bool IsFlag(char c) { return c == '-' || c == '_' || c == '0' || c == '^' || c =
 constexpr std::string_view ArabicYeh = "\u064A";
 constexpr std::string_view PersianYeh = "\u06CC";
 constexpr char PersianDigitLead = '\xDB';
+// Tuesday as the four layouts write it, two words apart, and as Persian writes it, with a
+// zero-width non-joiner.
+constexpr std::string_view SplitTuesday = "\u0633\u0647 \u0634\u0646\u0628\u0647";
+constexpr std::string_view JoinedTuesday = "\u0633\u0647\u200C\u0634\u0646\u0628\u0647";
 constexpr unsigned char PersianZeroTrail = 0xB0;
 
 using Conversion = SolarFormatter::Conversion;
@@ -475,6 +479,9 @@ void MakePersian(std::string& text, std::size_t from) {
         } else if (text.compare(i, ArabicYeh.size(), ArabicYeh) == 0) {
             persian += PersianYeh;
             i += ArabicYeh.size() - 1;
+        } else if (text.compare(i, SplitTuesday.size(), SplitTuesday) == 0) {
+            persian += JoinedTuesday;
+            i += SplitTuesday.size() - 1;
         } else {
             persian += c;
         }

@@ -114,7 +114,8 @@ private:
 };
 
 // Takes text and an index in it; rewrites the text from there on with Persian digits (U+06F0 to
-// U+06F9) and the Persian yeh (U+06CC), as the persian style writes.
+// U+06F9), the Persian yeh (U+06CC) and Tuesday joined by a zero-width non-joiner (سه‌شنبه), as
+// the persian style writes.
 void MakePersian(std::string& text, std::size_t from = 0);
 
 // The same, as a new text.
