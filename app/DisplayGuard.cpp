@@ -58,11 +58,13 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& mess
         const bool displays = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
                               Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("wayland")) ||
                               Env("QT_QPA_PLATFORM").startsWith(QStringLiteral("xcb"));
-        std::fprintf(stderr, "tarvand: %s\n",
-                     (displays ? Format(_("cannot open a display: %s (%s)"), reason.c_str(),
-                                        DisplaysTried().toStdString().c_str())
-                               : Format(_("cannot open a display: %s"), reason.c_str()))
-                         .c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            MessageLine("tarvand", displays
+                                       ? Format(_("cannot open a display: %s (%s)"), reason.c_str(),
+                                                DisplaysTried().toStdString().c_str())
+                                       : Format(_("cannot open a display: %s"), reason.c_str()))
+                .c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }

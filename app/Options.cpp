@@ -117,9 +117,10 @@ std::optional<Options> ReadOptions(const QCoreApplication& app) {
     bool number = false;
     options.waitSeconds = read.parser.value(read.wait).toInt(&number);
     if (!number || options.waitSeconds < 0 || options.waitSeconds > 86400) {
-        std::fprintf(stderr, "tarvand: %s\n",
-                     Format(_("invalid number of seconds to wait: %s"),
-                            Quote(read.parser.value(read.wait).toStdString()).c_str())
+        std::fprintf(stderr, "%s\n",
+                     MessageLine("tarvand",
+                                 Format(_("invalid number of seconds to wait: %s"),
+                                        Quote(read.parser.value(read.wait).toStdString()).c_str()))
                          .c_str());
         std::fprintf(stderr, "%s\n", _("Try 'tarvand --help' for more information."));
         return std::nullopt;  // ended by main, so that the application is taken down in order

@@ -28,15 +28,16 @@ int RunTray(int waitSeconds) {
     const OccasionBook book(OccasionFiles::FromEnvironment(), messages);
     QStringList problems;
     for (const std::string& message : messages) {
-        std::cerr << "tarvand: " << message << '\n';
+        std::cerr << MessageLine("tarvand", message) << '\n';
         problems << QString::fromStdString(message);
     }
     if (!WaitForTray(waitSeconds) || !QSystemTrayIcon::isSystemTrayAvailable()) {
-        std::cerr << "tarvand: "
-                  << Format(_("no system tray appeared within %d seconds; on GNOME, the "
-                              "AppIndicator extension (gnome-shell-extension-appindicator) "
-                              "provides one"),
-                            waitSeconds)
+        std::cerr << MessageLine(
+                         "tarvand",
+                         Format(_("no system tray appeared within %d seconds; on GNOME, the "
+                                  "AppIndicator extension (gnome-shell-extension-appindicator) "
+                                  "provides one"),
+                                waitSeconds))
                   << '\n';
         return 1;
     }

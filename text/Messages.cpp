@@ -92,6 +92,21 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
+std::string MessageLine(std::string_view program, std::string_view message) {
+    std::string line(program);
+    line += ": ";
+    static const bool rightToLeft = [] {
+        const std::string language = MessagesLanguage().substr(0, 2);
+        return language == "fa" || language == "ar" || language == "he" || language == "ur";
+    }();
+    if (rightToLeft) {
+        line.append("\u2067").append(message).append("\u2069");  // RLI ... PDI
+    } else {
+        line += message;
+    }
+    return line;
+}
+
 std::string MessagesLanguage() {
     Bind();
     // The empty message gives the catalogue's header, with a line "Language: fa".

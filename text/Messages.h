@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarvand {
 
@@ -24,6 +25,12 @@ const char* SystemError(int number);
 
 // Takes a printf format, a translated message, and its arguments; returns the text.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Takes a program's name and a message in the messages' language; returns the line that says it,
+// "tarvand-date: message", without its newline. In a language written right to left the message
+// is a right-to-left isolate after the name, so that a terminal with bidi shows the name, then the
+// sentence right to left with each Latin item where it belongs.
+std::string MessageLine(std::string_view program, std::string_view message);
 
 // Returns the language of the catalogue messages come from, as its header names it ("fa"), or
 // nothing when they stay in English.

@@ -52,9 +52,11 @@ QString FirstIndicator::SocketPath() {
 bool FirstIndicator::Claim() {
     const QByteArray path = SocketPath().toLocal8Bit();
     const auto refuse = [&path](int error) {
-        std::cerr << "tarvand: "
-                  << Format(_("%s: %s; a second indicator started later would not find this one"),
-                            path.constData(), SystemError(error))
+        std::cerr << MessageLine(
+                         "tarvand",
+                         Format(
+                             _("%s: %s; a second indicator started later would not find this one"),
+                             path.constData(), SystemError(error)))
                   << '\n';
         return true;
     };

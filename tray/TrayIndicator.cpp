@@ -96,7 +96,7 @@ void TrayIndicator::BuildMenu() {
         action->setChecked(chosen);
         connect(action, &QAction::toggled, this, [action, keep, kept](bool on) {
             if (const QString problem = keep(on); !problem.isEmpty()) {
-                std::cerr << "tarvand: " << problem.toStdString() << '\n';
+                std::cerr << MessageLine("tarvand", problem.toStdString()) << '\n';
                 const QSignalBlocker quiet(action);
                 action->setChecked(kept());
             }

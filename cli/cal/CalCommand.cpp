@@ -212,7 +212,7 @@ std::string_view FirstSet(std::initializer_list<const char*> names) {
 
 // Takes the output and a message; reports it, and returns the exit status of a refusal, 2.
 int Report(OutputBuffer& err, std::string_view message) {
-    err.Add(std::string(Program) + ": " + std::string(message) + "\n");
+    err.Add(MessageLine(Program, message) + "\n");
     return 2;
 }
 
@@ -273,7 +273,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
                 ? SpannedMonths(*marked)
                 : ChosenMonths(options, marked ? marked->first : SolarYearStart(*options.year));
         if (!cut.empty()) {
-            err.Add(std::string(Program) + ": " + cut + "\n");
+            err.Add(MessageLine(Program, cut) + "\n");
         }
         // The holidays and events of the months shown.
         std::vector<Occasion> occasions;

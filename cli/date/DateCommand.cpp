@@ -95,9 +95,8 @@ std::string OccasionNames(const std::vector<Occasion>& occasions) {
 // Takes the output and a message; writes "tarvand-date: " and the message as one line, at once, so
 // that a failed write is seen before the next line is read.
 void Report(Output& output, std::string_view message) {
-    std::string line;
-    line.reserve(Program.size() + message.size() + 3);
-    line.append(Program).append(": ").append(message) += '\n';
+    std::string line = MessageLine(Program, message);
+    line += '\n';
     output.err.Add(line);
     output.err.Flush();
 }
@@ -198,7 +197,7 @@ const HijriCalendar& HijriOf(Output& output) {
         const OccasionFiles files = OccasionFiles::FromEnvironment();
         output.hijri = ReadHijriCalendar(files.systemHijriDirectory, files.userHijri, messages);
         for (const std::string& message : messages) {
-            output.err.Add(std::string(Program) + ": " + message + '\n');
+            output.err.Add(MessageLine(Program, message) + '\n');
         }
     }
     return *output.hijri;
@@ -463,7 +462,7 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
         case DateOptions::Action::Convert: {
             auto chosen = TimeZone::Choose(options.utc, tz);
             if (const auto* problem = std::get_if<std::string>(&chosen)) {
-                err.Add(std::string(Program) + ": " + *problem + '\n');
+                err.Add(MessageLine(Program, *problem) + '\n');
                 err.Flush();
                 return ExitTrouble;
             }
@@ -474,7 +473,7 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
                 std::vector<std::string> messages;
                 book.emplace(OccasionFiles::FromEnvironment(), messages);
                 for (const std::string& message : messages) {
-                    err.Add(std::string(Program) + ": " + message + '\n');
+                    err.Add(MessageLine(Program, message) + '\n');
                 }
             }
             if (options.holidaysOf) {
@@ -488,8 +487,8 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
         }
     }
     if (!out.Flush()) {
-        err.Add(std::string(Program) + ": " +
-                Format(_("write error: %s"), SystemError(out.Error())) + '\n');
+        err.Add(MessageLine(Program, Format(_("write error: %s"), SystemError(out.Error()))) +
+                '\n');
         status = ExitTrouble;
     }
     // Messages that could not be written are a write error too.
@@ -502,8 +501,9 @@ int RunDateCommandLine(const std::vector<std::string>& arguments) {
     OutputBuffer err(STDERR_FILENO, PIPE_BUF);
     const auto parsed = ParseDateOptions(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        err.Add(std::string(Program) + ": " + error->message +
-                Format(_(" (see '%s --help')"), std::string(Program).c_str()) + '\n');
+        err.Add(MessageLine(Program, error->message + Format(_(" (see '%s --help')"),
+                                                             std::string(Program).c_str())) +
+                '\n');
         return ExitTrouble;
     }
     timespec clock{};

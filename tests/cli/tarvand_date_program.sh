@@ -446,11 +446,21 @@ mkdir -p "$work/hijri.d/dir"
     /usr/bin/python3 "$(dirname "$0")/no_english.py" <"$work/err" >"$work/said" ||
     fail "LANGUAGE=fa, bad lines of a month file: $(cat "$work/said" "$work/err")"
 # The file before its line number plain, as in English; a name inside the sentence quoted.
-[ "$(grep -c "^$p: $XDG_CONFIG_HOME/tarvand/hijri:[1-4]: " "$work/err")" = 4 ] &&
+[ "$(grep -c "^$p: ⁧$XDG_CONFIG_HOME/tarvand/hijri:[1-4]: " "$work/err")" = 4 ] &&
     grep -q "«⁨$work/hijri.d/dir⁩»" "$work/err" || fail "LANGUAGE=fa, the files named" "$(cat "$work/err")"
 rm -r "$XDG_CONFIG_HOME/tarvand/hijri" "$work/hijri.d"
-[ "$(in_persian --bogus)" = "$p: گزینهٔ ناشناخته «⁨--bogus⁩» (نگاه کنید به ⁦'$p --help'⁩)" ] ||
+# The message a right-to-left isolate after the program's name: a bidi terminal shows the name,
+# then the sentence right to left.
+[ "$(in_persian --bogus)" = "$p: ⁧گزینهٔ ناشناخته «⁨--bogus⁩» (نگاه کنید به ⁦'$p --help'⁩)⁩" ] ||
     fail "LANGUAGE=fa --bogus: $(in_persian --bogus)"
+# As a bidi terminal shows it (fribidi): the program's name at the left, and the Latin items of
+# the sentence, read right to left, in their logical order.
+in_persian -d '10 rabi al 1448' | fribidi --nopad --nobreak | /usr/bin/python3 -c '
+import sys
+shown = sys.stdin.read().rstrip("\n")
+at = [shown.find(item) for item in ("rabi al", "Rabi\x27 al-awwal", "Rabi\x27 al-thani")]
+sys.exit(0 if shown.startswith("tarvand-date: ") and -1 not in at and at == sorted(at, reverse=True)
+         else "shown: " + shown)' || fail "a Persian message under bidi"
 [ "$(LANGUAGE=fa LC_ALL=C "$program" --bogus 2>&1)" = "$p: unrecognized option '--bogus' $see" ] ||
     fail "LANGUAGE=fa in the C locale is English"
 [ "$(in_persian -a -d 2011-03-02)" = "$("$program" -a -d 2011-03-02)" ] &&
