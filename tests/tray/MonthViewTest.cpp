@@ -351,7 +351,7 @@ TEST_F(MonthViewTest, PersianRunsRightToLeftWithPersianNamesAndDigits) {
     EXPECT_EQ("\u0641\u0631\u0648\u0631\u062F\u06CC\u0646 \u06F1\u06F4\u06F0\u06F5",
               view.Title().toStdString());
     // Its own words from the Persian catalogue built into the program.
-    EXPECT_EQ("\u0645\u0627\u0647 \u062A\u0631\u0648\u0646\u062F",
+    EXPECT_EQ("\u062A\u0631\u0648\u0646\u062F \u2014 \u0646\u0645\u0627\u06CC \u0645\u0627\u0647",
               view.windowTitle().toStdString());
     EXPECT_EQ("\u0648 \u06F3 \u0645\u0648\u0631\u062F \u062F\u06CC\u06AF\u0631",
               MoreText(3, true).toStdString());
