@@ -290,34 +290,24 @@ bool ConvertPlainDate(std::string_view line, Output& output) {
     if (days < output.firstDay || days > output.lastDay) {
         return false;
     }
-    std::string& text = output.out.Pending();
-    if (output.firstLayoutOnly) {
-        int y = 0, m = 0, d = 0;
-        DaysToSolarDate(days, y, m, d);
-        const auto pair = [](int number) { return TwoDigits.data() + 2 * number; };
-        char written[11] = {0, 0, 0, 0, '/', 0, 0, '/', 0, 0, '\n'};
-        std::memcpy(written, pair(y / 100), 2);
-        std::memcpy(written + 2, pair(y % 100), 2);
-        std::memcpy(written + 5, pair(m), 2);
-        std::memcpy(written + 8, pair(d), 2);
-        text.append(written, sizeof written);
-    } else {
-        const std::size_t start = text.size();
-        const DateValue value = SolarEpoch + static_cast<DateValue>(days);
-        if (output.options.toGregorian) {
-            text += IsoText(ToCivilDate(value));
-            if (output.options.persian) {
-                MakePersian(text, start);
-            }
-            text += '\n';
-        } else {
-            const SolarDate date = *ToSolarFields(value);
-            for (const SolarFormatter& format : output.formats) {
-                format.Append(text, date, SolarClock{}, output.style);
-                text += '\n';
-            }
-        }
+    if (!output.firstLayoutOnly) {  // any other output, as for any date alone
+        PrintMoment(Moment{.instant = output.now,
+                           .showsTime = false,
+                           .showsFraction = false,
+                           .dateOnly = SolarEpoch + static_cast<DateValue>(days)},
+                    line, output);
+        return true;
     }
+    std::string& text = output.out.Pending();
+    int y = 0, m = 0, d = 0;
+    DaysToSolarDate(days, y, m, d);
+    const auto pair = [](int number) { return TwoDigits.data() + 2 * number; };
+    char written[11] = {0, 0, 0, 0, '/', 0, 0, '/', 0, 0, '\n'};
+    std::memcpy(written, pair(y / 100), 2);
+    std::memcpy(written + 2, pair(y % 100), 2);
+    std::memcpy(written + 5, pair(m), 2);
+    std::memcpy(written + 8, pair(d), 2);
+    text.append(written, sizeof written);
     output.out.Added();
     return true;
 }
