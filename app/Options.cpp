@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "Messages.h"
@@ -108,6 +109,13 @@ std::optional<Options> ReadOptions(const QCoreApplication& app) {
     std::optional<Parser> explained;
     if (!wellRead) {
         explained.emplace(true);
+        // Qt's help as a terminal with bidi shows it in order; the rest as Qt answers it.
+        if (explained->parser.parse(QCoreApplication::arguments()) &&
+            explained->parser.isSet(QStringLiteral("help")) &&
+            !explained->parser.isSet(QStringLiteral("help-all"))) {
+            std::fputs(HelpLines(explained->parser.helpText().toStdString()).c_str(), stdout);
+            std::exit(EXIT_SUCCESS);
+        }
         explained->parser.process(app);
     }
     Parser& read = explained ? *explained : quiet;

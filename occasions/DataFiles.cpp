@@ -131,7 +131,7 @@ void ReadDataLines(const std::string& path, std::vector<std::string>& messages,
     if (const auto text = ReadDataFile(path, messages)) {
         ForEachDataLine(*text, [&](long number, std::string_view line) {
             if (const auto problem = read(line)) {
-                messages.push_back(NameBeforeLine(path) + ":" + std::to_string(number) + ": " +
+                messages.push_back(FileLine(NameBeforeLine(path), number) + ": " +
                                    *problem);
             }
         });

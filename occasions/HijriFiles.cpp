@@ -95,7 +95,7 @@ HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& us
             auto read = ReadHijriLine(line);
             if (auto* problem = std::get_if<std::string>(&read)) {
                 said.emplace_back(order++,
-                                  names.back() + ":" + std::to_string(number) + ": " + *problem);
+                                  FileLine(names.back(), number) + ": " + *problem);
                 return;
             }
             starts.push_back(std::get<HijriMonthStart>(read));
@@ -105,7 +105,7 @@ HijriCalendar ReadHijriCalendar(const std::string& folder, const std::string& us
         });
     }
     const auto place = [&](std::size_t i) {  // FILE:LINE of a start
-        return names[lines[i].file] + ":" + std::to_string(lines[i].number);
+        return FileLine(names[lines[i].file], lines[i].number);
     };
     HijriCalendar calendar;
     const auto refused = calendar.Correct(starts);

@@ -32,6 +32,17 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // sentence right to left with each Latin item where it belongs.
 std::string MessageLine(std::string_view program, std::string_view message);
 
+// Takes a file's name, as a message names it, and a line number; returns "FILE:LINE", the place a
+// message begins with: in a language written right to left, a left-to-right isolate, so that a
+// terminal with bidi does not move the name's slashes and number into the sentence.
+std::string FileLine(std::string_view file, long line);
+
+// Takes a --help text in the messages' language; returns it as a terminal with bidi shows it in
+// order: in a language written right to left, each column with such letters of a line laid out
+// left to right (as the option column keeps them) is a right-to-left isolate, so that the
+// description reads from its right with each Latin item where it belongs. Otherwise the same.
+std::string HelpLines(std::string_view text);
+
 // Returns the language of the catalogue messages come from, as its header names it ("fa"), or
 // nothing when they stay in English.
 std::string MessagesLanguage();

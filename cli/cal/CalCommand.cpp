@@ -223,7 +223,7 @@ int RunCalCommand(const CalOptions& options, OutputBuffer& out, OutputBuffer& er
     const DateValue today = context.today;
     const bool colourByDefault = context.colourByDefault;
     if (options.action == CalOptions::Action::Help) {
-        out.Add(CalUsage());
+        out.Add(HelpLines(CalUsage()));
     } else if (options.action == CalOptions::Action::Version) {
         out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
     } else if (options.ics) {

@@ -222,7 +222,7 @@ struct Place {
     // Returns "FILE:LINE: ", or nothing for --date.
     std::string Text() const { return file.empty() ? std::string() : Location(file, line); }
     static std::string Location(std::string_view file, long line) {
-        return std::string(file) + ':' + std::to_string(line) + ": ";
+        return FileLine(file, line) + ": ";
     }
 };
 
@@ -444,7 +444,7 @@ int RunDateCommand(const DateOptions& options, int in, OutputBuffer& out, Output
     int status = ExitSuccess;
     switch (options.action) {
         case DateOptions::Action::Help:
-            out.Add(DateUsage());
+            out.Add(HelpLines(DateUsage()));
             break;
         case DateOptions::Action::Version:
             out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
