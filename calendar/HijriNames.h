@@ -29,20 +29,21 @@ inline constexpr std::array<std::string_view, 12> LatinHijriMonthNames{
     "Rajab",    "Sha'ban", "Ramadan",        "Shawwal",        "Dhu al-Qa'dah",   "Dhu al-Hijjah"};
 
 // Short forms, for headers where a month of the Solar calendar is as wide as its grid: the names of
-// two words cut to their first, with a digit for the first or the second of a pair.
+// two words cut to their first, with a digit for the first or the second of a pair; Dhu al-Qa'dah
+// and Dhu al-Hijjah as Iran writes them short.
 inline constexpr std::array<std::string_view, 12> ShortHijriMonthNames{
-    HijriMonthNames[0],                       // Muharram
-    HijriMonthNames[1],                       // Safar
-    "\u0631\u0628\u06CC\u0639 \u06F1",        // Rabi' 1
-    "\u0631\u0628\u06CC\u0639 \u06F2",        // Rabi' 2
-    "\u062C\u0645\u0627\u062F\u06CC \u06F1",  // Jumada 1
-    "\u062C\u0645\u0627\u062F\u06CC \u06F2",  // Jumada 2
-    HijriMonthNames[6],                       // Rajab
-    HijriMonthNames[7],                       // Sha'ban
-    HijriMonthNames[8],                       // Ramadan
-    HijriMonthNames[9],                       // Shawwal
-    "\u0630\u06CC\u0642\u0639\u062F\u0647",   // Dhu al-Qa'dah, without its non-joiner
-    "\u0630\u06CC\u062D\u062C\u0647",         // Dhu al-Hijjah, likewise
+    HijriMonthNames[0],                            // Muharram
+    HijriMonthNames[1],                            // Safar
+    "\u0631\u0628\u06CC\u0639 \u06F1",             // Rabi' 1
+    "\u0631\u0628\u06CC\u0639 \u06F2",             // Rabi' 2
+    "\u062C\u0645\u0627\u062F\u06CC \u06F1",       // Jumada 1
+    "\u062C\u0645\u0627\u062F\u06CC \u06F2",       // Jumada 2
+    HijriMonthNames[6],                            // Rajab
+    HijriMonthNames[7],                            // Sha'ban
+    HijriMonthNames[8],                            // Ramadan
+    HijriMonthNames[9],                            // Shawwal
+    "\u0630\u06CC\u200C\u0642\u0639\u062F\u0647",  // Dhu al-Qa'dah, ذی‌قعده
+    "\u0630\u06CC\u200C\u062D\u062C\u0647",        // Dhu al-Hijjah, ذی‌حجه
 };
 inline constexpr std::array<std::string_view, 12> ShortLatinHijriMonthNames{
     "Muh", "Saf", "Rab I", "Rab II", "Jum I", "Jum II",

@@ -51,7 +51,7 @@ std::string Digits(std::int64_t number, const GridStyle& style);
 std::string_view MonthName(int month, const GridStyle& style);
 
 // Takes UTF-8 text without escapes; returns the columns a terminal gives it: one a character, none
-// for the left-to-right mark.
+// for the left-to-right mark and the zero-width non-joiner.
 int DisplayWidth(std::string_view text);
 
 // The Persian marks: U+200E, the left-to-right mark.

@@ -369,6 +369,19 @@ done
 LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -3 1 1178 2>&1 >/dev/null |
     /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
     fail "LANGUAGE=fa, months outside the calendar: $(cat "$work/said")"
+# On a terminal with bidi (fribidi draws as it does), --help and each message read in order: the
+# option column and the program's name at the left, each Persian part right to left as a whole,
+# every option and date as written.
+{
+    LANGUAGE=fa LC_ALL=C.UTF-8 "$program" --help
+    for arguments in "13 1404" "-3 1 1178" "-3 12 3000" "foo 1404" "-H 1 5000" "-H 1448" \
+        "--color=sometimes" "--ics=1" "-n x" "--date=foo" "1 2 3" "-H Ra 1448" "--ics=1404-1300" \
+        "-g --date=1404/13/01" "-y -H 1 1448"; do
+        # shellcheck disable=SC2086
+        LANGUAGE=fa LC_ALL=C.UTF-8 "$program" $arguments 2>&1 >/dev/null
+    done
+} | /usr/bin/python3 "$(dirname "$0")/reads_in_order.py" >"$work/said" 2>&1 ||
+    fail "LANGUAGE=fa, out of order under bidi: $(cat "$work/said")"
 mkdir -p "$XDG_CONFIG_HOME/tarvand"
 printf '13/40 Nobody\n' >"$XDG_CONFIG_HOME/tarvand/events"
 [ "$(LANGUAGE=fa LC_ALL=C.UTF-8 "$program" -p 1 1405 2>"$work/err")" = "$("$program" -p 1 1405 2>/dev/null)" ] &&
