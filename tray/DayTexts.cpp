@@ -21,8 +21,13 @@ QString FromView(std::string_view text) {
 
 // Takes an occasion; returns its name: English, or Persian (or the event's text) in Persian.
 QString PlainOccasionName(const Occasion& occasion, bool persian) {
-    return QString::fromStdString(persian || occasion.english.empty() ? occasion.persian
-                                                                      : occasion.english);
+    if (!persian) {
+        return QString::fromStdString(occasion.english.empty() ? occasion.persian
+                                                               : occasion.english);
+    }
+    std::string name = occasion.persian;
+    MakePersian(name);  // its digits as the view's ("قیام ۱۵ خرداد")
+    return QString::fromStdString(name);
 }
 
 // Persian two-letter weekdays, Sunday first: the first letter of each name.

@@ -1,5 +1,6 @@
 #include "OccasionList.h"
 
+#include "calendar/SolarFormat.h"
 #include "calendar/ToSolarDate.h"
 
 namespace tarvand {
@@ -31,6 +32,9 @@ std::string OccasionList(const std::vector<Occasion>& occasions, const GridStyle
         std::string name = style.persian || !IsHoliday(occasion) || occasion.english.empty()
                                ? occasion.persian
                                : occasion.english;
+        if (style.persian) {
+            MakePersian(name);  // its digits too, as the dates beside it ("قیام ۱۵ خرداد")
+        }
         name += mark + (occasion.estimated ? " *" : "");
         estimated = estimated || occasion.estimated;
         if (style.colour && IsHoliday(occasion)) {

@@ -88,6 +88,13 @@ for i, (l, v) in enumerate(zip(logical, visual)):
         sys.exit(f"line {i + 1}: {v!r} for {l!r}")
 PYTHON
 
+# In Persian, Dhu al-Qa'dah and Dhu al-Hijjah as Iran writes them short, the non-joiner taking no
+# column of the centred header; and a holiday's digits as the dates beside it.
+[ "$("$program" -p 2 1405 | sed -n 2p)" = $'\u200e \u0630\u06cc\u200c\u0642\u0639\u062f\u0647\u2013\u0630\u06cc\u200c\u062d\u062c\u0647 \u06f1\u06f4\u06f4\u06f7' ] ||
+    fail "the Hijri months of a Persian header: $("$program" -p 2 1405 | sed -n 2p)"
+"$program" -p 3 1405 | grep -q $'\u0642\u06cc\u0627\u0645 \u06f1\u06f5 \u062e\u0631\u062f\u0627\u062f' ||
+    fail "a holiday's digits in Persian: $("$program" -p 3 1405 | tail -n 4)"
+
 # Colour: today (here the day of --date) in reverse video and Fridays in red, on a terminal or
 # when asked; never into a pipe, nor with NO_COLOR set.
 "$program" --color=always -d 2025-03-21 | grep -qF $'\e[7m\e[31m1\e[39m\e[27m' || fail "--color=always"
