@@ -186,23 +186,36 @@ const char* TranslatedIn(const char* keyed, const char* english) {
 }
 
 const char* SystemError(int number) {
-    // The system's words for what goes wrong with a file a user names, in the catalogue (the C
-    // library has no Persian); any other as the C library words it.
+    // The system's words for what goes wrong with a file a user names, from the catalogue where it
+    // has them (the C library has no Persian); else, and for any other, as the C library words
+    // them in the messages' locale.
+    const char* english = nullptr;
     switch (number) {
         case ENOENT:
-            return _("No such file or directory");
+            english = N_("No such file or directory");
+            break;
         case EACCES:
-            return _("Permission denied");
+            english = N_("Permission denied");
+            break;
         case EISDIR:
-            return _("Is a directory");
+            english = N_("Is a directory");
+            break;
         case ENOTDIR:
-            return _("Not a directory");
+            english = N_("Not a directory");
+            break;
         case ELOOP:
-            return _("Too many levels of symbolic links");
+            english = N_("Too many levels of symbolic links");
+            break;
         default:
-            Bind();
-            return std::strerror(number);
+            break;
     }
+    if (english != nullptr) {
+        if (const char* translated = Translated(english); translated != english) {
+            return translated;
+        }
+    }
+    Bind();
+    return std::strerror(number);
 }
 
 std::string Format(const char* format, ...) {

@@ -429,7 +429,8 @@ check 2 '' "$p: --reference cannot be used with --date or --file $see" -r "$work
 # scripts read does not change with the language.
 [ -n "${TARVAND_LOCALEDIR:-}" ] || fail "TARVAND_LOCALEDIR names no catalogues"
 in_persian() { LANGUAGE=fa LC_ALL=C.UTF-8 "$program" "$@" 2>&1; }
-for arguments in --help --bogus "-d 2025-02-30" "-d 1448/13/01 AH" "-l 9" "-d tomorow" "-g -d 1404/12/30"; do
+for arguments in --help --bogus "-d 2025-02-30" "-d 1448/13/01 AH" "-l 9" "-d tomorow" "-g -d 1404/12/30" \
+    "-f /nonexistent" "-r /nonexistent" "-f /"; do
     # shellcheck disable=SC2086
     in_persian $arguments | /usr/bin/python3 "$(dirname "$0")/no_english.py" >"$work/said" ||
         fail "LANGUAGE=fa $p $arguments: $(cat "$work/said")"
