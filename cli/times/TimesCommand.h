@@ -1,0 +1,52 @@
+// tarvand-times: the times of the day, as Iran's official calendar prints them, for a place.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "CommandLine.h"
+#include "OutputBuffer.h"
+#include "TimeZone.h"
+#include "calendar/SunTimes.h"
+
+namespace tarvand {
+
+// What the command line asks for.
+struct TimesOptions {
+    enum class Action { Day, Month, Next, Help, Version };
+    Action action = Action::Day;
+    std::optional<std::string> date;  // the operand, as written; none for today
+    std::optional<Place> place;       // --at; none for the place set for the user
+    std::string placeText;            // --at as written, to name the place by
+    bool persianDigits = false;       // -p
+};
+
+// Takes the arguments, program name first; returns the options, or the message that says why
+// they cannot be run.
+std::variant<TimesOptions, UsageError> ParseTimesOptions(const std::vector<std::string>& arguments);
+
+// Takes text written as LAT,LON (degrees, decimal, north and east positive); returns the place,
+// or nothing when it is not one (a latitude past 90 or a longitude past 180 included).
+std::optional<Place> ReadPlace(std::string_view text);
+
+// What the times are printed with besides the options: the zone, the moment now, and the place
+// set for the user (the first line of ~/.config/tarvand/place), when there is one.
+struct TimesContext {
+    const TimeZone* zone = nullptr;
+    Instant now;
+    std::optional<Place> userPlace;
+    std::string userPlaceFile;  // where it is kept, to say so when there is none
+};
+
+// Takes the options, the outputs and the context; prints the times and returns the exit status,
+// 0, 1 (some times do not exist there, as a dawn on a summer night far north) or 2.
+int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer& err,
+                    const TimesContext& context);
+
+// Takes the arguments, program name first; runs the command on the real outputs, the clock, TZ
+// and the user's files. Returns the exit status.
+int RunTimesCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace tarvand
