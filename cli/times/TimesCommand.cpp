@@ -15,6 +15,7 @@
 #include "HijriFiles.h"
 #include "Messages.h"
 #include "OccasionBook.h"
+#include "PlaceList.h"
 #include "Quote.h"
 #include "calendar/DateValue.h"
 #include "calendar/SolarFormat.h"
@@ -45,13 +46,23 @@ std::string Usage() {
           "midnight.\n");
     text += '\n';
     text +=
-        _("      --at=LAT,LON    the place, in degrees, north and east positive, in the zone\n"
-          "                        of TZ (by default the place in ~/.config/tarvand/place)\n"
+        _("  -c, --city=NAME     the city of the list whose Latin or Persian name starts\n"
+          "                        with NAME, in its own zone\n"
+          "      --at=LAT,LON    the place in degrees, north and east positive, in the zone\n"
+          "                        of TZ\n"
           "  -m, --month         the whole Solar month of DATE, one day a line\n"
           "      --next          the next of the six times from now, and how long until it\n"
+          "      --list-cities   the list of cities: name, Persian name, LAT,LON and zone\n"
           "  -p, --persian       write digits in Persian\n"
           "  -h, --help          display this help and exit\n"
           "      --version       output version information and exit\n");
+    text += '\n';
+    text +=
+        _("With neither --city nor --at, the place in ~/.config/tarvand/place (LAT,LON or\n"
+          "a city's name on its first line), else the capital of the zone's country\n"
+          "(Tehran for Asia/Tehran, Kabul for Asia/Kabul). The cities are every provincial\n"
+          "capital of Iran and Afghanistan and every city of Iran of 100,000 people or\n"
+          "more, from GeoNames (www.geonames.org, CC BY 4.0).\n");
     text += '\n';
     text +=
         _("DATE is read as tarvand-date -d reads it (1405/09/17, 2026-12-08, 10 Muharram\n"
@@ -171,6 +182,72 @@ HijriCalendar ReadHijri(OutputBuffer& err) {
     return hijri;
 }
 
+// Takes a place of the list; returns it named in the messages' language, in its zone.
+NamedPlace Named(const KnownPlace& known) {
+    return {known.place,
+            std::string(MessagesLanguage().starts_with("fa") ? known.persian : known.name),
+            std::string(known.zone)};
+}
+
+// Takes a city's name as written; returns its place, or the message that says why it names none.
+std::variant<std::monostate, NamedPlace, std::string> PlaceNamed(std::string_view written) {
+    const auto found = FindPlace(written);
+    if (const auto* known = std::get_if<const KnownPlace*>(&found)) {
+        return Named(**known);
+    }
+    const auto& names = std::get<std::vector<std::string_view>>(found);
+    if (names.empty()) {
+        return Format(_("unknown city %s (see --list-cities)"),
+                      Quote(std::string(written)).c_str());
+    }
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        list += std::string(i == 0                  ? ""
+                            : i + 1 == names.size() ? _(" or ")
+                                                    : _(", ")) +
+                Quote(std::string(names[i]));
+    }
+    return Format(_("ambiguous city %s: %s"), Quote(std::string(written)).c_str(), list.c_str());
+}
+
+// Takes the options and the user's place file; returns the place the times are for: --at's or
+// --city's, else the file's (LAT,LON or a city's name on its first line), else the capital of the
+// zone's country; nothing when there is none.
+std::variant<std::monostate, NamedPlace, std::string> ChoosePlace(const TimesOptions& options,
+                                                                  const std::string& userFile) {
+    if (options.place) {
+        return NamedPlace{*options.place, PlaceName(*options.place, false), ""};
+    }
+    if (options.city) {
+        return PlaceNamed(*options.city);
+    }
+    std::ifstream file(userFile);
+    std::string line;
+    if (file && std::getline(file, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+            line.pop_back();
+        }
+        if (const auto place = ReadPlace(line.substr(0, line.find_first_of(" \t")))) {
+            return NamedPlace{*place, PlaceName(*place, false), ""};
+        }
+        return PlaceNamed(line);
+    }
+    // The zone's name: TZ's (":Asia/Tehran" or "Asia/Tehran"), else the system's link.
+    std::string zone;
+    if (const char* tz = std::getenv("TZ"); tz != nullptr) {
+        zone = tz[0] == ':' ? tz + 1 : tz;
+    } else {
+        std::error_code error;
+        zone = std::filesystem::read_symlink("/etc/localtime", error).string();
+    }
+    for (const std::string_view capital : {"Asia/Tehran", "Asia/Kabul"}) {
+        if (zone.ends_with(capital)) {
+            return Named(*CapitalOfZone(capital));
+        }
+    }
+    return std::monostate{};
+}
+
 }  // namespace
 
 std::optional<Place> ReadPlace(std::string_view text) {
@@ -188,8 +265,10 @@ std::optional<Place> ReadPlace(std::string_view text) {
 
 std::variant<TimesOptions, UsageError> ParseTimesOptions(
     const std::vector<std::string>& arguments) {
-    enum : int { At = 256, Next, Version };
+    enum : int { At = 256, Next, List, Version };
     static const option longOptions[] = {{"at", required_argument, nullptr, At},
+                                         {"city", required_argument, nullptr, 'c'},
+                                         {"list-cities", no_argument, nullptr, List},
                                          {"month", no_argument, nullptr, 'm'},
                                          {"next", no_argument, nullptr, Next},
                                          {"persian", no_argument, nullptr, 'p'},
@@ -202,11 +281,16 @@ std::variant<TimesOptions, UsageError> ParseTimesOptions(
     optind = 0;
     int previous = 1;
     for (int c;
-         (c = getopt_long(writable.Count(), writable.Data(), ":mph", longOptions, nullptr)) != -1;
+         (c = getopt_long(writable.Count(), writable.Data(), ":c:mph", longOptions, nullptr)) != -1;
          previous = optind) {
         switch (c) {
+            case 'c':
+                options.city = optarg;
+                break;
+            case List:
+                options.action = TimesOptions::Action::List;
+                break;
             case At:
-                options.placeText = optarg;
                 options.place = ReadPlace(optarg);
                 if (!options.place) {
                     return UsageError{
@@ -253,12 +337,30 @@ int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer
         out.Add(std::string(Program) + ' ' + TARVAND_VERSION + '\n');
         return out.Flush() ? 0 : 2;
     }
-    const std::optional<Place> place = options.place ? options.place : context.userPlace;
-    if (!place) {
-        return Report(err, Format(_("no place is set: name one with --at=LAT,LON, or write LAT,LON "
-                                    "in %s"),
+    if (options.action == TimesOptions::Action::List) {
+        const bool persianNames = MessagesLanguage().starts_with("fa");
+        std::string text;
+        for (const KnownPlace& known : KnownPlaces()) {
+            char coordinates[64];
+            std::snprintf(coordinates, sizeof coordinates, "%.4f,%.4f", known.place.latitude,
+                          known.place.longitude);
+            text += std::string(persianNames ? known.persian : known.name) + '\t' +
+                    std::string(persianNames ? known.name : known.persian) + '\t' + coordinates +
+                    '\t' + std::string(known.zone) + '\n';
+        }
+        out.Add(text);
+        return out.Flush() ? 0 : 2;
+    }
+    if (const auto* why = std::get_if<std::string>(&context.place)) {
+        return Report(err, *why);
+    }
+    const auto* chosen = std::get_if<NamedPlace>(&context.place);
+    if (chosen == nullptr) {
+        return Report(err, Format(_("no place is set: name one with --city=NAME or --at=LAT,LON, "
+                                    "or write either in %s"),
                                   Quote(context.userPlaceFile).c_str()));
     }
+    const Place* place = &chosen->place;
     const TimeZone& zone = *context.zone;
     const HijriCalendar hijri = ReadHijri(err);
     const bool persian = options.persianDigits;
@@ -322,7 +424,7 @@ int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer
         // A table: the date, then a column a time, as wide as its name or its "HH:MM".
         const std::string mark = MessagesLanguage().starts_with("fa") ? "\u200E" : "";
         std::array<int, TimesOfDayCount> widths{};
-        text += PlaceName(*place, persian) + '\n' + mark + std::string(10, ' ');
+        text += chosen->name + '\n' + mark + std::string(10, ' ');
         for (int i = 0; i < TimesOfDayCount; ++i) {
             const std::string name = _(TimeNames[static_cast<std::size_t>(i)]);
             widths[static_cast<std::size_t>(i)] = std::max(5, Columns(name));
@@ -356,7 +458,7 @@ int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer
             text += line + '\n';
         }
     } else {
-        text += PlaceName(*place, persian) + ": " + ThreeDates(day, hijri, persian) + '\n';
+        text += chosen->name + ": " + ThreeDates(day, hijri, persian) + '\n';
         const DayTimes times = timesOf(day);
         for (int i = 0; i < TimesOfDayCount; ++i) {
             text += std::string(_(TimeNames[static_cast<std::size_t>(i)])) + ' ' +
@@ -384,22 +486,24 @@ int RunTimesCommandLine(const std::vector<std::string>& arguments) {
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         return Report(err, error->message);
     }
+    const TimesOptions& options = std::get<TimesOptions>(parsed);
+    TimesContext context;
+    const OccasionFiles files = OccasionFiles::FromEnvironment();
+    context.userPlaceFile =
+        (std::filesystem::path(files.userEvents).parent_path() / "place").string();
+    context.place = ChoosePlace(options, context.userPlaceFile);
+    // A place of the list is shown in its own zone; any other in TZ's.
+    if (const auto* chosen = std::get_if<NamedPlace>(&context.place);
+        chosen != nullptr && !chosen->zone.empty()) {
+        setenv("TZ", chosen->zone.c_str(), 1);
+    }
     auto zone = TimeZone::Choose(false, std::getenv("TZ"));
     if (const auto* why = std::get_if<std::string>(&zone)) {
         return Report(err, *why);
     }
-    TimesContext context;
     context.zone = &std::get<TimeZone>(zone);
     context.now = {static_cast<std::int64_t>(std::time(nullptr)), 0};
-    const OccasionFiles files = OccasionFiles::FromEnvironment();
-    context.userPlaceFile =
-        (std::filesystem::path(files.userEvents).parent_path() / "place").string();
-    std::ifstream file(context.userPlaceFile);
-    std::string line;
-    if (file && std::getline(file, line)) {
-        context.userPlace = ReadPlace(line.substr(0, line.find_first_of(" \t\r")));
-    }
-    return RunTimesCommand(std::get<TimesOptions>(parsed), out, err, context);
+    return RunTimesCommand(options, out, err, context);
 }
 
 }  // namespace tarvand

@@ -15,11 +15,11 @@ namespace tarvand {
 
 // What the command line asks for.
 struct TimesOptions {
-    enum class Action { Day, Month, Next, Help, Version };
+    enum class Action { Day, Month, Next, List, Help, Version };
     Action action = Action::Day;
     std::optional<std::string> date;  // the operand, as written; none for today
-    std::optional<Place> place;       // --at; none for the place set for the user
-    std::string placeText;            // --at as written, to name the place by
+    std::optional<Place> place;       // --at
+    std::optional<std::string> city;  // --city, as written
     bool persianDigits = false;       // -p
 };
 
@@ -31,13 +31,22 @@ std::variant<TimesOptions, UsageError> ParseTimesOptions(const std::vector<std::
 // or nothing when it is not one (a latitude past 90 or a longitude past 180 included).
 std::optional<Place> ReadPlace(std::string_view text);
 
-// What the times are printed with besides the options: the zone, the moment now, and the place
-// set for the user (the first line of ~/.config/tarvand/place), when there is one.
+// A place the times are for, and the name the first line gives it.
+struct NamedPlace {
+    Place place;
+    std::string name;
+    std::string zone;  // its own zone, for a place of the list; empty for TZ's
+};
+
+// What the times are printed with besides the options: the zone, the moment now, and the place:
+// --at's or --city's, else the one set for the user (the first line of ~/.config/tarvand/place,
+// LAT,LON or a name of the list), else the capital of the zone's country; none when there is none,
+// or why the name given names none.
 struct TimesContext {
     const TimeZone* zone = nullptr;
     Instant now;
-    std::optional<Place> userPlace;
-    std::string userPlaceFile;  // where it is kept, to say so when there is none
+    std::variant<std::monostate, NamedPlace, std::string> place;
+    std::string userPlaceFile;  // where the user's place is kept, to say so when there is none
 };
 
 // Takes the options, the outputs and the context; prints the times and returns the exit status,

@@ -47,10 +47,31 @@ mkdir -p "$XDG_CONFIG_HOME/tarvand"
 echo "34.5281,69.1723 Kabul" >"$XDG_CONFIG_HOME/tarvand/place"
 [ "$(TZ=Asia/Kabul "$program" 2025-03-20 | head -n 1)" = "34.5281N 69.1723E: 1403/12/30, 2025-03-20, 1446/09/19 AH" ] ||
     fail "the place file" "$(TZ=Asia/Kabul "$program" 2025-03-20 2>&1)"
+echo "mashh" >"$XDG_CONFIG_HOME/tarvand/place"
+[ "$("$program" 2025-03-20 | head -n 1)" = "Mashhad: 1403/12/30, 2025-03-20, 1446/09/19 AH" ] ||
+    fail "a city in the place file" "$("$program" 2025-03-20 2>&1)"
 rm "$XDG_CONFIG_HOME/tarvand/place"
-said=$("$program" 2>&1)
+# With none, the capital of the zone's country; elsewhere the message says how to set one.
+[ "$(TZ=Asia/Kabul "$program" 2025-03-20 | head -n 1)" = "Kabul: 1403/12/30, 2025-03-20, 1446/09/19 AH" ] ||
+    fail "Kabul by its zone" "$(TZ=Asia/Kabul "$program" 2025-03-20 2>&1)"
+said=$(TZ=Europe/Paris "$program" 2>&1)
 [ $? = 2 ] && grep -q -- "--at=LAT,LON" <<<"$said" && grep -qF "$XDG_CONFIG_HOME/tarvand/place" <<<"$said" ||
     fail "no place set" "$said"
+# A city of the list, by any start of its Latin or Persian name, in its own zone whatever TZ says;
+# a start that names several says which; one that names none says where the list is.
+[ "$(TZ=UTC "$program" -c tehr 1401/06/08 | sed -n '1p;4p' | tr '\n' '|')" = "Tehran: 1401/06/08, 2022-08-30, 1444/02/02 AH|Dhuhr 13:05|" ] ||
+    fail "--city=tehr" "$(TZ=UTC "$program" -c tehr 1401/06/08 2>&1)"
+[ "$("$program" --city=$'\u0628\u0646\u062f\u0631 \u0639\u0628\u0627\u0633' | head -c 13)" = "Bandar Abbas:" ] ||
+    fail "a Persian name, written apart" "$("$program" --city=$'\u0628\u0646\u062f\u0631 \u0639\u0628\u0627\u0633' 2>&1)"
+said=$("$program" -c sar 2>&1)
+[ $? = 2 ] && [ "$said" = "tarvand-times: ambiguous city 'sar': 'Sari' or 'Sar-e Pul'" ] || fail "-c sar" "$said"
+said=$("$program" -c atlantis 2>&1)
+[ $? = 2 ] && grep -q -- "--list-cities" <<<"$said" || fail "-c atlantis" "$said"
+# The list: 31 capitals of Iran's provinces and 34 of Afghanistan's, and Iran's cities of 100,000.
+"$program" --list-cities >"$work/cities"
+[ "$(grep -c $'\tAsia/Kabul$' "$work/cities")" = 34 ] && [ "$(wc -l <"$work/cities")" = 101 ] &&
+    grep -qx $'Tehran\t\u062a\u0647\u0631\u0627\u0646\t35.6944,51.4215\tAsia/Tehran' "$work/cities" ||
+    fail "--list-cities" "$(head -n 3 "$work/cities")"
 # Refusals, status 2: places off the globe or not numbers, a date that is none.
 for at in --at=91,0 --at=0,181 --at=abc --at=35.7 --at=35.7,51.4x --at=nan,0; do
     said=$("$program" "$at" 2>&1)
@@ -65,3 +86,4 @@ said=$("$program" "$tehran" 1405/13/01 2>&1)
     fail "the Persian names" "$(LANGUAGE=fa "$program" "$tehran" 1401/06/08)"
 LANGUAGE=fa "$program" --help | /usr/bin/python3 "$(dirname "$0")/../cli/reads_in_order.py" >"$work/said" 2>&1 ||
     fail "the Persian --help under bidi" "$(cat "$work/said")"
+[ -z "$("$program" --help | awk 'length > 80')" ] || fail "--help passes 80 columns"
