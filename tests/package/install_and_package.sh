@@ -10,10 +10,11 @@ files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.deskt
     share/applications/$id-tray.desktop
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/tarvand.1.gz share/man/man1/tarvand-date.1.gz share/man/man1/tarvand-cal.1.gz
+    share/man/man1/tarvand-times.1.gz bin/tarvand-times share/tarvand/iran-afghanistan-places.txt
     share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo
     share/man/fa/man1/tarvand.1.gz share/man/fa/man1/tarvand-cal.1.gz
     share/man/fa/man1/tarvand-date.1.gz)
-for command in tarvand-date tarvand-cal; do
+for command in tarvand-date tarvand-cal tarvand-times; do
     files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
 done
 for size in 16 24 32 48; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
@@ -77,7 +78,7 @@ said=$(env -u TARVAND_LOCALEDIR LANGUAGE= LC_ALL=fa_IR.UTF-8 QT_QPA_PLATFORM=off
 grep -q 'ناشناخته' <<<"$said" || fail "the installed tarvand speaks no Persian: $said"
 
 # Each manual page names the same long options as --help.
-for command in tarvand-date tarvand-cal; do
+for command in tarvand-date tarvand-cal tarvand-times; do
     help_options=$("$work/usr/bin/$command" --help | grep -oE -- '--[a-z-]+' | sort -u)
     man_options=$(zcat "$work/usr/share/man/man1/$command.1.gz" |
         grep -oE -- '\\-\\-[a-z]+(\\-[a-z]+)*' | tr -d '\\' | sort -u)
