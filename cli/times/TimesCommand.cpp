@@ -17,6 +17,7 @@
 #include "OccasionBook.h"
 #include "PlaceList.h"
 #include "Quote.h"
+#include "UserPlace.h"
 #include "calendar/DateValue.h"
 #include "calendar/SolarFormat.h"
 #include "calendar/ToSolarDate.h"
@@ -83,17 +84,6 @@ int Report(OutputBuffer& err, const std::string& message) {
     return 2;
 }
 
-// Takes text; returns the number it is, decimal with an optional sign, or nothing.
-std::optional<double> ReadDegrees(std::string_view text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || at != end || text.empty() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // Takes UTF-8 text; returns the columns a terminal gives it: one a character, none for the
 // zero-width non-joiner and the left-to-right mark.
 int Columns(std::string_view text) {
@@ -129,21 +119,6 @@ std::string ClockText(const std::optional<double>& moment, const TimeZone& zone,
     }
     return TwoDigits(wall->secondOfDay / 3600, persian) + ':' +
            TwoDigits(wall->secondOfDay / 60 % 60, persian);
-}
-
-// Takes a place; returns its name as the first line gives it: "35.6944N 51.4215E".
-std::string PlaceName(const Place& place, bool persian) {
-    const auto degrees = [](double value, char positive, char negative) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.4f%c", std::abs(value),
-                      value < 0 ? negative : positive);
-        return std::string(text);
-    };
-    std::string name = degrees(place.latitude, 'N', 'S') + ' ' + degrees(place.longitude, 'E', 'W');
-    if (persian) {
-        MakePersian(name);
-    }
-    return name;
 }
 
 // Takes a day, the zone; returns the zone's offset at its noon, in seconds.
@@ -182,86 +157,7 @@ HijriCalendar ReadHijri(OutputBuffer& err) {
     return hijri;
 }
 
-// Takes a place of the list; returns it named in the messages' language, in its zone.
-NamedPlace Named(const KnownPlace& known) {
-    return {known.place,
-            std::string(MessagesLanguage().starts_with("fa") ? known.persian : known.name),
-            std::string(known.zone)};
-}
-
-// Takes a city's name as written; returns its place, or the message that says why it names none.
-std::variant<std::monostate, NamedPlace, std::string> PlaceNamed(std::string_view written) {
-    const auto found = FindPlace(written);
-    if (const auto* known = std::get_if<const KnownPlace*>(&found)) {
-        return Named(**known);
-    }
-    const auto& names = std::get<std::vector<std::string_view>>(found);
-    if (names.empty()) {
-        return Format(_("unknown city %s (see --list-cities)"),
-                      Quote(std::string(written)).c_str());
-    }
-    std::string list;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        list += std::string(i == 0                  ? ""
-                            : i + 1 == names.size() ? _(" or ")
-                                                    : _(", ")) +
-                Quote(std::string(names[i]));
-    }
-    return Format(_("ambiguous city %s: %s"), Quote(std::string(written)).c_str(), list.c_str());
-}
-
-// Takes the options and the user's place file; returns the place the times are for: --at's or
-// --city's, else the file's (LAT,LON or a city's name on its first line), else the capital of the
-// zone's country; nothing when there is none.
-std::variant<std::monostate, NamedPlace, std::string> ChoosePlace(const TimesOptions& options,
-                                                                  const std::string& userFile) {
-    if (options.place) {
-        return NamedPlace{*options.place, PlaceName(*options.place, false), ""};
-    }
-    if (options.city) {
-        return PlaceNamed(*options.city);
-    }
-    std::ifstream file(userFile);
-    std::string line;
-    if (file && std::getline(file, line)) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
-            line.pop_back();
-        }
-        if (const auto place = ReadPlace(line.substr(0, line.find_first_of(" \t")))) {
-            return NamedPlace{*place, PlaceName(*place, false), ""};
-        }
-        return PlaceNamed(line);
-    }
-    // The zone's name: TZ's (":Asia/Tehran" or "Asia/Tehran"), else the system's link.
-    std::string zone;
-    if (const char* tz = std::getenv("TZ"); tz != nullptr) {
-        zone = tz[0] == ':' ? tz + 1 : tz;
-    } else {
-        std::error_code error;
-        zone = std::filesystem::read_symlink("/etc/localtime", error).string();
-    }
-    for (const std::string_view capital : {"Asia/Tehran", "Asia/Kabul"}) {
-        if (zone.ends_with(capital)) {
-            return Named(*CapitalOfZone(capital));
-        }
-    }
-    return std::monostate{};
-}
-
 }  // namespace
-
-std::optional<Place> ReadPlace(std::string_view text) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const auto latitude = ReadDegrees(text.substr(0, comma));
-    const auto longitude = ReadDegrees(text.substr(comma + 1));
-    if (!latitude || !longitude || std::abs(*latitude) > 90 || std::abs(*longitude) > 180) {
-        return std::nullopt;
-    }
-    return Place{*latitude, *longitude};
-}
 
 std::variant<TimesOptions, UsageError> ParseTimesOptions(
     const std::vector<std::string>& arguments) {
@@ -488,10 +384,12 @@ int RunTimesCommandLine(const std::vector<std::string>& arguments) {
     }
     const TimesOptions& options = std::get<TimesOptions>(parsed);
     TimesContext context;
-    const OccasionFiles files = OccasionFiles::FromEnvironment();
-    context.userPlaceFile =
-        (std::filesystem::path(files.userEvents).parent_path() / "place").string();
-    context.place = ChoosePlace(options, context.userPlaceFile);
+    context.userPlaceFile = UserPlaceFile();
+    const bool persianNames = MessagesLanguage().starts_with("fa");
+    context.place =
+        options.place ? PlaceChoice(NamedPlace{*options.place, CoordinatesName(*options.place), ""})
+        : options.city ? PlaceWritten(*options.city, persianNames)
+                       : UserPlace(context.userPlaceFile, persianNames);
     // A place of the list is shown in its own zone; any other in TZ's.
     if (const auto* chosen = std::get_if<NamedPlace>(&context.place);
         chosen != nullptr && !chosen->zone.empty()) {

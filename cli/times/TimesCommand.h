@@ -9,7 +9,7 @@
 #include "CommandLine.h"
 #include "OutputBuffer.h"
 #include "TimeZone.h"
-#include "calendar/SunTimes.h"
+#include "UserPlace.h"
 
 namespace tarvand {
 
@@ -27,17 +27,6 @@ struct TimesOptions {
 // they cannot be run.
 std::variant<TimesOptions, UsageError> ParseTimesOptions(const std::vector<std::string>& arguments);
 
-// Takes text written as LAT,LON (degrees, decimal, north and east positive); returns the place,
-// or nothing when it is not one (a latitude past 90 or a longitude past 180 included).
-std::optional<Place> ReadPlace(std::string_view text);
-
-// A place the times are for, and the name the first line gives it.
-struct NamedPlace {
-    Place place;
-    std::string name;
-    std::string zone;  // its own zone, for a place of the list; empty for TZ's
-};
-
 // What the times are printed with besides the options: the zone, the moment now, and the place:
 // --at's or --city's, else the one set for the user (the first line of ~/.config/tarvand/place,
 // LAT,LON or a name of the list), else the capital of the zone's country; none when there is none,
@@ -45,7 +34,7 @@ struct NamedPlace {
 struct TimesContext {
     const TimeZone* zone = nullptr;
     Instant now;
-    std::variant<std::monostate, NamedPlace, std::string> place;
+    PlaceChoice place;
     std::string userPlaceFile;  // where the user's place is kept, to say so when there is none
 };
 
