@@ -60,6 +60,11 @@ void DayWatch::Check() {
     emit dayMayHaveChanged();
 }
 
+void DayWatch::WakeAlsoAt(std::int64_t moment) {
+    also_ = moment;
+    Arm();
+}
+
 void DayWatch::Arm() {
     if (timer_ < 0) {
         return;
@@ -72,9 +77,12 @@ void DayWatch::Arm() {
     midnight.tm_mon = static_cast<int>(unsigned{date.month()}) - 1;
     midnight.tm_mday = static_cast<int>(unsigned{date.day()});
     midnight.tm_isdst = -1;
-    const std::time_t at = std::mktime(&midnight);
+    std::time_t at = std::mktime(&midnight);
     if (at == -1) {
         return;
+    }
+    if (also_ > std::time(nullptr) && also_ < at) {
+        at = static_cast<std::time_t>(also_);
     }
     itimerspec when{};
     when.it_value.tv_sec = at;

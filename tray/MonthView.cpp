@@ -18,6 +18,7 @@
 #include "DayCell.h"
 #include "DayTexts.h"
 #include "OccasionBook.h"
+#include "PlaceTimes.h"
 #include "TimeZone.h"
 #include "calendar/SolarYear.h"
 
@@ -166,6 +167,16 @@ void MonthView::BuildControls() {
     selected_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outer->addWidget(selected_);
 
+    // The selected day's times of the day, for the place set, when one is.
+    times_ = new QLabel(this);
+    times_->setAlignment(Qt::AlignCenter);
+    times_->setTextFormat(Qt::PlainText);
+    times_->setWordWrap(true);
+    times_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    times_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    times_->hide();
+    outer->addWidget(times_);
+
     goTo_ = new QLineEdit(this);
     goTo_->setClearButtonEnabled(true);
     goTo_->setPlaceholderText(Say("Go to: 1405/04/04, 2026-06-25, 10 Muharram 1448", persian_));
@@ -272,7 +283,26 @@ void MonthView::Select(DateValue value) {
     selectedValue_ = value;
     selected_->setText(ThreeDatesText(value, book_.Hijri(), persian_));
     selected_->setAccessibleName(selected_->text());
+    if (place_) {
+        times_->setText(place_->name.empty()
+                            ? TimesOfDayLine(*place_, value, persian_)
+                            : QString::fromStdString(place_->name) + QStringLiteral(": ") +
+                                  TimesOfDayLine(*place_, value, persian_));
+        times_->setAccessibleName(times_->text());
+    }
 }
+
+void MonthView::SetPlace(const std::optional<NamedPlace>& place) {
+    place_ = place;
+    times_->setVisible(place_.has_value());
+    timesFor_ = -1;
+    if (place_) {
+        Select(selectedValue_);
+        Fill(selectedValue_);
+    }
+}
+
+QString MonthView::TimesOfDay() const { return times_->isHidden() ? QString() : times_->text(); }
 
 QString MonthView::GoTo(const QString& typed) {
     // Read in the zone of TZ or the system's, "now" being noon of the indicator's today.
@@ -415,6 +445,15 @@ void MonthView::Fill(std::optional<DateValue> focus) {
         }
         selected_->setFixedHeight(tallest);
         selectedFor_ = measured;
+    }
+    // The times' line as high as the month's first day needs: its length changes with no day.
+    if (place_ && timesFor_ != wrap) {
+        times_->setFixedHeight(WrappedHeight(times_,
+                                             QString::fromStdString(place_->name) +
+                                                 QStringLiteral(": ") +
+                                                 TimesOfDayLine(*place_, first, persian_),
+                                             wrap));
+        timesFor_ = wrap;
     }
 
     // The list: one line an occasion, "1 Farvardin  Nowruz", and what a star means.

@@ -12,6 +12,7 @@
 #include <optional>
 #include <utility>
 
+#include "UserPlace.h"
 #include "calendar/DateValue.h"
 
 class QLabel;
@@ -53,6 +54,11 @@ public:
     QString List() const;
     // The selected day's three dates, as the line under the grid says them.
     QString SelectedDates() const;
+    // Takes the place the times of the day are for, or none; says the selected day's six times
+    // under its three dates, or nothing.
+    void SetPlace(const std::optional<NamedPlace>& place);
+    // The line of the times of the day, as shown, or nothing.
+    QString TimesOfDay() const;
 
     // Takes a date as typed in the field (see ReadDayAsMeant); goes to it and returns nothing,
     // saying under the field how it was read where two calendars could mean it; or returns what
@@ -110,6 +116,9 @@ private:
     QLabel* title_ = nullptr;
     QLabel* spans_ = nullptr;     // the Gregorian and Hijri months the Solar month spans
     QLabel* selected_ = nullptr;  // the selected day's three dates
+    QLabel* times_ = nullptr;     // its times of the day, for the place set
+    std::optional<NamedPlace> place_;
+    int timesFor_ = -1;  // the width the times' height is for
     QLineEdit* goTo_ = nullptr;
     QLabel* goToProblem_ = nullptr;
     QLabel* list_ = nullptr;

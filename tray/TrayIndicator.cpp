@@ -3,7 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
 #include <QCursor>
+#include <QDateTime>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
@@ -19,6 +23,8 @@
 #include "Messages.h"
 #include "MonthView.h"
 #include "OccasionBook.h"
+#include "PlaceList.h"
+#include "PlaceTimes.h"
 #include "StatusNotifierItem.h"
 #include "TrayHost.h"
 #include "calendar/LocalClock.h"
@@ -51,7 +57,12 @@ TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObjec
                     OpenWindow();
                 }
             });
-    connect(new DayWatch(this), &DayWatch::dayMayHaveChanged, this, &TrayIndicator::Refresh);
+    if (const PlaceChoice place = UserPlace(UserPlaceFile(), persian_);
+        std::holds_alternative<NamedPlace>(place)) {
+        place_ = std::get<NamedPlace>(place);
+    }
+    watch_ = new DayWatch(this);
+    connect(watch_, &DayWatch::dayMayHaveChanged, this, &TrayIndicator::Refresh);
     Refresh();
 }
 
@@ -88,6 +99,8 @@ void TrayIndicator::BuildMenu() {
         connect(action, &QAction::triggered, this, [this, format] { CopyLayout(format); });
         copyActions_[static_cast<std::size_t>(format)] = action;
     }
+    connect(menu_->addAction(Say("Place\u2026", persian_)), &QAction::triggered, this,
+            &TrayIndicator::AskPlace);
     menu_->addSeparator();
     // A choice that cannot be kept is said, and its check mark stays true to what was kept.
     const auto choice = [this](const char* name, bool chosen, auto keep, auto kept) {
@@ -113,12 +126,13 @@ void TrayIndicator::BuildMenu() {
 
 void TrayIndicator::Refresh() {
     const DateValue today = today_();
-    if (DayDifference(shown_, today) == 0) {
+    const bool anotherDay = DayDifference(shown_, today) != 0;
+    if (!anotherDay && !place_) {
         return;
     }
     shown_ = today;
-    ShowToday();
-    if (view_ != nullptr) {
+    ShowToday();  // the next time of the day, too
+    if (view_ != nullptr && anotherDay) {
         view_->SetToday(today);
     }
 }
@@ -157,6 +171,14 @@ void TrayIndicator::ShowToday() {
     for (const Occasion& occasion : book_.Between(shown_, shown_)) {
         lines << OccasionName(occasion, persian_);
     }
+    // The next time of the day, redrawn when its minute has passed.
+    if (place_) {
+        if (const auto next =
+                NextTimeAfter(*place_, QDateTime::currentSecsSinceEpoch(), persian_)) {
+            lines << next->text;
+            watch_->WakeAlsoAt(next->until);
+        }
+    }
     // Each line in its own direction, and each layout to copy as it reads: Qt would lay out all
     // the lines in the first one's direction, and a Persian layout left to right in an English
     // menu. What is copied is the layout's text alone.
@@ -194,6 +216,7 @@ void TrayIndicator::ToggleMonthViewAt(const QPoint& pointer) {
     if (view_ == nullptr) {
         view_ = new MonthView(book_, persian_, shown_);
         view_->SetProblems(fileProblems_);
+        view_->SetPlace(place_);
     }
     if (view_->isVisible()) {
         view_->close();
@@ -207,6 +230,56 @@ void TrayIndicator::ToggleMonthViewAt(const QPoint& pointer) {
     view_->show();
     view_->activateWindow();
     view_->FocusDay(shown_);
+}
+
+QString TrayIndicator::SetPlace(const QString& written) {
+    const std::string text = written.trimmed().toStdString();
+    const PlaceChoice choice = PlaceWritten(text, persian_);
+    if (const auto* why = std::get_if<std::string>(&choice)) {
+        return QString::fromStdString(*why);
+    }
+    if (!std::holds_alternative<NamedPlace>(choice)) {
+        return Say("Write a city's name or LAT,LON, as 35.69,51.42", persian_);
+    }
+    if (!SaveUserPlace(UserPlaceFile(), text)) {
+        return Say("The place cannot be saved", persian_) + QStringLiteral(": ") +
+               QString::fromStdString(UserPlaceFile());
+    }
+    place_ = std::get<NamedPlace>(choice);
+    if (view_ != nullptr) {
+        view_->SetPlace(place_);
+    }
+    ShowToday();
+    return {};
+}
+
+void TrayIndicator::AskPlace() {
+    QInputDialog dialog;
+    dialog.setWindowTitle(Say("Tarvand: Place", persian_));
+    dialog.setLayoutDirection(persian_ ? Qt::RightToLeft : Qt::LeftToRight);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(place_ ? QString::fromStdString(place_->name) : QString());
+    // The cities' names, Latin and Persian, offered as they are typed.
+    QStringList names;
+    for (const KnownPlace& known : KnownPlaces()) {
+        names << QString::fromUtf8(known.name.data(), static_cast<qsizetype>(known.name.size()))
+              << QString::fromUtf8(known.persian.data(),
+                                   static_cast<qsizetype>(known.persian.size()));
+    }
+    auto* completer = new QCompleter(names, &dialog);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        field->setCompleter(completer);
+    }
+    const QString ask = Say("A city of Iran or Afghanistan, or LAT,LON for any place:", persian_);
+    dialog.setLabelText(ask);
+    while (dialog.exec() == QDialog::Accepted) {
+        const QString problem = SetPlace(dialog.textValue());
+        if (problem.isEmpty()) {
+            return;
+        }
+        dialog.setLabelText(problem + u'\n' + ask);
+    }
 }
 
 void TrayIndicator::OpenMonthView() {

@@ -11,7 +11,9 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
+#include "UserPlace.h"
 #include "calendar/DateValue.h"
 
 class QAction;
@@ -21,6 +23,7 @@ class QSystemTrayIcon;
 namespace tarvand {
 
 class Form1;
+class DayWatch;
 class MonthView;
 class StatusNotifierItem;
 class OccasionBook;
@@ -42,8 +45,15 @@ public:
     // XEmbed tray otherwise.
     void Show();
 
-    // Reads the clock; when today is another day than the one shown, shows the new one.
+    // Reads the clock; when today is another day than the one shown, shows the new one, and the
+    // next time of the day in the tooltip.
     void Refresh();
+
+    // Takes a place as the user names it (a city's name or its start, or LAT,LON); keeps it for the
+    // month view, the tooltip and tarvand-times, or returns why it cannot (and changes nothing).
+    QString SetPlace(const QString& written);
+    // Asks the user for a place, with the cities' names as they type.
+    void AskPlace();
 
     // What is shown.
     int ShownDayOfMonth() const { return dayOfMonth_; }
@@ -88,6 +98,8 @@ private:
     std::array<QAction*, 4> copyActions_{};
     MonthView* view_ = nullptr;
     QStringList fileProblems_;
+    std::optional<NamedPlace> place_;  // the place the times of the day are for, if set
+    DayWatch* watch_ = nullptr;
     QPointer<Form1> window_;
 };
 

@@ -263,6 +263,36 @@ TEST_F(MonthViewTest, ShowsTheThreeDatesOfEachDay) {
     EXPECT_EQ(ashura, QGuiApplication::clipboard()->text());
 }
 
+// With a place set, the selected day's six times under its three dates, in the place's zone
+// (Iran's summer time of 1401 included), "--:--" for a dawn that does not come; the view keeps its
+// size from day to day. With none, no line.
+TEST_F(MonthViewTest, ShowsTheSelectedDaysTimesForThePlaceSet) {
+    MonthView view(*book, false, Gregorian(2022, 8, 30));  // 8 Shahrivar 1401
+    EXPECT_EQ("", view.TimesOfDay().toStdString());
+    view.SetPlace(NamedPlace{{35.6944, 51.4215}, "Tehran", "Asia/Tehran"});
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ(
+        "Tehran: Fajr 05:07, Sunrise 06:35, Dhuhr 13:05, Sunset 19:35, Maghrib 19:53, "
+        "Midnight 00:21",
+        view.TimesOfDay().toStdString());
+    const QSize size = view.size();
+    view.FocusDay(Gregorian(2022, 9, 20));  // 29 Shahrivar, the last day of summer time
+    EXPECT_EQ(size, view.size());
+    view.FocusDay(Gregorian(2022, 12, 21));  // after the clocks went back: noon an hour earlier
+    EXPECT_NE(std::string::npos, view.TimesOfDay().toStdString().find("Dhuhr 12:02"))
+        << view.TimesOfDay().toStdString();
+    view.SetPlace(NamedPlace{{59.91, 10.75}, "Oslo", "Europe/Oslo"});
+    view.FocusDay(Gregorian(2026, 6, 21));
+    EXPECT_EQ(0u, view.TimesOfDay().toStdString().find("Oslo: Fajr --:--, Sunrise 03:5"))
+        << view.TimesOfDay().toStdString();
+
+    MonthView persian(*book, true, Gregorian(2022, 8, 30));
+    persian.SetPlace(NamedPlace{{35.6944, 51.4215}, "تهران", "Asia/Tehran"});
+    EXPECT_TRUE(persian.TimesOfDay().contains(QStringLiteral("اذان ظهر ۱۳:۰۵")))
+        << persian.TimesOfDay().toStdString();
+}
+
 // The field takes a date of any of the three calendars and goes there; what it cannot take it
 // says, and the view stays where it was.
 TEST_F(MonthViewTest, GoesToADateOfAnyCalendar) {

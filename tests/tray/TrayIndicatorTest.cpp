@@ -302,6 +302,31 @@ void Entries(const DBusMenuLayout& layout, int depth, std::vector<std::string>& 
     }
 }
 
+// The place the times of the day are for, as the user names it: kept in the place file that
+// tarvand-times reads, and its next time last in the tooltip; a name that names no place, or
+// several, is said and changes nothing.
+TEST_F(TrayIndicatorTest, KeepsThePlaceTheUserNames) {
+    TrayIndicator indicator(book, [] { return Gregorian(2026, 3, 21); });
+    const QString tooltip = indicator.ToolTip();
+    EXPECT_EQ("", indicator.SetPlace(QStringLiteral("  mashh ")).toStdString());
+    QFile file(config + QStringLiteral("/tarvand/place"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ("mashh\n", file.readAll().toStdString());
+    file.close();
+    const QStringList lines = indicator.ToolTip().split(u'\n');
+    EXPECT_EQ(tooltip, lines.mid(0, lines.size() - 1).join(u'\n'));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^(Fajr|Sunrise|Dhuhr|Sunset|Maghrib|Midnight) "
+                                                  "[0-2][0-9]:[0-5][0-9]$"))
+                    .match(Plain(lines.last()).c_str())
+                    .hasMatch())
+        << Plain(lines.last());
+    for (const char* bad : {"atlantis", "sar", "91,0"}) {
+        EXPECT_FALSE(indicator.SetPlace(QString::fromUtf8(bad)).isEmpty()) << bad;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ("mashh\n", file.readAll().toStdString());
+}
+
 // The menu as a StatusNotifierItem host reads it and clicks in it.
 TEST_F(TrayIndicatorTest, OffersTheMenuOverDBusMenu) {
     TrayIndicator indicator(book, [] { return Gregorian(2026, 3, 21); });  // 1 Farvardin 1405
@@ -310,17 +335,17 @@ TEST_F(TrayIndicatorTest, OffersTheMenuOverDBusMenu) {
     const uint first = exported.GetLayout(0, -1, {}, root);
     std::vector<std::string> entries;
     Entries(root, 0, entries);
-    ASSERT_EQ(12u, entries.size());
+    ASSERT_EQ(13u, entries.size());
     EXPECT_EQ((std::vector<std::string>{"Month", "Open Tarvand", "Copy Today's Date"}),
               std::vector<std::string>(entries.begin(), entries.begin() + 3));
     EXPECT_EQ("  " + ToSolarDate(Gregorian(2026, 3, 21), 0), entries[3]);
-    EXPECT_EQ(
-        (std::vector<std::string>{"-", "Persian Digits [ ]", "Start at Login [ ]", "-", "Quit"}),
-        std::vector<std::string>(entries.begin() + 7, entries.end()));
+    EXPECT_EQ((std::vector<std::string>{"Place\u2026", "-", "Persian Digits [ ]",
+                                        "Start at Login [ ]", "-", "Quit"}),
+              std::vector<std::string>(entries.begin() + 7, entries.end()));
 
     // A click on Persian Digits, as a host sends it: the choice is made, and a new layout
     // announced with the entry checked.
-    const auto digits = qvariant_cast<DBusMenuLayout>(root.children[4].variant());
+    const auto digits = qvariant_cast<DBusMenuLayout>(root.children[5].variant());
     exported.Event(digits.id, "clicked", QDBusVariant(QString()), 0);
     QCoreApplication::processEvents();
     EXPECT_TRUE(indicator.PersianDigits());

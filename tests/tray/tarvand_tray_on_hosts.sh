@@ -167,6 +167,18 @@ expect_item() {
     done
 }
 
+# The next time of the day, the tooltip's last line: in Tehran (the zone's capital, no place set)
+# at midnight the next is the dawn of 1 Farvardin 1405, the Sun 17.7 degrees below the horizon,
+# to the nearest minute, as PyEphem's Sun gives it.
+fajr=$(/usr/bin/python3 -c '
+import datetime, ephem
+tehran = ephem.Observer()
+tehran.lat, tehran.lon, tehran.elevation, tehran.pressure, tehran.horizon = "35.6944", "51.4215", 0, 0, "-17.7"
+tehran.date = ephem.Date(datetime.datetime(2026, 3, 20, 21, 0))
+dawn = tehran.next_rising(ephem.Sun(), use_center=True).datetime() + datetime.timedelta(hours=3, minutes=30)
+print("Fajr", (dawn + datetime.timedelta(seconds=30)).strftime("%H:%M"))')
+[[ $fajr == "Fajr 0"[45]:[0-5][0-9] ]] || fail "no dawn to compare: $fajr"
+
 # tooltip_is FILE LINE...: the item's description, as a host reads its markup, is exactly LINE...
 tooltip_is() {
     local file=$1
@@ -196,18 +208,18 @@ status_notifier() {
         "sizes 16 20 22 24 28 32 36 40 44 48 56 64 96 128" "drawn True"
     [ "$(grep -c ^tooltip-title "$scratch/eve")" = 1 ] || fail "not one title: $(cat "$scratch/eve")"
     tooltip_is "$scratch/eve" "30 Ramadan 1447" "Friday, 20 March 2026" \
-        "Iranian Oil Industry Nationalization Day" "R&D <b>" "Fish &amp; chips"
+        "Iranian Oil Industry Nationalization Day" "R&D <b>" "Fish &amp; chips" "$fajr"
     # past midnight
     awaited eval '/usr/bin/python3 "$here/sni_item.py" show >"$scratch/nowruz" 2>&1 &&
         grep -q "^tooltip Nowruz$" "$scratch/nowruz"' || true
     expect_item "$scratch/nowruz" "tooltip-title شنبه  1  فروردين  1405" "drawn True"
-    tooltip_is "$scratch/nowruz" "1 Shawwal 1447" "Saturday, 21 March 2026" "Nowruz" "Eid al-Fitr"
+    tooltip_is "$scratch/nowruz" "1 Shawwal 1447" "Saturday, 21 March 2026" "Nowruz" "Eid al-Fitr" "$fajr"
     [ "$(grep ^digest "$scratch/eve")" != "$(grep ^digest "$scratch/nowruz")" ] ||
         fail "the icon did not change at midnight"
     # The menu as a host reads it, and a click on Persian Digits as a host sends it.
     /usr/bin/python3 "$here/sni_item.py" menu >"$scratch/menu" 2>&1 || fail "no menu: $(cat "$scratch/menu")"
     expect_item "$scratch/menu" "Month" "Open Tarvand" "Copy Today's Date" "  شنبه  1  فروردين  1405" \
-        "-" "Persian Digits [ ]" "Start at Login [ ]" "Quit"
+        "Place…" "-" "Persian Digits [ ]" "Start at Login [ ]" "Quit"
     [ "$(grep -c '^  ' "$scratch/menu")" = 4 ] || fail "not four layouts to copy: $(cat "$scratch/menu")"
     /usr/bin/python3 "$here/sni_item.py" click "Persian Digits" || fail "the click was refused"
     awaited eval '/usr/bin/python3 "$here/sni_item.py" menu | grep -qx "Persian Digits \[x\]"' ||

@@ -1,0 +1,29 @@
+// The times of the day of the place set for the user, as the month view and the tooltip say them,
+// in the place's own zone: "Fajr 05:32", "اذان صبح ۰۵:۳۲".
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+#include "UserPlace.h"
+#include "calendar/DateValue.h"
+
+namespace tarvand {
+
+// Takes a place, a date value and the language (Persian names and digits); returns the day's six
+// times, name and time each, "--:--" for one the Sun does not reach there.
+QString TimesOfDayLine(const NamedPlace& place, DateValue day, bool persian);
+
+// The next of the six times from a moment.
+struct NextTimeOfDay {
+    QString text;  // "Maghrib 17:13"
+    qint64 until;  // seconds since 1970 when another becomes next: the end of its printed minute
+};
+
+// Takes a place, a moment in seconds since 1970 and the language; returns the next of the six times
+// whose printed minute has not passed (today's or tomorrow's), or nothing where none comes within
+// two days (a polar night or day).
+std::optional<NextTimeOfDay> NextTimeAfter(const NamedPlace& place, qint64 now, bool persian);
+
+}  // namespace tarvand
