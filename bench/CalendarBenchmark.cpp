@@ -1,4 +1,5 @@
-// The conversion per call, beside ICU's Persian calendar working out the same days' fields.
+// The conversion per call, beside ICU's Persian calendar working out the same days' fields; and
+// a year of the times of the day.
 #include <benchmark/benchmark.h>
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
@@ -11,6 +12,7 @@
 
 #include "calendar/LocalClock.h"
 #include "calendar/SolarYear.h"
+#include "calendar/SunTimes.h"
 #include "calendar/ToSolarDate.h"
 
 namespace {
@@ -74,7 +76,20 @@ void IcuPersianFields(benchmark::State& state) {
     if (U_FAILURE(status)) state.SkipWithError(u_errorName(status));
 }
 
+// A Solar year of the six times of the day at Tehran (1405: 365 days from 21 March 2026), the
+// arithmetic alone: what tarvand-times -m does twelve times and the month view once a day.
+void YearOfTimesOfDay(benchmark::State& state) {
+    const sys_days first = sys_days{year{2026} / March / 21};
+    for (auto _ : state) {
+        for (int day = 0; day < 365; ++day) {
+            benchmark::DoNotOptimize(
+                tarvand::TimesOfDayFor({35.6944, 51.4215}, first + days{day}, 12600));
+        }
+    }
+}
+
 BENCHMARK(ToSolarDate)->ArgName("spread")->Arg(0)->Arg(1);
+BENCHMARK(YearOfTimesOfDay)->Unit(benchmark::kMillisecond);
 BENCHMARK(DaysToSolarDate)->ArgName("spread")->Arg(0)->Arg(1);
 BENCHMARK(IcuPersianFields)->ArgName("spread")->Arg(0)->Arg(1);
 

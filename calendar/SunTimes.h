@@ -40,7 +40,7 @@ SunPlace SunAt(double unixSeconds);
 
 // Takes a place, a moment near the event and the Sun's altitude in degrees, and whether the event
 // is in the morning (the Sun rising through it) or the evening; returns the moment the Sun's
-// centre reaches that altitude nearest to the moment given, within a second, or nothing when it
+// centre reaches that altitude nearest to the moment given, within two seconds, or nothing when it
 // does not reach it that day (summer nights far north, polar days and nights).
 std::optional<double> SunReaches(const Place& place, double nearSeconds, double altitude,
                                  bool morning);

@@ -62,12 +62,26 @@ std::variant<const KnownPlace*, std::vector<std::string_view>> FindPlace(std::st
     if (folded.empty()) {
         return std::vector<std::string_view>{};
     }
+    // A name is folded whole only where its first letter, folded, may begin what was written.
+    const auto mayStart = [&folded](std::string_view name) {
+        std::size_t length = 1;
+        while (length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        const std::string first = FoldedName(name.substr(0, length));
+        return first.empty() || folded.starts_with(first) || first.starts_with(folded);
+    };
     for (const KnownPlace& known : KnownPlaces()) {
-        const std::string name = FoldedName(known.name), persian = FoldedName(known.persian);
-        if (name == folded || persian == folded) {
+        const bool byName = mayStart(known.name), byPersian = mayStart(known.persian);
+        if (!byName && !byPersian) {
+            continue;
+        }
+        const std::string name = byName ? FoldedName(known.name) : std::string();
+        const std::string persian = byPersian ? FoldedName(known.persian) : std::string();
+        if ((byName && name == folded) || (byPersian && persian == folded)) {
             return &known;  // a whole name is meant even where it starts others ("Sari", "Sarab")
         }
-        if (name.starts_with(folded) || persian.starts_with(folded)) {
+        if ((byName && name.starts_with(folded)) || (byPersian && persian.starts_with(folded))) {
             starting.push_back(&known);
         }
     }
