@@ -13,7 +13,7 @@ files=(bin/tarvand bin/tarvand-date bin/tarvand-cal share/applications/$id.deskt
     share/man/man1/tarvand-times.1.gz bin/tarvand-times share/tarvand/iran-afghanistan-places.txt
     share/doc/tarvand/copyright share/doc/tarvand/changelog.gz share/locale/fa/LC_MESSAGES/tarvand.mo
     share/man/fa/man1/tarvand.1.gz share/man/fa/man1/tarvand-cal.1.gz
-    share/man/fa/man1/tarvand-date.1.gz)
+    share/man/fa/man1/tarvand-date.1.gz share/man/fa/man1/tarvand-times.1.gz)
 for command in tarvand-date tarvand-cal tarvand-times; do
     files+=(share/bash-completion/completions/$command share/zsh/vendor-completions/_$command)
 done
@@ -44,7 +44,7 @@ done
 # The Persian manual pages as man -L fa shows them: Persian, with the same options as the English
 # ones; on a terminal that reorders right-to-left text (fribidi shows what it draws) every line
 # is still there and the Latin words stay whole.
-for page in tarvand tarvand-cal tarvand-date; do
+for page in tarvand tarvand-cal tarvand-date tarvand-times; do
     said=$(MANWIDTH=80 man -l "$work/usr/share/man/fa/man1/$page.1.gz" 2>&1)
     english=$(MANWIDTH=80 man -l "$work/usr/share/man/man1/$page.1.gz" 2>/dev/null)
     shown=$(fribidi --nopad --nobreak <<<"$said")
@@ -57,7 +57,7 @@ done
 # On a terminal with bidi (fribidi draws as it does) every Persian line reads in order: each
 # page as groff lays it out for man, unadjusted so that wide blanks part only a tag from its
 # description, and Qt's --help of the window.
-for page in tarvand tarvand-cal tarvand-date; do
+for page in tarvand tarvand-cal tarvand-date tarvand-times; do
     { printf '.ad l\n.rm ad\n'; zcat "$work/usr/share/man/fa/man1/$page.1.gz"; } |
         groff -k -man -Tutf8 -P-cbou -rLL=80n -rHY=0 2>&1 |
         /usr/bin/python3 "$(dirname "$0")/../cli/reads_in_order.py" --prose >"$work/said" 2>&1 ||
