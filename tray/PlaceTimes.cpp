@@ -11,8 +11,7 @@ namespace tarvand {
 
 namespace {
 
-constexpr std::array<const char*, TimesOfDayCount> TimeNames{
-    N_("Fajr"), N_("Sunrise"), N_("Dhuhr"), N_("Sunset"), N_("Maghrib"), N_("Midnight")};
+constexpr const auto& TimeNames = TimeOfDayNames;
 
 // Takes a place; returns its zone: the city's own, else the system's.
 QTimeZone ZoneOf(const NamedPlace& place) {
@@ -45,34 +44,41 @@ QString Clock(const std::optional<double>& moment, const QTimeZone& zone, bool p
 
 }  // namespace
 
-QString TimesOfDayLine(const NamedPlace& place, DateValue day, bool persian) {
+PrintedTimes PrintedTimesOn(const NamedPlace& place, QDate day, bool persian) {
     const QTimeZone zone = ZoneOf(place);
+    const DayTimes times = TimesOn(place, zone, day);
+    PrintedTimes printed;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        if (times[i]) {
+            printed[i] =
+                PrintedTime{static_cast<qint64>(ToNearestMinute(*times[i])),
+                            Say(TimeNames[i], persian) + u' ' + Clock(times[i], zone, persian)};
+        }
+    }
+    return printed;
+}
+
+QString TimesOfDayLine(const NamedPlace& place, DateValue day, bool persian) {
     const auto date = ToCivilDate(day);
-    const DayTimes times = TimesOn(
-        place, zone,
+    const PrintedTimes times = PrintedTimesOn(
+        place,
         QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-              static_cast<int>(static_cast<unsigned>(date.day()))));
+              static_cast<int>(static_cast<unsigned>(date.day()))),
+        persian);
     QStringList parts;
     for (std::size_t i = 0; i < times.size(); ++i) {
-        parts << Say(TimeNames[i], persian) + u' ' + Clock(times[i], zone, persian);
+        parts << (times[i] ? times[i]->text
+                           : Say(TimeNames[i], persian) + QStringLiteral(" --:--"));
     }
     return parts.join(persian ? QStringLiteral("، ") : QStringLiteral(", "));
 }
 
 std::optional<NextTimeOfDay> NextTimeAfter(const NamedPlace& place, qint64 now, bool persian) {
-    const QTimeZone zone = ZoneOf(place);
-    const QDate today = QDateTime::fromSecsSinceEpoch(now, zone).date();
+    const QDate today = QDateTime::fromSecsSinceEpoch(now, ZoneOf(place)).date();
     for (const QDate day : {today, today.addDays(1), today.addDays(2)}) {
-        const DayTimes times = TimesOn(place, zone, day);
-        for (std::size_t i = 0; i < times.size(); ++i) {
-            if (!times[i]) {
-                continue;
-            }
-            const auto minute = static_cast<qint64>(ToNearestMinute(*times[i]));
-            if (minute + 60 > now) {
-                return NextTimeOfDay{
-                    Say(TimeNames[i], persian) + u' ' + Clock(times[i], zone, persian),
-                    minute + 60};
+        for (const auto& time : PrintedTimesOn(place, day, persian)) {
+            if (time && time->minute + 60 > now) {
+                return NextTimeOfDay{time->text, time->minute + 60};
             }
         }
     }

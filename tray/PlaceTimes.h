@@ -2,14 +2,32 @@
 // in the place's own zone: "Fajr 05:32", "اذان صبح ۰۵:۳۲".
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
+#include <array>
 #include <optional>
 
+#include "Messages.h"
 #include "UserPlace.h"
 #include "calendar/DateValue.h"
 
 namespace tarvand {
+
+// The six times' names, Fajr first, as the catalogue has them.
+inline constexpr std::array<const char*, TimesOfDayCount> TimeOfDayNames{
+    N_("Fajr"), N_("Sunrise"), N_("Dhuhr"), N_("Sunset"), N_("Maghrib"), N_("Midnight")};
+
+// A time of the day as printed: the moment its minute begins, and its name and clock.
+struct PrintedTime {
+    qint64 minute;  // seconds since 1970
+    QString text;   // "Maghrib 17:13"
+};
+using PrintedTimes = std::array<std::optional<PrintedTime>, TimesOfDayCount>;
+
+// Takes a place, a civil day of its zone and the language; returns the day's six times as
+// printed, each missing where the Sun does not reach its altitude.
+PrintedTimes PrintedTimesOn(const NamedPlace& place, QDate day, bool persian);
 
 // Takes a place, a date value and the language (Persian names and digits); returns the day's six
 // times, name and time each, "--:--" for one the Sun does not reach there.

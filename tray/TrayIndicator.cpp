@@ -26,6 +26,7 @@
 #include "PlaceList.h"
 #include "PlaceTimes.h"
 #include "StatusNotifierItem.h"
+#include "TimeNotifier.h"
 #include "TrayHost.h"
 #include "calendar/LocalClock.h"
 
@@ -46,6 +47,12 @@ TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObjec
       today_(today ? std::move(today) : TodaySource{&LocalToday}),
       persian_(PersianLocale()) {
     persianDigits_ = Settings().value(DigitsKey, persian_).toBool();
+    if (const PlaceChoice place = UserPlace(UserPlaceFile(), persian_);
+        std::holds_alternative<NamedPlace>(place)) {
+        place_ = std::get<NamedPlace>(place);
+    }
+    notifier_ = new TimeNotifier(persian_, {}, this);
+    notifier_->SetPlace(place_);
     icon_ = new QSystemTrayIcon(this);
     menu_ = new QMenu;
     BuildMenu();
@@ -57,10 +64,6 @@ TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObjec
                     OpenWindow();
                 }
             });
-    if (const PlaceChoice place = UserPlace(UserPlaceFile(), persian_);
-        std::holds_alternative<NamedPlace>(place)) {
-        place_ = std::get<NamedPlace>(place);
-    }
     watch_ = new DayWatch(this);
     connect(watch_, &DayWatch::dayMayHaveChanged, this, &TrayIndicator::Refresh);
     Refresh();
@@ -101,6 +104,18 @@ void TrayIndicator::BuildMenu() {
     }
     connect(menu_->addAction(Say("Place\u2026", persian_)), &QAction::triggered, this,
             &TrayIndicator::AskPlace);
+    // The times to be told of, none until ticked.
+    QMenu* notify = menu_->addMenu(Say("Notify at", persian_));
+    for (int time = 0; time < TimesOfDayCount; ++time) {
+        QAction* action =
+            notify->addAction(Say(TimeOfDayNames[static_cast<std::size_t>(time)], persian_));
+        action->setCheckable(true);
+        action->setChecked(notifier_->Ticked()[static_cast<std::size_t>(time)]);
+        connect(action, &QAction::toggled, this, [this, time](bool on) {
+            notifier_->SetTicked(time, on);
+            ShowToday();  // to wake at the next one
+        });
+    }
     menu_->addSeparator();
     // A choice that cannot be kept is said, and its check mark stays true to what was kept.
     const auto choice = [this](const char* name, bool chosen, auto keep, auto kept) {
@@ -171,13 +186,18 @@ void TrayIndicator::ShowToday() {
     for (const Occasion& occasion : book_.Between(shown_, shown_)) {
         lines << OccasionName(occasion, persian_);
     }
-    // The next time of the day, redrawn when its minute has passed.
+    // The next time of the day, redrawn when its minute has passed; and a ticked time told when
+    // its minute comes.
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    std::optional<qint64> wake = notifier_->Check(now);
     if (place_) {
-        if (const auto next =
-                NextTimeAfter(*place_, QDateTime::currentSecsSinceEpoch(), persian_)) {
+        if (const auto next = NextTimeAfter(*place_, now, persian_)) {
             lines << next->text;
-            watch_->WakeAlsoAt(next->until);
+            wake = std::min(wake.value_or(next->until), next->until);
         }
+    }
+    if (wake) {
+        watch_->WakeAlsoAt(*wake);
     }
     // Each line in its own direction, and each layout to copy as it reads: Qt would lay out all
     // the lines in the first one's direction, and a Persian layout left to right in an English
@@ -246,6 +266,7 @@ QString TrayIndicator::SetPlace(const QString& written) {
                QString::fromStdString(UserPlaceFile());
     }
     place_ = std::get<NamedPlace>(choice);
+    notifier_->SetPlace(place_);
     if (view_ != nullptr) {
         view_->SetPlace(place_);
     }

@@ -26,6 +26,7 @@ class Form1;
 class DayWatch;
 class MonthView;
 class StatusNotifierItem;
+class TimeNotifier;
 class OccasionBook;
 
 // Where the indicator reads today's local date; tests set any day they like.
@@ -100,6 +101,7 @@ private:
     QStringList fileProblems_;
     std::optional<NamedPlace> place_;  // the place the times of the day are for, if set
     DayWatch* watch_ = nullptr;
+    TimeNotifier* notifier_ = nullptr;
     QPointer<Form1> window_;
 };
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <map>
@@ -30,6 +32,7 @@
 #include "Form1.h"
 #include "OccasionBook.h"
 #include "ResultBoxColours.h"
+#include "TimeNotifier.h"
 #include "TrayIndicator.h"
 
 namespace tarvand {
@@ -327,6 +330,50 @@ TEST_F(TrayIndicatorTest, KeepsThePlaceTheUserNames) {
     EXPECT_EQ("mashh\n", file.readAll().toStdString());
 }
 
+// A ticked time is told at its printed minute, never before it, never twice (not even by the next
+// run), and not when the minute is long past; nothing is told until a time is ticked, nor without
+// a place.
+TEST_F(TrayIndicatorTest, TellsTheTickedTimesAtTheirMinute) {
+    const NamedPlace tehran{{35.6944, 51.4215}, "Tehran", "Asia/Tehran"};
+    // 1401/06/08 (2022-08-30) in Tehran: Fajr 05:07, Maghrib 19:53, in summer time (UTC+4:30).
+    const qint64 fajr =
+        QDateTime(QDate(2022, 8, 30), QTime(5, 7), QTimeZone("Asia/Tehran")).toSecsSinceEpoch();
+    const qint64 maghrib =
+        QDateTime(QDate(2022, 8, 30), QTime(19, 53), QTimeZone("Asia/Tehran")).toSecsSinceEpoch();
+    std::vector<std::string> told;
+    const auto send = [&told](const QString& summary, const QString& body) {
+        told.push_back(summary.toStdString() + " | " + body.toStdString());
+    };
+    {
+        TimeNotifier notifier(false, send);
+        EXPECT_EQ(std::nullopt, notifier.Check(fajr));  // none ticked
+        notifier.SetTicked(0, true);
+        EXPECT_EQ(std::nullopt, notifier.Check(fajr));  // no place
+        notifier.SetPlace(tehran);
+        EXPECT_EQ(std::optional<qint64>(fajr), notifier.Check(fajr - 1));
+        EXPECT_TRUE(told.empty());
+        const std::optional<qint64> next = notifier.Check(fajr);  // then tomorrow's
+        ASSERT_TRUE(next.has_value());
+        EXPECT_NEAR(static_cast<double>(fajr + 86400), static_cast<double>(*next), 120);
+        EXPECT_EQ((std::vector<std::string>{"Fajr 05:07 | Tehran"}), told);
+        notifier.Check(fajr + 30);
+        notifier.SetTicked(4, true);
+        EXPECT_EQ(std::optional<qint64>(maghrib), notifier.Check(fajr + 60));
+    }
+    // The next run has the choice and what was told; a minute slept through is not told.
+    TimeNotifier again(false, send);
+    again.SetPlace(tehran);
+    EXPECT_TRUE(again.Ticked()[0] && again.Ticked()[4] && !again.Ticked()[1]);
+    again.Check(fajr + 120);
+    again.Check(maghrib + 3600);
+    EXPECT_EQ(1u, told.size());
+    again.Check(maghrib + 5);
+    EXPECT_EQ((std::vector<std::string>{"Fajr 05:07 | Tehran", "Maghrib 19:53 | Tehran"}), told);
+    // Qt keeps one settings file a process, whatever XDG_CONFIG_HOME says later: untick again.
+    again.SetTicked(0, false);
+    again.SetTicked(4, false);
+}
+
 // The menu as a StatusNotifierItem host reads it and clicks in it.
 TEST_F(TrayIndicatorTest, OffersTheMenuOverDBusMenu) {
     TrayIndicator indicator(book, [] { return Gregorian(2026, 3, 21); });  // 1 Farvardin 1405
@@ -335,17 +382,19 @@ TEST_F(TrayIndicatorTest, OffersTheMenuOverDBusMenu) {
     const uint first = exported.GetLayout(0, -1, {}, root);
     std::vector<std::string> entries;
     Entries(root, 0, entries);
-    ASSERT_EQ(13u, entries.size());
+    ASSERT_EQ(20u, entries.size());
     EXPECT_EQ((std::vector<std::string>{"Month", "Open Tarvand", "Copy Today's Date"}),
               std::vector<std::string>(entries.begin(), entries.begin() + 3));
     EXPECT_EQ("  " + ToSolarDate(Gregorian(2026, 3, 21), 0), entries[3]);
-    EXPECT_EQ((std::vector<std::string>{"Place\u2026", "-", "Persian Digits [ ]",
-                                        "Start at Login [ ]", "-", "Quit"}),
-              std::vector<std::string>(entries.begin() + 7, entries.end()));
+    EXPECT_EQ(
+        (std::vector<std::string>{"Place\u2026", "Notify at", "  Fajr [ ]", "  Sunrise [ ]",
+                                  "  Dhuhr [ ]", "  Sunset [ ]", "  Maghrib [ ]", "  Midnight [ ]",
+                                  "-", "Persian Digits [ ]", "Start at Login [ ]", "-", "Quit"}),
+        std::vector<std::string>(entries.begin() + 7, entries.end()));
 
     // A click on Persian Digits, as a host sends it: the choice is made, and a new layout
     // announced with the entry checked.
-    const auto digits = qvariant_cast<DBusMenuLayout>(root.children[5].variant());
+    const auto digits = qvariant_cast<DBusMenuLayout>(root.children[6].variant());
     exported.Event(digits.id, "clicked", QDBusVariant(QString()), 0);
     QCoreApplication::processEvents();
     EXPECT_TRUE(indicator.PersianDigits());

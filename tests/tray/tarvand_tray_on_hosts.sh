@@ -219,8 +219,8 @@ status_notifier() {
     # The menu as a host reads it, and a click on Persian Digits as a host sends it.
     /usr/bin/python3 "$here/sni_item.py" menu >"$scratch/menu" 2>&1 || fail "no menu: $(cat "$scratch/menu")"
     expect_item "$scratch/menu" "Month" "Open Tarvand" "Copy Today's Date" "  شنبه  1  فروردين  1405" \
-        "Place…" "-" "Persian Digits [ ]" "Start at Login [ ]" "Quit"
-    [ "$(grep -c '^  ' "$scratch/menu")" = 4 ] || fail "not four layouts to copy: $(cat "$scratch/menu")"
+        "Place…" "Notify at" "  Fajr [ ]" "-" "Persian Digits [ ]" "Start at Login [ ]" "Quit"
+    [ "$(grep -c '^  .*[0-9]' "$scratch/menu")" = 4 ] || fail "not four layouts to copy: $(cat "$scratch/menu")"
     /usr/bin/python3 "$here/sni_item.py" click "Persian Digits" || fail "the click was refused"
     awaited eval '/usr/bin/python3 "$here/sni_item.py" menu | grep -qx "Persian Digits \[x\]"' ||
         fail "Persian Digits not checked after a click: $(/usr/bin/python3 "$here/sni_item.py" menu)"
@@ -264,6 +264,38 @@ languages() {
         stop "${pids[-1]}"
         unset 'pids[-1]'
     done
+}
+
+# A time ticked in the menu (Fajr, kept in tray.ini) is told over org.freedesktop.Notifications at
+# its printed minute: not before it (seen by dbus-monitor on a clock started after the
+# indicator's, so behind it), and once, though the indicator wakes again a minute later to
+# redraw its tooltip. No notification server runs: the indicator says nothing of it.
+notifications() {
+    part="notifications, Fajr ticked, no notification server"
+    local minute=${fajr#Fajr } start
+    start=$(date -d "2026-03-21 $minute:00 8 seconds ago" '+%Y-%m-%d %H:%M:%S')
+    mkdir -p "$scratch/config-notify/tarvand"
+    printf '[times]\nnotify=Fajr\n' >"$scratch/config-notify/tarvand/tray.ini"
+    XDG_CONFIG_HOME="$scratch/config-notify" LD_PRELOAD="$libfaketime" FAKETIME="@$start" \
+        "$program" --tray --wait 30 2>"$scratch/err" &
+    pids+=($!)
+    LD_PRELOAD="$libfaketime" FAKETIME="@$start" dbus-monitor --session \
+        "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+        >"$scratch/notify" 2>&1 &
+    pids+=($!)
+    awaited eval 'grep -q "string \"$fajr\"" "$scratch/notify"' ||
+        fail "no notification of $fajr: $(cat "$scratch/notify" "$scratch/err")"
+    local told
+    told=$(grep -m 1 -o 'method call time=[0-9]*' "$scratch/notify" | grep -o '[0-9]*$')
+    [ -n "$told" ] && [ "$told" -ge "$(TZ=Asia/Tehran date -d "2026-03-21 $minute:00" +%s)" ] ||
+        fail "told before the printed minute $minute: $(grep -m 1 'method call' "$scratch/notify")"
+    grep -q 'string "Tehran"' "$scratch/notify" || fail "the place is not named: $(cat "$scratch/notify")"
+    sleep 62  # past the minute's end, when the tooltip is redrawn
+    [ "$(grep -c "string \"$fajr\"" "$scratch/notify")" = 1 ] ||
+        fail "not told exactly once: $(cat "$scratch/notify")"
+    [ ! -s "$scratch/err" ] || fail "the indicator spoke without a server: $(cat "$scratch/err")"
+    stop "${pids[-1]}" "${pids[-2]}"
+    unset 'pids[-1]' 'pids[-2]'
 }
 
 # drawn_box: the rectangle, "X Y W H", of what is on the screen apart from weston's grey
@@ -325,6 +357,7 @@ wayland() {
 if [ -n "${TARVAND_IN_BUS:-}" ]; then
     status_notifier
     languages
+    notifications
     wayland
     exit 0
 fi

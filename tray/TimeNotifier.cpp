@@ -1,0 +1,90 @@
+#include "TimeNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDateTime>
+#include <QSettings>
+#include <QStringList>
+#include <QTimeZone>
+#include <QVariantMap>
+
+#include "PlaceTimes.h"
+
+namespace tarvand {
+
+namespace {
+
+// The six times as tray.ini keeps those ticked, and the last minute told.
+constexpr std::array<const char*, TimesOfDayCount> TimeKeys{"Fajr",   "Sunrise", "Dhuhr",
+                                                            "Sunset", "Maghrib", "Midnight"};
+const QString TickedKey = QStringLiteral("times/notify");
+const QString ToldKey = QStringLiteral("times/lastNotified");
+// A minute long past when the machine wakes is not told: it would come as a surprise.
+constexpr qint64 Lateness = 15 * 60;
+
+QSettings Settings() { return {QSettings::IniFormat, QSettings::UserScope, "tarvand", "tray"}; }
+
+}  // namespace
+
+TimeNotifier::TimeNotifier(bool persian, Sender send, QObject* parent)
+    : QObject(parent), persian_(persian), send_(send ? std::move(send) : Sender(&SendOverDBus)) {
+    QSettings settings = Settings();
+    const QStringList ticked = settings.value(TickedKey).toStringList();
+    for (std::size_t i = 0; i < TimeKeys.size(); ++i) {
+        ticked_[i] = ticked.contains(QString::fromLatin1(TimeKeys[i]));
+    }
+    lastTold_ = settings.value(ToldKey, 0).toLongLong();
+}
+
+void TimeNotifier::SetTicked(int time, bool on) {
+    ticked_[static_cast<std::size_t>(time)] = on;
+    QStringList ticked;
+    for (std::size_t i = 0; i < TimeKeys.size(); ++i) {
+        if (ticked_[i]) {
+            ticked << QString::fromLatin1(TimeKeys[i]);
+        }
+    }
+    Settings().setValue(TickedKey, ticked);
+}
+
+std::optional<qint64> TimeNotifier::Check(qint64 now) {
+    if (!place_ || std::none_of(ticked_.begin(), ticked_.end(), [](bool on) { return on; })) {
+        return std::nullopt;
+    }
+    // The times from yesterday's (a midnight after 00:00) to the day after tomorrow's.
+    const QTimeZone zone = place_->zone.empty()
+                               ? QTimeZone::systemTimeZone()
+                               : QTimeZone(QByteArray::fromStdString(place_->zone));
+    const QDate today = QDateTime::fromSecsSinceEpoch(now, zone).date();
+    std::optional<qint64> next;
+    for (int offset = -1; offset <= 2; ++offset) {
+        const PrintedTimes times = PrintedTimesOn(*place_, today.addDays(offset), persian_);
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            if (!ticked_[i] || !times[i]) {
+                continue;
+            }
+            const qint64 minute = times[i]->minute;
+            if (minute <= now && now < minute + Lateness && minute > lastTold_) {
+                lastTold_ = minute;
+                Settings().setValue(ToldKey, lastTold_);
+                send_(times[i]->text, QString::fromStdString(place_->name));
+            } else if (minute > now && (!next || minute < *next)) {
+                next = minute;
+            }
+        }
+    }
+    return next;
+}
+
+void TimeNotifier::SendOverDBus(const QString& summary, const QString& body) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    call << QStringLiteral("Tarvand") << 0u << QStringLiteral("org.tarvand.tarvand") << summary
+         << body << QStringList() << QVariantMap() << -1;
+    // No answer is awaited, and none is said: without a server the call just fails.
+    QDBusConnection::sessionBus().call(call, QDBus::NoBlock);
+}
+
+}  // namespace tarvand
