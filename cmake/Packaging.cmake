@@ -28,5 +28,7 @@ The command tarvand-date prints the same conversion for scripts and panels,
 in both directions, for today or for any day from 1178 to 3000 in the Solar
 Hijri calendar (1799 to 3622), following the astronomical calendar. The
 command tarvand-cal shows the months of that calendar as cal does, with the
-Gregorian months each spans, in Latin or Persian letters.")
+Gregorian months each spans, in Latin or Persian letters. The command
+tarvand-times prints the times of the day that Iran's official calendar
+prints, for the cities of Iran and Afghanistan or any place.")
 include(CPack)
