@@ -216,6 +216,9 @@ std::variant<TimesOptions, UsageError> ParseTimesOptions(
                                   SeeHelp()};
         }
     }
+    if (options.place && options.city) {
+        return UsageError{std::string(_("--city and --at cannot be used together")) + SeeHelp()};
+    }
     // DATE may come in several words, as a shell splits "10 Muharram 1448" unquoted.
     for (int i = optind; i < writable.Count(); ++i) {
         options.date = options.date ? *options.date + ' ' + writable.At(i) : writable.At(i);

@@ -77,6 +77,8 @@ for at in --at=91,0 --at=0,181 --at=abc --at=35.7 --at=35.7,51.4x --at=nan,0; do
     said=$("$program" "$at" 2>&1)
     [ $? = 2 ] && grep -q "invalid place" <<<"$said" || fail "$at" "$said"
 done
+said=$("$program" -c tehran "$tehran" 2>&1)
+[ $? = 2 ] && grep -q "cannot be used together" <<<"$said" || fail "--city with --at" "$said"
 said=$("$program" "$tehran" 1405/13/01 2>&1)
 [ $? = 2 ] && grep -q "no month 13" <<<"$said" || fail "a bad date" "$said"
 # Persian digits with -p; the Persian names through the catalogue.
