@@ -26,15 +26,16 @@ double Signed(double degrees) {
     return turned > 180 ? turned - 360 : turned;
 }
 
-// Takes a place and a moment; returns the Sun's local hour angle then, degrees -180 to 180 (0 at
-// transit, negative before it), and its declination.
-std::pair<double, double> HourAngle(const Place& place, double seconds) {
-    const SunPlace sun = SunAt(seconds);
-    return {Signed(sun.siderealAngle + place.longitude - sun.rightAscension), sun.declination};
-}
+// Where the Sun stands: its apparent place on the sky and the Earth's turn under it.
+struct SunPlace {
+    double declination = 0;     // degrees
+    double rightAscension = 0;  // degrees, 0 to 360
+    double siderealAngle = 0;   // Greenwich mean sidereal time, degrees, 0 to 360
+};
 
-}  // namespace
-
+// Takes a moment in seconds since 1970-01-01 00:00 UTC, from 1800 to 2700; returns where the Sun
+// stands then, by Meeus's low-precision theory (Astronomical Algorithms, 2nd ed., ch. 25: within
+// 0.01 degree, a few seconds of time at the horizon), and the sidereal angle (ch. 12).
 SunPlace SunAt(double unixSeconds) {
     const double days = (unixSeconds - J2000UnixSeconds) / SecondsPerDay;
     const double t = days / 36525;  // Julian centuries from J2000
@@ -64,7 +65,12 @@ SunPlace SunAt(double unixSeconds) {
     return sun;
 }
 
-namespace {
+// Takes a place and a moment; returns the Sun's local hour angle then, degrees -180 to 180 (0 at
+// transit, negative before it), and its declination.
+std::pair<double, double> HourAngle(const Place& place, double seconds) {
+    const SunPlace sun = SunAt(seconds);
+    return {Signed(sun.siderealAngle + place.longitude - sun.rightAscension), sun.declination};
+}
 
 // The Sun's hour angle and declination at a place through a day and a half, as straight lines
 // through their values at a moment and a day later: the hour angle turns all but evenly, and the
@@ -127,16 +133,6 @@ std::optional<double> Reaches(const SunTrack& track, double near, double altitud
 }
 
 }  // namespace
-
-double SunTransit(const Place& place, double nearSeconds) {
-    return Transit(TrackFrom(place, nearSeconds - SecondsPerDay / 2), nearSeconds);
-}
-
-std::optional<double> SunReaches(const Place& place, double nearSeconds, double altitude,
-                                 bool morning) {
-    return Reaches(TrackFrom(place, nearSeconds - SecondsPerDay / 2), nearSeconds, altitude,
-                   morning);
-}
 
 DayTimes TimesOfDayFor(const Place& place, std::chrono::sys_days day, int noonOffsetSeconds) {
     // Start from the place's mean noon that civil day (its longitude's, which its zone's clock only

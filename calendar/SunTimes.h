@@ -19,34 +19,12 @@ struct Place {
 enum class TimeOfDay { Fajr, Sunrise, Dhuhr, Sunset, Maghrib, Midnight };
 inline constexpr int TimesOfDayCount = 6;
 
-// Where the Sun stands: its apparent place on the sky and the Earth's turn under it.
-struct SunPlace {
-    double declination = 0;     // degrees
-    double rightAscension = 0;  // degrees, 0 to 360
-    double siderealAngle = 0;   // Greenwich mean sidereal time, degrees, 0 to 360
-};
-
 // The Sun's altitude at each time that depends on it, in degrees: its centre 17.7 below the
 // horizon at dawn, its upper edge on the horizon with standard refraction (the centre 0.833
 // below) at sunrise and sunset, 4.5 below after sunset for the evening call.
 inline constexpr double FajrAltitude = -17.7;
 inline constexpr double HorizonAltitude = -0.833;
 inline constexpr double MaghribAltitude = -4.5;
-
-// Takes a moment in seconds since 1970-01-01 00:00 UTC, from 1800 to 2700; returns where the Sun
-// stands then, by Meeus's low-precision theory (Astronomical Algorithms, 2nd ed., ch. 25: within
-// 0.01 degree, a few seconds of time at the horizon), and the sidereal angle (ch. 12).
-SunPlace SunAt(double unixSeconds);
-
-// Takes a place, a moment near the event and the Sun's altitude in degrees, and whether the event
-// is in the morning (the Sun rising through it) or the evening; returns the moment the Sun's
-// centre reaches that altitude nearest to the moment given, within two seconds, or nothing when it
-// does not reach it that day (summer nights far north, polar days and nights).
-std::optional<double> SunReaches(const Place& place, double nearSeconds, double altitude,
-                                 bool morning);
-
-// Takes a place and a moment near its noon; returns the moment of the Sun's transit nearest it.
-double SunTransit(const Place& place, double nearSeconds);
 
 // The six times of one day, in seconds since 1970 (UTC); each missing when the Sun does not reach
 // its altitude (and midnight when either of its ends is missing).

@@ -284,12 +284,14 @@ void MonthView::Select(DateValue value) {
     selected_->setText(ThreeDatesText(value, book_.Hijri(), persian_));
     selected_->setAccessibleName(selected_->text());
     if (place_) {
-        times_->setText(place_->name.empty()
-                            ? TimesOfDayLine(*place_, value, persian_)
-                            : QString::fromStdString(place_->name) + QStringLiteral(": ") +
-                                  TimesOfDayLine(*place_, value, persian_));
+        times_->setText(TimesText(value));
         times_->setAccessibleName(times_->text());
     }
+}
+
+QString MonthView::TimesText(DateValue day) const {
+    return QString::fromStdString(place_->name) + QStringLiteral(": ") +
+           TimesOfDayLine(*place_, day, persian_);
 }
 
 void MonthView::SetPlace(const std::optional<NamedPlace>& place) {
@@ -448,11 +450,7 @@ void MonthView::Fill(std::optional<DateValue> focus) {
     }
     // The times' line as high as the month's first day needs: its length changes with no day.
     if (place_ && timesFor_ != wrap) {
-        times_->setFixedHeight(WrappedHeight(times_,
-                                             QString::fromStdString(place_->name) +
-                                                 QStringLiteral(": ") +
-                                                 TimesOfDayLine(*place_, first, persian_),
-                                             wrap));
+        times_->setFixedHeight(WrappedHeight(times_, TimesText(first), wrap));
         timesFor_ = wrap;
     }
 

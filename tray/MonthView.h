@@ -85,8 +85,11 @@ private:
     void BuildControls();
     // Takes a number of months; shows the month that many away (a month, or a year with Shift).
     void StepMonths(int months);
-    // Takes a date value; shows its three dates under the grid.
+    // Takes a date value; shows its three dates under the grid, and its times of the day.
     void Select(DateValue value);
+    // Takes a date value; returns the line of its times of the day at the place set: "Tehran:
+    // Fajr 05:07, ...".
+    QString TimesText(DateValue day) const;
     // Takes the focused cell's move in days; focuses the day there, in another month if it lies
     // there.
     void MoveFocus(const DayCell* from, int days);

@@ -5,13 +5,12 @@
 #include <array>
 
 #include "DayTexts.h"
-#include "Messages.h"
+#include "LocaleText.h"
+#include "TimeOfDayNames.h"
 
 namespace tarvand {
 
 namespace {
-
-constexpr const auto& TimeNames = TimeOfDayNames;
 
 // Takes a place; returns its zone: the city's own, else the system's.
 QTimeZone ZoneOf(const NamedPlace& place) {
@@ -50,25 +49,20 @@ PrintedTimes PrintedTimesOn(const NamedPlace& place, QDate day, bool persian) {
     PrintedTimes printed;
     for (std::size_t i = 0; i < times.size(); ++i) {
         if (times[i]) {
-            printed[i] =
-                PrintedTime{static_cast<qint64>(ToNearestMinute(*times[i])),
-                            Say(TimeNames[i], persian) + u' ' + Clock(times[i], zone, persian)};
+            printed[i] = PrintedTime{
+                static_cast<qint64>(ToNearestMinute(*times[i])),
+                Say(TimeOfDayNames[i], persian) + u' ' + Clock(times[i], zone, persian)};
         }
     }
     return printed;
 }
 
 QString TimesOfDayLine(const NamedPlace& place, DateValue day, bool persian) {
-    const auto date = ToCivilDate(day);
-    const PrintedTimes times = PrintedTimesOn(
-        place,
-        QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-              static_cast<int>(static_cast<unsigned>(date.day()))),
-        persian);
+    const PrintedTimes times = PrintedTimesOn(place, ToQDate(ToCivilDate(day)), persian);
     QStringList parts;
     for (std::size_t i = 0; i < times.size(); ++i) {
         parts << (times[i] ? times[i]->text
-                           : Say(TimeNames[i], persian) + QStringLiteral(" --:--"));
+                           : Say(TimeOfDayNames[i], persian) + QStringLiteral(" --:--"));
     }
     return parts.join(persian ? QStringLiteral("، ") : QStringLiteral(", "));
 }

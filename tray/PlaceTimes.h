@@ -8,15 +8,10 @@
 #include <array>
 #include <optional>
 
-#include "Messages.h"
 #include "UserPlace.h"
 #include "calendar/DateValue.h"
 
 namespace tarvand {
-
-// The six times' names, Fajr first, as the catalogue has them.
-inline constexpr std::array<const char*, TimesOfDayCount> TimeOfDayNames{
-    N_("Fajr"), N_("Sunrise"), N_("Dhuhr"), N_("Sunset"), N_("Maghrib"), N_("Midnight")};
 
 // A time of the day as printed: the moment its minute begins, and its name and clock.
 struct PrintedTime {

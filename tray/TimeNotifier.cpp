@@ -3,35 +3,32 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDateTime>
-#include <QSettings>
 #include <QStringList>
 #include <QTimeZone>
 #include <QVariantMap>
 
 #include "PlaceTimes.h"
+#include "TimeOfDayNames.h"
+#include "TraySettings.h"
 
 namespace tarvand {
 
 namespace {
 
-// The six times as tray.ini keeps those ticked, and the last minute told.
-constexpr std::array<const char*, TimesOfDayCount> TimeKeys{"Fajr",   "Sunrise", "Dhuhr",
-                                                            "Sunset", "Maghrib", "Midnight"};
+// The times ticked, by their English names, and the last minute told, in tray.ini.
 const QString TickedKey = QStringLiteral("times/notify");
 const QString ToldKey = QStringLiteral("times/lastNotified");
 // A minute long past when the machine wakes is not told: it would come as a surprise.
 constexpr qint64 Lateness = 15 * 60;
 
-QSettings Settings() { return {QSettings::IniFormat, QSettings::UserScope, "tarvand", "tray"}; }
-
 }  // namespace
 
 TimeNotifier::TimeNotifier(bool persian, Sender send, QObject* parent)
     : QObject(parent), persian_(persian), send_(send ? std::move(send) : Sender(&SendOverDBus)) {
-    QSettings settings = Settings();
+    QSettings settings = TraySettings();
     const QStringList ticked = settings.value(TickedKey).toStringList();
-    for (std::size_t i = 0; i < TimeKeys.size(); ++i) {
-        ticked_[i] = ticked.contains(QString::fromLatin1(TimeKeys[i]));
+    for (std::size_t i = 0; i < TimeOfDayNames.size(); ++i) {
+        ticked_[i] = ticked.contains(QString::fromLatin1(TimeOfDayNames[i]));
     }
     lastTold_ = settings.value(ToldKey, 0).toLongLong();
 }
@@ -39,12 +36,12 @@ TimeNotifier::TimeNotifier(bool persian, Sender send, QObject* parent)
 void TimeNotifier::SetTicked(int time, bool on) {
     ticked_[static_cast<std::size_t>(time)] = on;
     QStringList ticked;
-    for (std::size_t i = 0; i < TimeKeys.size(); ++i) {
+    for (std::size_t i = 0; i < TimeOfDayNames.size(); ++i) {
         if (ticked_[i]) {
-            ticked << QString::fromLatin1(TimeKeys[i]);
+            ticked << QString::fromLatin1(TimeOfDayNames[i]);
         }
     }
-    Settings().setValue(TickedKey, ticked);
+    TraySettings().setValue(TickedKey, ticked);
 }
 
 std::optional<qint64> TimeNotifier::Check(qint64 now) {
@@ -66,7 +63,7 @@ std::optional<qint64> TimeNotifier::Check(qint64 now) {
             const qint64 minute = times[i]->minute;
             if (minute <= now && now < minute + Lateness && minute > lastTold_) {
                 lastTold_ = minute;
-                Settings().setValue(ToldKey, lastTold_);
+                TraySettings().setValue(ToldKey, lastTold_);
                 send_(times[i]->text, QString::fromStdString(place_->name));
             } else if (minute > now && (!next || minute < *next)) {
                 next = minute;

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QSettings>
 #include <QSystemTrayIcon>
 #include <iostream>
 
@@ -27,7 +26,9 @@
 #include "PlaceTimes.h"
 #include "StatusNotifierItem.h"
 #include "TimeNotifier.h"
+#include "TimeOfDayNames.h"
 #include "TrayHost.h"
+#include "TraySettings.h"
 #include "calendar/LocalClock.h"
 
 namespace tarvand {
@@ -37,8 +38,6 @@ namespace {
 // The user's choice of digits in the icon, kept in $XDG_CONFIG_HOME/tarvand/tray.ini.
 const QString DigitsKey = QStringLiteral("icon/persianDigits");
 
-QSettings Settings() { return {QSettings::IniFormat, QSettings::UserScope, "tarvand", "tray"}; }
-
 }  // namespace
 
 TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObject* parent)
@@ -46,7 +45,7 @@ TrayIndicator::TrayIndicator(const OccasionBook& book, TodaySource today, QObjec
       book_(book),
       today_(today ? std::move(today) : TodaySource{&LocalToday}),
       persian_(PersianLocale()) {
-    persianDigits_ = Settings().value(DigitsKey, persian_).toBool();
+    persianDigits_ = TraySettings().value(DigitsKey, persian_).toBool();
     if (const PlaceChoice place = UserPlace(UserPlaceFile(), persian_);
         std::holds_alternative<NamedPlace>(place)) {
         place_ = std::get<NamedPlace>(place);
@@ -153,7 +152,7 @@ void TrayIndicator::Refresh() {
 }
 
 QString TrayIndicator::SetPersianDigits(bool persian) {
-    QSettings settings = Settings();
+    QSettings settings = TraySettings();
     settings.setValue(DigitsKey, persian);
     settings.sync();
     if (settings.status() != QSettings::NoError) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "DisplayWidth.h"
 #include "calendar/HijriCalendar.h"
 
 namespace tarvand {
@@ -49,13 +50,6 @@ std::string Digits(std::int64_t number, const GridStyle& style);
 // Takes a month, 1 to 12, and the style; returns its name: Latin or Persian letters, Iranian or
 // Afghan.
 std::string_view MonthName(int month, const GridStyle& style);
-
-// Takes UTF-8 text without escapes; returns the columns a terminal gives it: one a character, none
-// for the left-to-right mark and the zero-width non-joiner.
-int DisplayWidth(std::string_view text);
-
-// The Persian marks: U+200E, the left-to-right mark.
-inline constexpr std::string_view LeftToRightMark = "\u200E";
 
 // The parts of a month's header.
 struct MonthHeading {

@@ -3,20 +3,19 @@
 #include <unistd.h>
 
 #include <array>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 
 #include "AnyDateReading.h"
+#include "DisplayWidth.h"
 #include "HijriFiles.h"
 #include "Messages.h"
 #include "OccasionBook.h"
 #include "PlaceList.h"
 #include "Quote.h"
+#include "TimeOfDayNames.h"
 #include "UserPlace.h"
 #include "calendar/DateValue.h"
 #include "calendar/SolarFormat.h"
@@ -31,10 +30,6 @@ namespace tarvand {
 namespace {
 
 constexpr const char* Program = "tarvand-times";
-
-// The names of the six times, in the order they are printed; Iran's calendar's own in Persian.
-constexpr std::array<const char*, TimesOfDayCount> TimeNames{
-    N_("Fajr"), N_("Sunrise"), N_("Dhuhr"), N_("Sunset"), N_("Maghrib"), N_("Midnight")};
 
 std::string SeeHelp() { return Format(_(" (see '%s --help')"), Program); }
 
@@ -82,20 +77,6 @@ int Report(OutputBuffer& err, const std::string& message) {
     err.Add(MessageLine(Program, message) + '\n');
     err.Flush();
     return 2;
-}
-
-// Takes UTF-8 text; returns the columns a terminal gives it: one a character, none for the
-// zero-width non-joiner and the left-to-right mark.
-int Columns(std::string_view text) {
-    int columns = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i).starts_with("\u200C") || text.substr(i).starts_with("\u200E")) {
-            i += 2;
-        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            ++columns;
-        }
-    }
-    return columns;
 }
 
 // Takes a number and whether Persian digits are wanted; returns it, at least two digits.
@@ -304,7 +285,7 @@ int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer
                     if (persian) {
                         MakePersian(until);
                     }
-                    text = Format(_("%s %s, in %s"), _(TimeNames[static_cast<std::size_t>(i)]),
+                    text = Format(_("%s %s, in %s"), _(TimeOfDayNames[static_cast<std::size_t>(i)]),
                                   ClockText(time, zone, persian).c_str(), until.c_str()) +
                            '\n';
                 }
@@ -325,11 +306,11 @@ int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer
         std::array<int, TimesOfDayCount> widths{};
         text += chosen->name + '\n' + mark + std::string(10, ' ');
         for (int i = 0; i < TimesOfDayCount; ++i) {
-            const std::string name = _(TimeNames[static_cast<std::size_t>(i)]);
-            widths[static_cast<std::size_t>(i)] = std::max(5, Columns(name));
+            const std::string name = _(TimeOfDayNames[static_cast<std::size_t>(i)]);
+            widths[static_cast<std::size_t>(i)] = std::max(5, DisplayWidth(name));
             text += "  " + name + mark +
                     std::string(static_cast<std::size_t>(widths[static_cast<std::size_t>(i)] -
-                                                         Columns(name)),
+                                                         DisplayWidth(name)),
                                 ' ');
         }
         while (text.ends_with(' ')) {
@@ -360,7 +341,7 @@ int RunTimesCommand(const TimesOptions& options, OutputBuffer& out, OutputBuffer
         text += chosen->name + ": " + ThreeDates(day, hijri, persian) + '\n';
         const DayTimes times = timesOf(day);
         for (int i = 0; i < TimesOfDayCount; ++i) {
-            text += std::string(_(TimeNames[static_cast<std::size_t>(i)])) + ' ' +
+            text += std::string(_(TimeOfDayNames[static_cast<std::size_t>(i)])) + ' ' +
                     ClockText(times[static_cast<std::size_t>(i)], zone, persian) + '\n';
         }
     }

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Reads a command's Persian output on stdin; fails, naming the line, where an English sentence or
-word is left: outside the isolates (U+2066 to U+2068 ... U+2069) and the quotation marks
+word is left: outside the left-to-right and first-strong isolates (U+2066 or U+2068 ... U+2069;
+a right-to-left one holds a whole message, which is read) and the quotation marks
 «...» that keep Latin words in a Persian sentence, outside option names, conversions (%Y),
 metavariables (FILE, YYYY-MM-DD), the programs' names, the program's name before a message and a file's name and line
 before it. Lines with no Persian letter are taken only as the examples and the option column of
@@ -15,9 +16,12 @@ if not PERSIAN.search(text):
     sys.exit("no Persian at all")
 bad = []
 for number, line in enumerate(text.split("\n"), 1):
-    rest = re.sub("[\u2066-\u2068][^\u2069]*\u2069", " ", line)  # isolates
+    # left-to-right and first-strong isolates (Latin items); a right-to-left isolate is a whole
+    # message after the program's name, read as the rest
+    rest = re.sub("[\u2066\u2068][^\u2069]*\u2069", " ", line).replace("\u2067", "")
+    rest = rest.replace("\u2069", "")
     rest = re.sub("«\u2068?[^»]*»", " ", rest)                   # quoted
-    rest = re.sub(r"^(tarvand-date|tarvand-cal|tarvand): ", "", rest)
+    rest = re.sub(r"^(tarvand-date|tarvand-cal|tarvand-times|tarvand): ", "", rest)
     rest = re.sub(r"^\S+:\d+: ", "", rest)                       # FILE:LINE:
     if not PERSIAN.search(rest):
         if rest.strip() and not (rest.startswith("\u200e") or rest.startswith("  ")):
@@ -25,7 +29,7 @@ for number, line in enumerate(text.split("\n"), 1):
         continue
     rest = re.sub(r"(?<![\w-])--?[a-zA-Z][\w-]*(=\S*)?", " ", rest)  # options
     rest = re.sub(r"%[-_0^#]*\d*:*[a-zA-Z%]", " ", rest)             # conversions
-    rest = re.sub(r"(?<![\w/-])tarvand(-date|-cal)?(?![\w-])", " ", rest)  # the programs' names
+    rest = re.sub(r"(?<![\w/-])tarvand(-date|-cal|-times)?(?![\w-])", " ", rest)  # the programs' names
     rest = re.sub(r"\b[A-Z][A-Z0-9_/+:.-]*\b", " ", rest)            # metavariables, AM, UTC
     if re.search(r"[a-z]{2,}", rest):
         bad.append((number, line))

@@ -65,6 +65,10 @@ said=$(TZ=Europe/Paris "$program" 2>&1)
     fail "a Persian name, written apart" "$("$program" --city=$'\u0628\u0646\u062f\u0631 \u0639\u0628\u0627\u0633' 2>&1)"
 said=$("$program" -c sar 2>&1)
 [ $? = 2 ] && [ "$said" = "tarvand-times: ambiguous city 'sar': 'Sari' or 'Sar-e Pul'" ] || fail "-c sar" "$said"
+for city in sar atlantis; do
+    LANGUAGE=fa "$program" -c "$city" 2>&1 | /usr/bin/python3 "$(dirname "$0")/../cli/no_english.py" \
+        >"$work/said" || fail "-c $city in Persian" "$(cat "$work/said")"
+done
 said=$("$program" -c atlantis 2>&1)
 [ $? = 2 ] && grep -q -- "--list-cities" <<<"$said" || fail "-c atlantis" "$said"
 # The list: 31 capitals of Iran's provinces and 34 of Afghanistan's, and Iran's cities of 100,000.
