@@ -11,12 +11,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from the binaries; Qt's platform plugins are loaded at run time, and the
-# Persian texts want a font with Arabic glyphs; on Wayland the window runs natively with Qt's
+# The libraries come from the binaries; Qt's platform plugins are loaded at run time, the window
+# is drawn in Tahoma (Wine's free one where the machine has none), and the Persian texts want a
+# font with Arabic glyphs; on Wayland the window runs natively with Qt's
 # Wayland platform plugin rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, qt6-wayland, qt6-translations-l10n, tzdata")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-wine, fonts-noto-core, qt6-wayland, qt6-translations-l10n, tzdata")
 # GNOME Shell shows the indicator only with the AppIndicator extension.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
 set(CPACK_PACKAGE_DESCRIPTION "Tarvand shows today's date in the Solar Hijri (Iranian) calendar in a small
