@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # What the programs cost, in instructions counted by callgrind, kept within the budgets beside
 # this script: tarvand-date -f on 20,000 plain dates against date -f, one call against date,
-# tarvand-cal -y against cal -y, the month view's opening and a call with a month file of 1 MiB
-# against their own counts. Counts are
-# the same on every run, so this is no timed test; a cost that slips fails here.
+# tarvand-cal -y against cal -y, the window's start to its map request against a bare Qt window's,
+# the month view's opening and a call with a month file of 1 MiB against their own counts. Counts
+# are the same on every run, so this is no timed test; a cost that slips fails here.
 source "$(dirname "$0")/../checks.sh"
 export LC_ALL=C.UTF-8 TZ=Asia/Tehran XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/none \
     TARVAND_HIJRI_DIR=$work/none QT_QPA_PLATFORM=offscreen
-date_program=$1 cal_program=$2 month_view=$3
-for tool in valgrind date cal; do
+date_program=$1 cal_program=$2 month_view=$3 window=$4 bare_window=$5
+for tool in valgrind date cal Xvfb; do
     command -v "$tool" >/dev/null || { fail "$tool is missing; run script/bootstrap"; exit; }
 done
 # counted COMMAND...: prints the instructions COMMAND runs.
@@ -26,6 +26,22 @@ within() {
         fail "$1: $2 over its budget of $limit"
     echo "$1: $2 (budget $limit)"
 }
+# to_map PROGRAM [ARGUMENT...]: prints the instructions PROGRAM's main thread runs from its start
+# to its first map request, under Xvfb; the program is stopped there.
+to_map() {
+    local out=$work/to-map pid
+    rm -rf "$out" && mkdir "$out"
+    QT_QPA_PLATFORM=xcb valgrind --tool=callgrind --separate-threads=yes \
+        --dump-before=xcb_map_window --callgrind-out-file="$out/cg" "$@" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 1200); do  # a minute at most
+        grep -qs '^totals:' "$out/cg.1-01" && break
+        sleep 0.05
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    sed -n 's/^summary: //p' "$out/cg.1-01" 2>/dev/null
+}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.4f", a / b }'; }
 
 python3 -c 'import datetime as d
@@ -36,6 +52,15 @@ echo "a plain date on a line: $((ours / 20000)) instructions, date -f: $((gnu / 
 within date-file "$(ratio "$ours" "$gnu")"
 within date-call "$(ratio "$(counted "$date_program")" "$(counted date)")"
 within cal-year "$(ratio "$(counted "$cal_program" -y 1405)" "$(counted cal -y 2026)")"
+# An X server of the test's own for the two windows.
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+window_cost=$(DISPLAY=:$(cat "$work/display") to_map "$window")
+bare_cost=$(DISPLAY=:$(cat "$work/display") to_map "$bare_window" --sized)
+kill "$xvfb"
+echo "the window to its map request: $window_cost instructions, a bare window sized: $bare_cost"
+within window-start "$(ratio "$window_cost" "$bare_cost")"
 within month-view "$(counted --collect-atstart=no --toggle-collect='OpenMonthView*' "$month_view")"
 # A month file as long as it may be, one month over and over, costs as it is long.
 mkdir -p "$work/hijri.d"
