@@ -34,32 +34,32 @@ bool StandInsAdded() {
     return added;
 }
 
-// Returns how many faces of the family Tahoma fontconfig knows, its own and this process's.
-int TahomaFaces() {
+// Returns whether fontconfig knows a face of the family Tahoma, among its own or this process's.
+bool KnowsTahoma() {
     FcPattern* pattern =
         FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, "Tahoma", static_cast<char*>(nullptr));
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
     FcFontSet* faces = FcFontList(nullptr, pattern, objects);
-    const int count = faces != nullptr ? faces->nfont : 0;
+    const bool known = faces != nullptr && faces->nfont > 0;
     if (faces != nullptr) {
         FcFontSetDestroy(faces);
     }
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
-    return count;
+    return known;
 }
 
 }  // namespace
 
 bool AddTahomaWhereMissing(const std::string& folder) {
-    if (TahomaFaces() > 0) {
+    if (KnowsTahoma()) {
         return true;
     }
     for (const char* file : {"/tahoma.ttf", "/tahomabd.ttf"}) {
         const std::string path = folder + file;
         FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(path.c_str()));
     }
-    return TahomaFaces() > 0;
+    return KnowsTahoma();
 }
 
 QFont TahomaFont(qreal pointSize, QFont::Weight weight) {
