@@ -3,12 +3,13 @@
 # this script: tarvand-date -f on 20,000 plain dates against date -f, one call against date,
 # tarvand-cal -y against cal -y, the window's start to its map request against a bare Qt window's,
 # the month view's opening and a call with a month file of 1 MiB against their own counts. Counts
-# are the same on every run, so this is no timed test; a cost that slips fails here.
+# are the same on every run, so this is no timed test; a cost that slips fails here. And the files
+# the window looks for: none that it does not show.
 source "$(dirname "$0")/../checks.sh"
 export LC_ALL=C.UTF-8 TZ=Asia/Tehran XDG_CONFIG_HOME=$work/config TARVAND_HOLIDAYS_DIR=$work/none \
     TARVAND_HIJRI_DIR=$work/none QT_QPA_PLATFORM=offscreen
 date_program=$1 cal_program=$2 month_view=$3 window=$4 bare_window=$5
-for tool in valgrind date cal Xvfb; do
+for tool in valgrind date cal Xvfb strace; do
     command -v "$tool" >/dev/null || { fail "$tool is missing; run script/bootstrap"; exit; }
 done
 # counted COMMAND...: prints the instructions COMMAND runs.
@@ -56,11 +57,26 @@ within cal-year "$(ratio "$(counted "$cal_program" -y 1405)" "$(counted cal -y 2
 Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-window_cost=$(DISPLAY=:$(cat "$work/display") to_map "$window")
-bare_cost=$(DISPLAY=:$(cat "$work/display") to_map "$bare_window" --sized)
-kill "$xvfb"
+display=:$(cat "$work/display")
+window_cost=$(DISPLAY=$display to_map "$window")
+bare_cost=$(DISPLAY=$display to_map "$bare_window" --sized)
 echo "the window to its map request: $window_cost instructions, a bare window sized: $bare_cost"
 within window-start "$(ratio "$window_cost" "$bare_cost")"
+# The window shows no message and no occasion, so it looks for no catalogue and no occasion file,
+# in Persian with a catalogue, holidays, Hijri months and the user's events all there.
+[ -f "${TARVAND_LOCALEDIR:-}/fa/LC_MESSAGES/tarvand.mo" ] || fail "no Persian catalogue to leave unread"
+shown=$work/shown && mkdir -p "$shown/holidays.d" "$shown/hijri.d" "$shown/config/tarvand"
+echo '1405/01/05 an occasion' | tee "$shown/holidays.d/list" "$shown/config/tarvand/holidays" \
+    "$shown/config/tarvand/events" >/dev/null
+echo '1447/11 2026-04-19' | tee "$shown/hijri.d/months" "$shown/config/tarvand/hijri" >/dev/null
+DISPLAY=$display QT_QPA_PLATFORM=xcb LC_ALL=fa_IR.UTF-8 XDG_CONFIG_HOME=$shown/config \
+    TARVAND_HOLIDAYS_DIR=$shown/holidays.d TARVAND_HIJRI_DIR=$shown/hijri.d \
+    strace -f -e trace=%file -o "$work/files" timeout 4 "$window"
+grep -q '"/usr/share/wine/fonts/tahoma.ttf"' "$work/files" || fail "strace saw nothing of the window"
+looked=$(grep -E "\\.(mo|qm)\"|share/locale/locale\\.alias|$shown/(hijri|holidays|config/tarvand)" \
+    "$work/files")
+[ -z "$looked" ] || fail "the window looked for files it does not show" "$looked"
+kill "$xvfb"
 within month-view "$(counted --collect-atstart=no --toggle-collect='OpenMonthView*' "$month_view")"
 # A month file as long as it may be, one month over and over, costs as it is long.
 mkdir -p "$work/hijri.d"
