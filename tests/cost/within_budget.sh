@@ -71,7 +71,7 @@ echo '1405/01/05 an occasion' | tee "$shown/holidays.d/list" "$shown/config/tarv
 echo '1447/11 2026-04-19' | tee "$shown/hijri.d/months" "$shown/config/tarvand/hijri" >/dev/null
 DISPLAY=$display QT_QPA_PLATFORM=xcb LC_ALL=fa_IR.UTF-8 XDG_CONFIG_HOME=$shown/config \
     TARVAND_HOLIDAYS_DIR=$shown/holidays.d TARVAND_HIJRI_DIR=$shown/hijri.d \
-    strace -f -e trace=%file -o "$work/files" timeout 4 "$window"
+    strace -f -e trace=%file -o "$work/files" timeout 5 "$window"
 grep -q '"/usr/share/wine/fonts/tahoma.ttf"' "$work/files" || fail "strace saw nothing of the window"
 looked=$(grep -E "\\.(mo|qm)\"|share/locale/locale\\.alias|$shown/(hijri|holidays|config/tarvand)" \
     "$work/files")
