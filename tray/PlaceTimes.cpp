@@ -10,13 +10,12 @@
 
 namespace tarvand {
 
-namespace {
-
-// Takes a place; returns its zone: the city's own, else the system's.
 QTimeZone ZoneOf(const NamedPlace& place) {
     return place.zone.empty() ? QTimeZone::systemTimeZone()
                               : QTimeZone(QByteArray::fromStdString(place.zone));
 }
+
+namespace {
 
 // Takes a place, its zone and a civil day; returns the day's six times in seconds since 1970.
 DayTimes TimesOn(const NamedPlace& place, const QTimeZone& zone, QDate day) {
@@ -49,20 +48,17 @@ PrintedTimes PrintedTimesOn(const NamedPlace& place, QDate day, bool persian) {
     PrintedTimes printed;
     for (std::size_t i = 0; i < times.size(); ++i) {
         if (times[i]) {
-            printed[i] = PrintedTime{
-                static_cast<qint64>(ToNearestMinute(*times[i])),
-                Say(TimeOfDayNames[i], persian) + u' ' + Clock(times[i], zone, persian)};
+            printed[i].minute = static_cast<qint64>(ToNearestMinute(*times[i]));
         }
+        printed[i].text = Say(TimeOfDayNames[i], persian) + u' ' + Clock(times[i], zone, persian);
     }
     return printed;
 }
 
 QString TimesOfDayLine(const NamedPlace& place, DateValue day, bool persian) {
-    const PrintedTimes times = PrintedTimesOn(place, ToQDate(ToCivilDate(day)), persian);
     QStringList parts;
-    for (std::size_t i = 0; i < times.size(); ++i) {
-        parts << (times[i] ? times[i]->text
-                           : Say(TimeOfDayNames[i], persian) + QStringLiteral(" --:--"));
+    for (const PrintedTime& time : PrintedTimesOn(place, ToQDate(ToCivilDate(day)), persian)) {
+        parts << time.text;
     }
     return parts.join(persian ? QStringLiteral("، ") : QStringLiteral(", "));
 }
@@ -71,8 +67,8 @@ std::optional<NextTimeOfDay> NextTimeAfter(const NamedPlace& place, qint64 now, 
     const QDate today = QDateTime::fromSecsSinceEpoch(now, ZoneOf(place)).date();
     for (const QDate day : {today, today.addDays(1), today.addDays(2)}) {
         for (const auto& time : PrintedTimesOn(place, day, persian)) {
-            if (time && time->minute + 60 > now) {
-                return NextTimeOfDay{time->text, time->minute + 60};
+            if (time.minute && *time.minute + 60 > now) {
+                return NextTimeOfDay{time.text, *time.minute + 60};
             }
         }
     }

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QTimeZone>
 #include <QtGlobal>
 #include <array>
 #include <optional>
@@ -13,15 +14,18 @@
 
 namespace tarvand {
 
+// Takes a place; returns the zone its times are printed in: the city's own, else the system's.
+QTimeZone ZoneOf(const NamedPlace& place);
+
 // A time of the day as printed: the moment its minute begins, and its name and clock.
 struct PrintedTime {
-    qint64 minute;  // seconds since 1970
-    QString text;   // "Maghrib 17:13"
+    std::optional<qint64> minute;  // seconds since 1970; none where the Sun does not reach it
+    QString text;                  // "Maghrib 17:13", or "Maghrib --:--"
 };
-using PrintedTimes = std::array<std::optional<PrintedTime>, TimesOfDayCount>;
+using PrintedTimes = std::array<PrintedTime, TimesOfDayCount>;
 
 // Takes a place, a civil day of its zone and the language; returns the day's six times as
-// printed, each missing where the Sun does not reach its altitude.
+// printed.
 PrintedTimes PrintedTimesOn(const NamedPlace& place, QDate day, bool persian);
 
 // Takes a place, a date value and the language (Persian names and digits); returns the day's six

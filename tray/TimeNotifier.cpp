@@ -4,7 +4,6 @@
 #include <QDBusMessage>
 #include <QDateTime>
 #include <QStringList>
-#include <QTimeZone>
 #include <QVariantMap>
 
 #include "PlaceTimes.h"
@@ -49,22 +48,19 @@ std::optional<qint64> TimeNotifier::Check(qint64 now) {
         return std::nullopt;
     }
     // The times from yesterday's (a midnight after 00:00) to the day after tomorrow's.
-    const QTimeZone zone = place_->zone.empty()
-                               ? QTimeZone::systemTimeZone()
-                               : QTimeZone(QByteArray::fromStdString(place_->zone));
-    const QDate today = QDateTime::fromSecsSinceEpoch(now, zone).date();
+    const QDate today = QDateTime::fromSecsSinceEpoch(now, ZoneOf(*place_)).date();
     std::optional<qint64> next;
     for (int offset = -1; offset <= 2; ++offset) {
         const PrintedTimes times = PrintedTimesOn(*place_, today.addDays(offset), persian_);
         for (std::size_t i = 0; i < times.size(); ++i) {
-            if (!ticked_[i] || !times[i]) {
+            if (!ticked_[i] || !times[i].minute) {
                 continue;
             }
-            const qint64 minute = times[i]->minute;
+            const qint64 minute = *times[i].minute;
             if (minute <= now && now < minute + Lateness && minute > lastTold_) {
                 lastTold_ = minute;
                 TraySettings().setValue(ToldKey, lastTold_);
-                send_(times[i]->text, QString::fromStdString(place_->name));
+                send_(times[i].text, QString::fromStdString(place_->name));
             } else if (minute > now && (!next || minute < *next)) {
                 next = minute;
             }
